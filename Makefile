@@ -1,0 +1,39 @@
+# The two commands of the README: `make run` and `make test`.
+BUILD_DIR ?= build
+BUILD_TYPE ?= RelWithDebInfo
+JOBS ?= $(shell nproc)
+CMAKE_FLAGS ?=
+
+.PHONY: all deps build run test bench package sanitize fuzz screenshot clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+build: deps
+	@cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_FLAGS) >/dev/null
+	@cmake --build $(BUILD_DIR) -j $(JOBS)
+
+run: build
+	$(BUILD_DIR)/bin/corvane
+
+test: build
+	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
+
+bench: build
+	@scripts/install-deps --bench
+	bench/run $(BUILD_DIR)
+
+sanitize:
+	@$(MAKE) test BUILD_DIR=build-asan BUILD_TYPE=Debug CMAKE_FLAGS=-DCORVANE_SANITIZE=ON
+
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB
+
+screenshot: build
+	@scripts/install-deps --screenshot
+	scripts/screenshot $(BUILD_DIR)
+
+clean:
+	rm -rf $(BUILD_DIR) build-asan build-fuzz

@@ -1,0 +1,4 @@
+#pragma once
+// What the terminal program needs to know about its streams.
+
+bool StandardErrorIsTerminal();

@@ -1,0 +1,54 @@
+#include "platform/drive_path.h"
+
+#include <filesystem>
+
+namespace {
+
+bool IsDriveLetter(char ch)
+{
+    return (ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z');
+}
+
+bool HasDriveForm(std::string_view path)
+{
+    return path.size() >= 2 && IsDriveLetter(path[0]) && path[1] == ':';
+}
+
+} // namespace
+
+std::optional<std::string> LinuxPathFromDrivePath(std::string_view drivePath)
+{
+    if (!HasDriveForm(drivePath) || (drivePath[0] != 'Z' && drivePath[0] != 'z'))
+        return std::nullopt;
+    std::string_view rest = drivePath.substr(2);
+    if (!rest.empty() && rest[0] != '\\' && rest[0] != '/')
+        return std::nullopt; // drive-relative ("Z:foo") names no fixed place
+    std::string linux = "/";
+    for (const char ch : rest.empty() ? rest : rest.substr(1))
+        linux += (ch == '\\') ? '/' : ch;
+    return linux;
+}
+
+std::optional<std::string> DrivePathFromLinuxPath(std::string_view linuxPath)
+{
+    if (linuxPath.empty() || linuxPath[0] != '/' ||
+        linuxPath.find('\\') != std::string_view::npos)
+        return std::nullopt;
+    std::string drive = "Z:";
+    for (const char ch : linuxPath)
+        drive += (ch == '/') ? '\\' : ch;
+    return drive;
+}
+
+std::optional<std::string> DrivePathFromCommandLine(std::string_view argument)
+{
+    if (argument.empty())
+        return std::nullopt;
+    if (HasDriveForm(argument))
+        return std::string(argument);
+    std::error_code error;
+    const auto absolute = std::filesystem::absolute(std::filesystem::path(argument), error);
+    if (error)
+        return std::nullopt;
+    return DrivePathFromLinuxPath(absolute.lexically_normal().string());
+}

@@ -1,0 +1,21 @@
+#pragma once
+// Inside the program every path has the drive form (letter, colon,
+// backslash). Drive Z: is the root of the Linux file system; no other drive
+// exists. Conversion happens only here, at the platform's edge.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// "Z:\home\ann\site.xml" -> "/home/ann/site.xml"; "Z:\" and "Z:" -> "/".
+// Any other drive, or a path not in drive form, has no Linux path.
+std::optional<std::string> LinuxPathFromDrivePath(std::string_view drivePath);
+
+// "/home/ann/site.xml" -> "Z:\home\ann\site.xml". A relative path, or a name
+// holding a backslash (which the drive form cannot tell from a separator),
+// has no drive path.
+std::optional<std::string> DrivePathFromLinuxPath(std::string_view linuxPath);
+
+// The drive path of a file named on a command line: a drive path as it is, or
+// a Linux path taken against the current directory.
+std::optional<std::string> DrivePathFromCommandLine(std::string_view argument);

@@ -1,0 +1,53 @@
+#pragma once
+// The program's resources live in res/ as data; the entry points hand them to
+// the platform once at start, as a resource module, and the framework's
+// loaders (LoadString, dialog templates, icons, the version block) read them
+// from there.
+
+#include "platform/win_types.h"
+
+#include <optional>
+#include <span>
+#include <string_view>
+
+// Resource languages, by their numeric language identifiers.
+inline constexpr WORD LANG_ENGLISH_US = 0x0409;
+inline constexpr WORD LANG_ENGLISH_AUSTRALIA = 0x0C09;
+
+struct StringResource {
+    UINT nID;
+    std::u16string_view text; // held as UTF-16, converted to narrow text when loaded
+};
+
+struct VersionString {
+    std::u16string_view key;
+    std::u16string_view value;
+};
+
+// The version block: fixed part and one string table.
+struct VersionBlock {
+    WORD fileVersion[4];
+    WORD productVersion[4];
+    DWORD fileFlagsMask;
+    DWORD fileFlags;
+    DWORD fileOS;
+    DWORD fileType;
+    DWORD fileSubtype;
+    std::u16string_view stringTableKey;
+    std::span<const VersionString> strings;
+    WORD translationLanguage;
+    WORD translationCodePage;
+    WORD language;
+};
+
+struct ResourceModule {
+    WORD stringLanguage = LANG_ENGLISH_US;
+    std::span<const StringResource> strings;
+    const VersionBlock* version = nullptr;
+};
+
+// The module stays owned by the caller (res/ keeps it in static storage).
+void AfxSetResourceModule(const ResourceModule& module);
+const ResourceModule* AfxGetResourceModule();
+
+std::optional<std::u16string_view> FindStringResource(UINT nID);

@@ -1,0 +1,51 @@
+#pragma once
+// The XML parser component as the validation run uses it: a document that
+// loads a file by path synchronously, validating it on parse against what the
+// document itself references, and the first parse error it met.
+
+#include "platform/com.h"
+
+#include <memory>
+#include <string>
+
+using VARIANT_BOOL = short;
+inline constexpr VARIANT_BOOL VARIANT_TRUE = -1;
+inline constexpr VARIANT_BOOL VARIANT_FALSE = 0;
+
+enum VARENUM : unsigned short { VT_EMPTY = 0, VT_BSTR = 8 };
+
+// The one kind of variant the run passes: a wide string.
+struct VARIANT {
+    VARENUM vt = VT_EMPTY;
+    std::u16string bstrVal;
+};
+
+inline constexpr CLSID CLSID_DOMDocument40 = {
+    0x88D969C0, 0xF192, 0x11D4, {0xA6, 0x5F, 0x00, 0x40, 0x96, 0x32, 0x51, 0xE5}};
+
+class IXMLDOMParseError : public IUnknown {
+public:
+    virtual HRESULT get_errorCode(LONG* errorCode) = 0;
+    virtual HRESULT get_line(LONG* lineNumber) = 0;
+    virtual HRESULT get_linepos(LONG* linePosition) = 0;
+    virtual HRESULT get_reason(std::u16string* reasonString) = 0;
+};
+
+class IXMLDOMDocument : public IUnknown {
+public:
+    static constexpr IID iid = {
+        0x2933BF81, 0x7B36, 0x11D2, {0xB2, 0x0E, 0x00, 0xC0, 0x4F, 0x98, 0x3E, 0x60}};
+
+    virtual HRESULT put_validateOnParse(VARIANT_BOOL isValidating) = 0;
+    virtual HRESULT put_async(VARIANT_BOOL isAsync) = 0;
+    // S_OK: loaded and valid. S_FALSE: not loaded or not valid; the parse
+    // error tells why. A negative status: the load could not be attempted.
+    virtual HRESULT load(VARIANT xmlSource, VARIANT_BOOL* isSuccessful) = 0;
+    // The error of the last load; S_OK may still deliver no object.
+    virtual HRESULT get_parseError(std::unique_ptr<IXMLDOMParseError>& errorObj) = 0;
+};
+
+inline constexpr IID IID_IXMLDOMDocument = IXMLDOMDocument::iid;
+
+// The built-in class behind CLSID_DOMDocument40 (on Xerces-C++).
+HRESULT CreateDOMDocument40(std::unique_ptr<IUnknown>& instance);

@@ -1,0 +1,14 @@
+#pragma once
+// The program's resource module: what every entry point installs at start.
+
+#include "platform/resources.h"
+
+#include <span>
+
+std::span<const StringResource> CorvaneStringTable();
+const VersionBlock& CorvaneVersionBlock();
+
+// The module with every resource of the program; installed by
+// UseCorvaneResources() before anything is loaded by identifier.
+const ResourceModule& CorvaneResources();
+void UseCorvaneResources();
