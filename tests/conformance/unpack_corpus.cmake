@@ -1,0 +1,27 @@
+# Unpacks one corpus archive into the build tree:
+#   cmake -DARCHIVE=<dir>/<name>.tar.xz -DDEST=<build dir> -P unpack_corpus.cmake
+# The folder is replaced whenever the archive differs from the one unpacked
+# last, so a changed corpus never mixes with stale files.
+if(NOT EXISTS "${ARCHIVE}")
+  message(FATAL_ERROR "corpus archive ${ARCHIVE} not found: the shared corpus must sit beside the repository (or set CORVANE_CORPUS_DIR)")
+endif()
+get_filename_component(name "${ARCHIVE}" NAME)
+string(REGEX REPLACE "\\.tar\\.xz$" "" name "${name}")
+file(SIZE "${ARCHIVE}" size)
+file(TIMESTAMP "${ARCHIVE}" mtime "%Y-%m-%dT%H:%M:%S" UTC)
+set(stamp "${DEST}/${name}.unpacked")
+set(identity "${ARCHIVE} ${size} ${mtime}")
+if(EXISTS "${stamp}" AND EXISTS "${DEST}/${name}/MANIFEST.tsv")
+  file(READ "${stamp}" previous)
+  if(previous STREQUAL identity)
+    return()
+  endif()
+endif()
+file(REMOVE_RECURSE "${DEST}/${name}" "${stamp}")
+file(MAKE_DIRECTORY "${DEST}")
+execute_process(COMMAND tar xJf "${ARCHIVE}" -C "${DEST}" RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0 OR NOT EXISTS "${DEST}/${name}/MANIFEST.tsv")
+  message(FATAL_ERROR "unpacking ${ARCHIVE} failed (${rc})")
+endif()
+file(WRITE "${stamp}" "${identity}")
+message(STATUS "unpacked ${name} into ${DEST}")
