@@ -24,9 +24,13 @@ public:
     virtual int Show(const CString& caption, const CString& text, UINT nType) = 0;
 };
 
-// Installs a service for as long as the returned scope lives; the previous
-// one comes back afterwards. With none installed a box is answered with its
-// default button (IDOK, or IDYES... see message_box.cpp) and nothing is shown.
+// Installs a service for as long as the scope lives; the one installed
+// before comes back afterwards (also when scopes end out of order).
+//
+// With no service installed nothing is shown and nothing waits: the text goes
+// to standard error, so that a run without a screen does not lose it, and the
+// box is answered with the button that lets nothing happen: IDOK for MB_OK,
+// IDNO for MB_YESNO, IDCANCEL for MB_OKCANCEL.
 class MessageBoxServiceScope {
 public:
     explicit MessageBoxServiceScope(MessageBoxService& service);
@@ -35,10 +39,14 @@ public:
     MessageBoxServiceScope& operator=(const MessageBoxServiceScope&) = delete;
 
 private:
-    MessageBoxService* m_previous;
+    MessageBoxService* m_service;
 };
 
-// For tests: answers boxes from a queue and records each box shown.
+// The answer a box of this type gets when nobody can answer it.
+int UnansweredMessageBoxResult(UINT nType);
+
+// For tests: answers boxes from a queue and records each box shown. Once the
+// queue is empty, a box gets the answer of an unanswered box.
 class ScriptedMessageBoxes : public MessageBoxService {
 public:
     struct Shown {
