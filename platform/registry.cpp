@@ -583,15 +583,20 @@ LONG CreateLevels(const OpenKey& parent, const std::vector<std::string_view>& le
 
 std::optional<std::string> RegistryDatabasePath()
 {
+    const auto withoutTrailingSlashes = [](std::string folder) {
+        while (!folder.empty() && folder.back() == '/')
+            folder.pop_back();
+        return folder;
+    };
     std::string base;
     const char* configHome = std::getenv("XDG_CONFIG_HOME");
     // A relative XDG_CONFIG_HOME is to be ignored, as the XDG rules say.
     if (configHome != nullptr && configHome[0] == '/') {
-        base = configHome;
+        base = withoutTrailingSlashes(configHome);
     } else {
         const char* home = std::getenv("HOME");
         if (home != nullptr && home[0] == '/') {
-            base = home;
+            base = withoutTrailingSlashes(home);
         } else {
             std::vector<char> buffer(16384);
             passwd entry {};
@@ -599,12 +604,10 @@ std::optional<std::string> RegistryDatabasePath()
             if (getpwuid_r(getuid(), &entry, buffer.data(), buffer.size(), &result) != 0 ||
                 result == nullptr || result->pw_dir == nullptr || result->pw_dir[0] != '/')
                 return std::nullopt;
-            base = result->pw_dir;
+            base = withoutTrailingSlashes(result->pw_dir);
         }
         base += "/.config";
     }
-    while (base.size() > 1 && base.back() == '/')
-        base.pop_back();
     return base + "/corvane/registry.db";
 }
 
