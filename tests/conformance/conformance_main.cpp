@@ -14,25 +14,21 @@
 #include "res/resource.h"
 #include "tests/conformance/corpus_manifest.h"
 #include "tests/conformance/corpus_sets.h"
+#include "tests/conformance/isolated_runner.h"
 #include "tests/conformance/loopback_guard.h"
 #include "validation/validation_run.h"
 
 #include <algorithm>
-#include <atomic>
 #include <charconv>
 #include <chrono>
-#include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <map>
-#include <mutex>
 #include <optional>
-#include <stop_token>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -44,9 +40,9 @@ constexpr int kExitPass = 0;
 constexpr int kExitBelowFloor = 1;
 constexpr int kExitSetup = 2;
 
-// Far beyond any legitimate case (the component's own fetch timeouts are a
-// minute): only a hang gets here, and it is better named than left to ctest.
-constexpr auto kCaseHangLimit = std::chrono::minutes(5);
+// Far beyond any legitimate case: the component's own fetch timeouts are a
+// minute, and no corpus case needs more than a few hundred megabytes.
+constexpr IsolationLimits kLimits{std::chrono::seconds(300), std::uint64_t{3} << 30};
 
 struct Options {
     std::string set;
@@ -56,16 +52,8 @@ struct Options {
     std::optional<std::size_t> limit;
 };
 
-struct Outcome {
-    Verdict got = Verdict::NoReport;
-    std::string code;
-    std::string line;
-    std::string position;
-    std::string description; // the report's description, or the whole result text
-    double seconds = 0;
-};
-
-std::optional<Options> ParseOptions(int argc, char** argv) {
+std::optional<Options> ParseOptions(int argc, char** argv)
+{
     Options options;
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::string_view name = argv[i];
@@ -94,7 +82,8 @@ std::optional<Options> ParseOptions(int argc, char** argv) {
     return options;
 }
 
-std::string OneLine(std::string_view text) {
+std::string OneLine(std::string_view text)
+{
     std::string line(text);
     std::replace_if(
         line.begin(), line.end(), [](char c) { return c == '\t' || c == '\r' || c == '\n'; }, ' ');
@@ -102,7 +91,8 @@ std::string OneLine(std::string_view text) {
 }
 
 // The text between MARKER and the first character not in ALLOWED.
-std::string FieldAfter(std::string_view text, std::string_view marker, std::string_view allowed) {
+std::string FieldAfter(std::string_view text, std::string_view marker, std::string_view allowed)
+{
     const auto at = text.find(marker);
     if (at == std::string_view::npos)
         return {};
@@ -111,7 +101,8 @@ std::string FieldAfter(std::string_view text, std::string_view marker, std::stri
     return std::string(text.substr(start, end == std::string_view::npos ? end : end - start));
 }
 
-Outcome Classify(const CString& result) {
+Outcome Classify(const CString& result)
+{
     Outcome outcome;
     const std::string_view text = result.str();
     CString header;
@@ -136,7 +127,8 @@ Outcome Classify(const CString& result) {
     return outcome;
 }
 
-Outcome Validate(const fs::path& file) {
+Outcome Validate(const fs::path& file)
+{
     const auto drivePath = DrivePathFromLinuxPath(file.string());
     if (!drivePath) {
         Outcome outcome;
@@ -161,7 +153,8 @@ struct Floor {
 
 // floors.tsv: "set<TAB>floor" per line, '#' starts a comment. A floor is an
 // agreed-case count ("18190") or a fraction of the cases run ("0.985").
-std::optional<Floor> ReadFloor(const fs::path& path, std::string_view set, std::string* error) {
+std::optional<Floor> ReadFloor(const fs::path& path, std::string_view set, std::string* error)
+{
     std::ifstream in(path);
     if (!in) {
         *error = "cannot open " + path.string();
@@ -201,52 +194,22 @@ std::optional<Floor> ReadFloor(const fs::path& path, std::string_view set, std::
     return std::nullopt;
 }
 
-// Names the case that hangs, then ends the process: a hung in-process run
-// cannot be abandoned any other way.
-class HangWatch {
-public:
-    explicit HangWatch(const std::vector<CorpusCase>& cases)
-        : m_cases(cases), m_thread([this](std::stop_token stop) { Watch(stop); }) {}
-    void Starting(std::size_t index) {
-        m_startNs = Clock::now().time_since_epoch().count();
-        m_index = index;
-    }
-
-private:
-    void Watch(std::stop_token stop) {
-        std::mutex mutex;
-        std::condition_variable_any wake;
-        std::unique_lock lock(mutex);
-        while (!stop.stop_requested()) {
-            wake.wait_for(lock, stop, std::chrono::seconds(1), [] { return false; });
-            const auto started = Clock::time_point(Clock::duration(m_startNs.load()));
-            if (m_startNs.load() != 0 && Clock::now() - started > kCaseHangLimit) {
-                std::cerr << "no verdict after " << kCaseHangLimit.count() << " minutes on case "
-                          << m_cases[m_index].input << "; giving up\n";
-                std::_Exit(kExitSetup);
-            }
-        }
-    }
-
-    const std::vector<CorpusCase>& m_cases;
-    std::atomic<Clock::rep> m_startNs{0};
-    std::atomic<std::size_t> m_index{0};
-    std::jthread m_thread;
-};
-
-std::string Percent(std::size_t part, std::size_t whole) {
+std::string Percent(std::size_t part, std::size_t whole)
+{
     char text[32];
     std::snprintf(text, sizeof text, "%.2f%%", whole == 0 ? 0.0 : 100.0 * part / whole);
     return text;
 }
 
-std::string TopFolder(std::string_view input) {
+std::string TopFolder(std::string_view input)
+{
     return std::string(input.substr(0, input.find('/')));
 }
 
 } // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     const auto options = ParseOptions(argc, argv);
     if (!options) {
         std::cerr << "usage: corvane-conformance --set NAME --corpus UNPACKED_DIR --floors "
@@ -291,16 +254,10 @@ int main(int argc, char** argv) {
         return kExitSetup;
     }
 
-    std::vector<Outcome> outcomes;
-    outcomes.reserve(cases.size());
     const auto runStart = Clock::now();
-    {
-        HangWatch watch(cases);
-        for (std::size_t i = 0; i < cases.size(); ++i) {
-            watch.Starting(i);
-            outcomes.push_back(Validate(folder / cases[i].input));
-        }
-    }
+    const std::vector<Outcome> outcomes = RunIsolated(
+        cases.size(), [&](std::size_t i) { return Validate(folder / cases[i].input); }, kLimits,
+        &guard);
     const double runSeconds = std::chrono::duration<double>(Clock::now() - runStart).count();
 
     std::error_code ec;

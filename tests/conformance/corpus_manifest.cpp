@@ -4,7 +4,8 @@
 
 namespace {
 
-std::vector<std::string> SplitTabs(std::string_view line) {
+std::vector<std::string> SplitTabs(std::string_view line)
+{
     std::vector<std::string> fields;
     std::size_t start = 0;
     while (true) {
@@ -19,7 +20,8 @@ std::vector<std::string> SplitTabs(std::string_view line) {
 } // namespace
 
 std::optional<CorpusManifest> CorpusManifest::Read(const std::filesystem::path& folder,
-                                                   std::string* error) {
+                                                   std::string* error)
+{
     const auto path = folder / "MANIFEST.tsv";
     std::ifstream in(path, std::ios::binary);
     if (!in) {
@@ -50,14 +52,16 @@ std::optional<CorpusManifest> CorpusManifest::Read(const std::filesystem::path& 
     return manifest;
 }
 
-std::optional<std::size_t> CorpusManifest::ColumnIndex(std::string_view name) const {
+std::optional<std::size_t> CorpusManifest::ColumnIndex(std::string_view name) const
+{
     for (std::size_t i = 0; i < m_columns.size(); ++i)
         if (m_columns[i] == name)
             return i;
     return std::nullopt;
 }
 
-std::string_view CorpusManifest::Field(std::size_t row, std::string_view name) const {
+std::string_view CorpusManifest::Field(std::size_t row, std::string_view name) const
+{
     const auto column = ColumnIndex(name);
     if (!column || row >= m_rows.size() || *column >= m_rows[row].size())
         return {};

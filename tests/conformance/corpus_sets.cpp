@@ -4,16 +4,19 @@
 
 namespace {
 
-CaseSelection Skip(std::string reason) {
+CaseSelection Skip(std::string reason)
+{
     return {std::nullopt, std::move(reason)};
 }
 
-CaseSelection Select(std::string_view input, Verdict expected, std::string_view label) {
+CaseSelection Select(std::string_view input, Verdict expected, std::string_view label)
+{
     return {CorpusCase{std::string(input), expected, std::string(label)}, {}};
 }
 
 // The plain two-verdict rule of the schema-based sets.
-CaseSelection SelectByExpected(std::string_view input, std::string_view expected) {
+CaseSelection SelectByExpected(std::string_view input, std::string_view expected)
+{
     if (expected == "valid")
         return Select(input, Verdict::Valid, expected);
     if (expected == "invalid")
@@ -25,7 +28,8 @@ CaseSelection SelectByExpected(std::string_view input, std::string_view expected
 // instance cannot reach through its own hints, or none at all. Tests whose
 // status is not settled (submitted, queried, disputed) have no agreed answer;
 // rows without a recorded status come from test sets that record none.
-CaseSelection SelectXsdTest(const CorpusManifest& m, std::size_t row, bool nist) {
+CaseSelection SelectXsdTest(const CorpusManifest& m, std::size_t row, bool nist)
+{
     const std::string_view input = m.Field(row, "tool_input");
     if (input.starts_with("nistData/") != nist)
         return Skip("other part of the suite");
@@ -38,18 +42,21 @@ CaseSelection SelectXsdTest(const CorpusManifest& m, std::size_t row, bool nist)
     return SelectByExpected(input, m.Field(row, "expected"));
 }
 
-CaseSelection SelectXsdNist(const CorpusManifest& m, std::size_t row) {
+CaseSelection SelectXsdNist(const CorpusManifest& m, std::size_t row)
+{
     return SelectXsdTest(m, row, true);
 }
 
-CaseSelection SelectXsdOther(const CorpusManifest& m, std::size_t row) {
+CaseSelection SelectXsdOther(const CorpusManifest& m, std::size_t row)
+{
     return SelectXsdTest(m, row, false);
 }
 
 // XML 1.0 and Namespaces conformance. An "invalid" document without a
 // DOCTYPE breaks validity only by declaring nothing; checked against what it
 // references (nothing) it is merely well-formed, and so passes.
-CaseSelection SelectXmlConf(const CorpusManifest& m, std::size_t row) {
+CaseSelection SelectXmlConf(const CorpusManifest& m, std::size_t row)
+{
     const std::string_view input = m.Field(row, "instance");
     const std::string_view expected = m.Field(row, "expected");
     if (expected == "valid")
@@ -64,13 +71,15 @@ CaseSelection SelectXmlConf(const CorpusManifest& m, std::size_t row) {
     return Skip("no verdict: " + std::string(expected));
 }
 
-CaseSelection SelectToolInput(const CorpusManifest& m, std::size_t row) {
+CaseSelection SelectToolInput(const CorpusManifest& m, std::size_t row)
+{
     return SelectByExpected(m.Field(row, "tool_input"), m.Field(row, "expected"));
 }
 
 // A configuration whose referenced schema does not exist must be reported:
 // passing it would report success for a check that never happened.
-CaseSelection SelectPhpUnit(const CorpusManifest& m, std::size_t row) {
+CaseSelection SelectPhpUnit(const CorpusManifest& m, std::size_t row)
+{
     const std::string_view input = m.Field(row, "tool_input");
     const std::string_view expected = m.Field(row, "expected");
     if (expected == "no-schema-available")
@@ -90,23 +99,13 @@ constexpr std::array kSets = {
 
 } // namespace
 
-std::string_view VerdictName(Verdict verdict) {
-    switch (verdict) {
-    case Verdict::Valid:
-        return "valid";
-    case Verdict::Error:
-        return "error";
-    case Verdict::NoReport:
-        return "no-report";
-    }
-    return "?";
-}
-
-std::span<const CorpusSet> CorpusSets() {
+std::span<const CorpusSet> CorpusSets()
+{
     return kSets;
 }
 
-const CorpusSet* FindCorpusSet(std::string_view name) {
+const CorpusSet* FindCorpusSet(std::string_view name)
+{
     for (const auto& set : kSets)
         if (set.name == name)
             return &set;

@@ -2,16 +2,13 @@
 // Which rows of which corpus make up each conformance set, and what verdict
 // a validator that follows only the document's own references should give.
 
+#include "tests/conformance/case_outcome.h"
 #include "tests/conformance/corpus_manifest.h"
 
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
-
-enum class Verdict { Valid, Error, NoReport };
-
-std::string_view VerdictName(Verdict verdict);
 
 struct CorpusCase {
     std::string input; // relative to the corpus folder

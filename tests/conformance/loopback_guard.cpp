@@ -13,7 +13,8 @@ namespace {
 
 // The request line, read with a short deadline so that a client that sends
 // nothing cannot hold the guard.
-std::string ReadRequestLine(int fd) {
+std::string ReadRequestLine(int fd)
+{
     std::string data;
     char buffer[1024];
     while (data.find('\n') == std::string::npos && data.size() < 4096) {
@@ -29,7 +30,8 @@ std::string ReadRequestLine(int fd) {
     return end == std::string::npos ? data : data.substr(0, end);
 }
 
-void SetProxyVariables(const std::string& proxy) {
+void SetProxyVariables(const std::string& proxy)
+{
     for (const char* name : {"http_proxy", "HTTP_PROXY", "https_proxy", "HTTPS_PROXY", "ftp_proxy",
                              "FTP_PROXY", "all_proxy", "ALL_PROXY"})
         setenv(name, proxy.c_str(), 1);
@@ -40,7 +42,8 @@ void SetProxyVariables(const std::string& proxy) {
 
 } // namespace
 
-LoopbackGuard::LoopbackGuard() {
+LoopbackGuard::LoopbackGuard()
+{
     m_listener = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (m_listener < 0) {
         m_failure = std::string("socket: ") + std::strerror(errno);
@@ -60,36 +63,23 @@ LoopbackGuard::LoopbackGuard() {
         return;
     }
     SetProxyVariables("http://127.0.0.1:" + std::to_string(ntohs(address.sin_port)));
-    m_thread = std::thread([this] { Serve(); });
 }
 
-LoopbackGuard::~LoopbackGuard() {
-    m_stopping = true;
-    if (m_thread.joinable())
-        m_thread.join();
+LoopbackGuard::~LoopbackGuard()
+{
     if (m_listener >= 0)
         close(m_listener);
 }
 
-std::vector<std::string> LoopbackGuard::Requests() const {
-    std::lock_guard lock(m_mutex);
-    return m_requests;
-}
-
-void LoopbackGuard::Serve() {
+void LoopbackGuard::ServeOne()
+{
     static constexpr char kRefusal[] =
         "HTTP/1.1 502 Bad Gateway\r\nContent-Length: 0\r\nConnection: close\r\n\r\n";
-    while (!m_stopping) {
-        pollfd p{m_listener, POLLIN, 0};
-        if (poll(&p, 1, 200) <= 0)
-            continue;
-        const int client = accept4(m_listener, nullptr, nullptr, SOCK_CLOEXEC);
-        if (client < 0)
-            continue;
-        std::string line = ReadRequestLine(client);
-        send(client, kRefusal, sizeof kRefusal - 1, MSG_NOSIGNAL);
-        close(client);
-        std::lock_guard lock(m_mutex);
-        m_requests.push_back(line.empty() ? "(no request line)" : std::move(line));
-    }
+    const int client = accept4(m_listener, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
+    if (client < 0)
+        return;
+    std::string line = ReadRequestLine(client);
+    send(client, kRefusal, sizeof kRefusal - 1, MSG_NOSIGNAL);
+    close(client);
+    m_requests.push_back(line.empty() ? "(no request line)" : std::move(line));
 }
