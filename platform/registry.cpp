@@ -361,10 +361,16 @@ public:
         return found->second;
     }
 
-    bool Remove(HKEY hKey)
+    // The path of the key the handle held; nothing if it was not open.
+    std::optional<std::string> Remove(HKEY hKey)
     {
         std::lock_guard lock(m_mutex);
-        return m_keys.erase(reinterpret_cast<std::uintptr_t>(hKey)) == 1;
+        const auto found = m_keys.find(reinterpret_cast<std::uintptr_t>(hKey));
+        if (found == m_keys.end())
+            return std::nullopt;
+        std::string path = std::move(found->second.path);
+        m_keys.erase(found);
+        return path;
     }
 
     std::optional<std::string> Path(HKEY hKey) const
@@ -752,10 +758,14 @@ LONG RegSetValueExA(HKEY hKey, LPCSTR lpValueName, DWORD Reserved, DWORD dwType,
 LONG RegCloseKey(HKEY hKey)
 {
     LONG status = ERROR_SUCCESS;
-    if (!IsPredefined(hKey))
-        status = (hKey != nullptr && Handles().Remove(hKey)) ? ERROR_SUCCESS : ERROR_INVALID_HANDLE;
+    std::string path;
+    if (!IsPredefined(hKey)) {
+        const auto removed = Handles().Remove(hKey);
+        status = removed ? ERROR_SUCCESS : ERROR_INVALID_HANDLE;
+        path = removed.value_or("");
+    }
     if (const auto listener = Handles().CloseListener())
-        listener(hKey, status);
+        listener(hKey, path, status);
     return status;
 }
 

@@ -107,6 +107,8 @@ std::optional<std::string> RegKeyPathForTesting(HKEY hKey);
 // For tests: the number of handles open in this process (the root not counted).
 std::size_t RegOpenHandleCountForTesting();
 
-// For tests: called after each RegCloseKey with the handle and the status.
-using RegCloseListener = std::function<void(HKEY hKey, LONG status)>;
+// For tests: called after each RegCloseKey with the handle, the key path it
+// had (as RegKeyPathForTesting gave it; "" for the root or a handle that was
+// not open) and the status.
+using RegCloseListener = std::function<void(HKEY hKey, const std::string& path, LONG status)>;
 void RegSetCloseListenerForTesting(RegCloseListener listener);
