@@ -40,10 +40,10 @@ int QtMessageBoxService::Show(const CString& caption, const CString& text, UINT 
     if (owner == nullptr)
         owner = QApplication::activeWindow();
     QMessageBox box(owner);
-    box.setWindowTitle(QString::fromUtf8(caption.GetString()));
+    box.setWindowTitle(QString::fromUtf8(caption.GetString(), caption.GetLength()));
     // A path may hold '<' or '&': the text is never taken as markup.
     box.setTextFormat(Qt::PlainText);
-    box.setText(QString::fromUtf8(text.GetString()));
+    box.setText(QString::fromUtf8(text.GetString(), text.GetLength()));
     box.setIcon(IconFor(nType));
 
     struct Choice {
