@@ -28,6 +28,19 @@ bench: build
 sanitize:
 	@$(MAKE) test BUILD_DIR=build-asan BUILD_TYPE=Debug CMAKE_FLAGS=-DCORVANE_SANITIZE=ON
 
+# Builds the libFuzzer targets with clang and runs each for FUZZ_SECONDS on a
+# scratch copy of its seed corpus; a failing input lands in build-fuzz/.
+FUZZ_SECONDS ?= 600
+fuzz:
+	@scripts/install-deps --fuzz
+	@cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCORVANE_FUZZ=ON \
+		-DCORVANE_BUILD_GUI=OFF -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+	@cmake --build build-fuzz -j $(JOBS) --target folder_path_fuzzer
+	@mkdir -p build-fuzz/corpus/folder_path
+	@cp -n tests/fuzz/corpus/folder_path/* build-fuzz/corpus/folder_path/
+	build-fuzz/bin/folder_path_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=600 \
+		-artifact_prefix=build-fuzz/ build-fuzz/corpus/folder_path
+
 package: build
 	cd $(BUILD_DIR) && cpack -G DEB
 
