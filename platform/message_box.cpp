@@ -32,10 +32,16 @@ private:
     std::vector<MessageBoxService*> m_services;
 };
 
+// Never destroyed, so that a scope ending while the program's statics are
+// torn down still finds the stack.
 ServiceStack& Services()
 {
-    static ServiceStack stack;
-    return stack;
+    static union Storage {
+        Storage() : stack() {}
+        ~Storage() {}
+        ServiceStack stack;
+    } storage;
+    return storage.stack;
 }
 
 void WriteToStandardError(const CString& caption, const CString& text)

@@ -408,10 +408,16 @@ private:
     RegCloseListener m_closeListener;
 };
 
+// Never destroyed, so that a store closing its keys while the program's
+// statics are torn down still finds the table.
 HandleTable& Handles()
 {
-    static HandleTable table;
-    return table;
+    static union Storage {
+        Storage() : table() {}
+        ~Storage() {}
+        HandleTable table;
+    } storage;
+    return storage.table;
 }
 
 // Splits "A\B\C" into its levels. Empty levels (a leading, doubled or

@@ -128,10 +128,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             // A level may fail to be made (a name too long for the file system).
             Require(result == 0 || result == 2, "create mode, valid path", text);
             if (result == 0) {
-                std::string linux = "/";
+                std::string linuxPath = "/";
                 for (const char ch : path.substr(3))
-                    linux += (ch == '\\') ? '/' : ch;
-                Require(std::filesystem::exists(linux), "create mode made the folder", text);
+                    linuxPath += (ch == '\\') ? '/' : ch;
+                Require(std::filesystem::exists(linuxPath), "create mode made the folder", text);
             }
         }
         EmptyRoot();
