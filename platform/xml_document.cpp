@@ -1,8 +1,138 @@
 #include "platform/xml_dom.h"
 
-// Placeholder until the Xerces-C++ component lands.
+#include "platform/drive_path.h"
+#include "platform/text_encoding.h"
+#include "platform/xml_error_codes.h"
+#include "platform/xml_parse_session.h"
+#include "platform/xml_runtime.h"
+
+#include <cctype>
+#include <new>
+#include <optional>
+
+namespace {
+
+// A snapshot of the first error of a load; later loads do not change it.
+class CXmlParseError final : public IXMLDOMParseError {
+public:
+    explicit CXmlParseError(XmlLoadError error) : m_error(std::move(error)) {}
+
+    HRESULT get_errorCode(LONG* errorCode) override
+    {
+        if (errorCode == nullptr)
+            return E_POINTER;
+        *errorCode = static_cast<LONG>(m_error.code);
+        return S_OK;
+    }
+    HRESULT get_line(LONG* lineNumber) override
+    {
+        if (lineNumber == nullptr)
+            return E_POINTER;
+        *lineNumber = m_error.line;
+        return S_OK;
+    }
+    HRESULT get_linepos(LONG* linePosition) override
+    {
+        if (linePosition == nullptr)
+            return E_POINTER;
+        *linePosition = m_error.column;
+        return S_OK;
+    }
+    HRESULT get_reason(std::u16string* reasonString) override
+    {
+        if (reasonString == nullptr)
+            return E_POINTER;
+        *reasonString = m_error.reason;
+        return S_OK;
+    }
+
+private:
+    XmlLoadError m_error;
+};
+
+XmlLoadError UnmappedPath(const std::string& path)
+{
+    XmlLoadError error;
+    error.code = XmlOwnErrorCode(XmlOwnError::NotADrivePath);
+    const bool hasDrive = path.size() >= 2 && std::isalpha(static_cast<unsigned char>(path[0])) && path[1] == ':';
+    if (hasDrive)
+        error.reason = AnsiToWide("The path " + path + " names no file on this system: drive " +
+                                  static_cast<char>(std::toupper(static_cast<unsigned char>(path[0]))) +
+                                  ": does not exist (only drive Z: does)");
+    else
+        error.reason = AnsiToWide("The path \"" + path + "\" is not a full path with a drive letter");
+    return error;
+}
+
+class CXmlDocument final : public IXMLDOMDocument {
+public:
+    HRESULT put_validateOnParse(VARIANT_BOOL isValidating) override
+    {
+        m_validateOnParse = isValidating != VARIANT_FALSE;
+        return S_OK;
+    }
+
+    // Loading is always synchronous; the switch is kept for the caller.
+    HRESULT put_async(VARIANT_BOOL isAsync) override
+    {
+        m_async = isAsync != VARIANT_FALSE;
+        return S_OK;
+    }
+
+    HRESULT load(VARIANT xmlSource, VARIANT_BOOL* isSuccessful) override
+    {
+        m_lastError.reset();
+        if (isSuccessful != nullptr)
+            *isSuccessful = VARIANT_FALSE;
+        if (xmlSource.vt != VT_BSTR)
+            return E_INVALIDARG;
+        try {
+            const std::string drivePath = WideToAnsi(xmlSource.bstrVal);
+            const auto linuxPath = LinuxPathFromDrivePath(drivePath);
+            if (!linuxPath)
+                m_lastError = UnmappedPath(drivePath);
+            else
+                m_lastError = LoadXmlDocument({*linuxPath, drivePath, m_validateOnParse});
+        } catch (const std::bad_alloc&) {
+            return E_OUTOFMEMORY;
+        } catch (...) {
+            return E_FAIL;
+        }
+        if (m_lastError)
+            return S_FALSE;
+        if (isSuccessful != nullptr)
+            *isSuccessful = VARIANT_TRUE;
+        return S_OK;
+    }
+
+    HRESULT get_parseError(std::unique_ptr<IXMLDOMParseError>& errorObj) override
+    {
+        try {
+            errorObj = std::make_unique<CXmlParseError>(m_lastError.value_or(XmlLoadError{}));
+        } catch (const std::bad_alloc&) {
+            errorObj.reset();
+            return E_OUTOFMEMORY;
+        }
+        return S_OK;
+    }
+
+private:
+    bool m_validateOnParse = true;
+    bool m_async = true;
+    std::optional<XmlLoadError> m_lastError;
+};
+
+} // namespace
+
 HRESULT CreateDOMDocument40(std::unique_ptr<IUnknown>& instance)
 {
     instance.reset();
-    return REGDB_E_CLASSNOTREG;
+    if (!EnsureXmlRuntime())
+        return E_FAIL;
+    try {
+        instance = std::make_unique<CXmlDocument>();
+    } catch (const std::bad_alloc&) {
+        return E_OUTOFMEMORY;
+    }
+    return S_OK;
 }

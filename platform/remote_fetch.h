@@ -1,0 +1,48 @@
+#pragma once
+// Fetching a referenced document over http or https. Every fetch is bounded
+// in time and size, so a dead, refusing or silent server ends in a clear
+// failure rather than a hang.
+
+#include <chrono>
+#include <cstdint>
+#include <string>
+
+struct RemoteFetchLimits {
+    std::chrono::milliseconds connectTimeout{10'000};
+    // A transfer that delivers nothing for this long is abandoned.
+    std::chrono::milliseconds stallTimeout{15'000};
+    // No single fetch lasts longer than this.
+    std::chrono::milliseconds totalTimeout{45'000};
+    std::uint64_t maxBytes = 64ull * 1024 * 1024;
+};
+
+struct RemoteFetchResult {
+    enum class Status {
+        Ok,
+        ConnectFailed,   // name lookup failed, refused, unreachable
+        TimedOut,        // connect, stall or total timeout
+        HttpStatus,      // the server answered with an HTTP error status
+        TooLarge,        // more than maxBytes
+        TransferFailed,  // the connection broke, or the answer was malformed
+        Unsupported,     // not an http or https URL
+    };
+    Status status = Status::TransferFailed;
+    long httpStatus = 0;
+    std::string body;
+    // The URL the body came from, after redirects: the base for the
+    // document's own relative references.
+    std::string effectiveUrl;
+    // What went wrong, in a few words, for the error's description.
+    std::string detail;
+};
+
+RemoteFetchResult FetchRemoteDocument(const std::string& url, const RemoteFetchLimits& limits);
+
+// The limits every load uses. Tests shorten them to keep hanging-server
+// cases quick; nothing else changes them.
+RemoteFetchLimits CurrentRemoteFetchLimits();
+void SetRemoteFetchLimits(const RemoteFetchLimits& limits);
+
+// Resolves a reference against an absolute http or https URL; an empty
+// result when either cannot be parsed as a URL.
+std::string ResolveRemoteReference(const std::string& baseUrl, const std::string& reference);

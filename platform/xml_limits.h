@@ -1,0 +1,36 @@
+#pragma once
+// The bounds that keep one load finite whatever the document says. Each one,
+// when reached, ends the load with an error in the resource-limits group.
+
+#include <chrono>
+#include <cstdint>
+
+namespace XmlLimits {
+
+// Entity references expanded in one document (the "billion laughs" guard).
+// Real documents use a few hundred; the attack needs billions.
+inline constexpr std::uint64_t kEntityExpansions = 100'000;
+
+// Characters the parser may deliver (text and attribute values) beyond the
+// document's own size: a few references to a large entity repeated many
+// times ("quadratic blow-up") expand far beyond the file without tripping
+// the expansion count. Without entities a document delivers at most one
+// character per byte.
+inline constexpr std::uint64_t kTextAllowanceChars = 64ull * 1024 * 1024;
+inline constexpr std::uint64_t kTextCharsPerDocumentByte = 4;
+
+// Element nesting. Real documents stay below a hundred; the parser's work
+// per element grows with the depth, so a million levels would take minutes.
+inline constexpr std::uint32_t kElementDepth = 10'000;
+
+// Memory the parser may hold at once for one load: a floor for schemas,
+// identity tables and buffers, plus a share of the document's size for
+// documents whose single text items are large (CDATA sections are held
+// whole). An attribute built from many entity references is stopped here.
+inline constexpr std::uint64_t kParserMemoryFloor = 256ull * 1024 * 1024;
+inline constexpr std::uint64_t kParserMemoryPerDocumentByte = 4;
+
+// A referenced schema, DTD or entity is read whole before it is parsed.
+inline constexpr std::uint64_t kReferencedDocumentBytes = 64ull * 1024 * 1024;
+
+} // namespace XmlLimits

@@ -1,0 +1,73 @@
+#pragma once
+// What one load of a document shares between the reader, the reference
+// resolver and the session that drives them: the first error, the documents
+// that were read and what each one is, and the signal that ends the parse.
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+
+// The first error of a load, as the parse error object reports it.
+struct XmlLoadError {
+    std::uint32_t code = 0;
+    long line = 0;
+    long column = 0;
+    std::u16string reason;
+};
+
+// Thrown through the parser to end the parse once the load's outcome is
+// known (the first error has been recorded, or the parse must restart).
+struct XmlParseStop {};
+
+// What a document read during a load is to the load.
+enum class XmlResourceKind {
+    MainDocument,
+    ContentEntity, // an external entity referenced from the document's content
+    Schema,
+    Dtd,           // the external DTD subset, or a parameter entity of a DTD
+    SchemaDtd,     // a DTD named by a schema document (never read)
+};
+
+struct XmlResource {
+    XmlResourceKind kind = XmlResourceKind::MainDocument;
+    std::string displayName; // a drive path or a URL, as the user knows it
+    std::string linuxPath;   // empty for a remote document
+    bool remote = false;
+};
+
+// The documents of one load, keyed by the system identifier the parser
+// reports for each.
+class XmlResourceRegistry {
+public:
+    void SetMainDocument(const std::u16string& systemId, XmlResource resource)
+    {
+        m_main = resource;
+        m_resources[systemId] = std::move(resource);
+    }
+    // The document being loaded: the referrer of any reference whose origin
+    // the parser does not name.
+    const XmlResource& MainDocument() const { return m_main; }
+    void Add(const std::u16string& systemId, XmlResource resource)
+    {
+        m_resources[systemId] = std::move(resource);
+    }
+    const XmlResource* Find(const std::u16string& systemId) const
+    {
+        const auto found = m_resources.find(systemId);
+        return found == m_resources.end() ? nullptr : &found->second;
+    }
+
+private:
+    XmlResource m_main;
+    std::map<std::u16string, XmlResource> m_resources;
+};
+
+// The position in the main document of the reference being followed, so
+// that an error inside a referenced document can be ordered against errors
+// in the document itself.
+struct XmlDocumentPosition {
+    std::uint64_t line = 0;
+    std::uint64_t column = 0;
+    friend auto operator<=>(const XmlDocumentPosition&, const XmlDocumentPosition&) = default;
+};

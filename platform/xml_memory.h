@@ -1,0 +1,48 @@
+#pragma once
+// The memory the parser uses for one load. Small blocks come from pooled
+// size classes (the parser allocates and frees millions of small objects on
+// a large document, and malloc dominates its profile otherwise). The total
+// held at once is bounded: beyond the ceiling every allocation fails with the
+// parser's own out-of-memory exception, and the load reports a resource limit.
+
+#include <xercesc/framework/MemoryManager.hpp>
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+class XmlMemoryPool final : public xercesc::MemoryManager {
+public:
+    explicit XmlMemoryPool(std::uint64_t ceilingBytes);
+    ~XmlMemoryPool() override;
+    XmlMemoryPool(const XmlMemoryPool&) = delete;
+    XmlMemoryPool& operator=(const XmlMemoryPool&) = delete;
+
+    xercesc::MemoryManager* getExceptionMemoryManager() override;
+    void* allocate(XMLSize_t size) override;
+    void deallocate(void* p) override;
+
+    bool CeilingReached() const { return m_ceilingReached; }
+    std::uint64_t Ceiling() const { return m_ceiling; }
+    std::uint64_t BytesInUse() const { return m_inUse; }
+
+private:
+    static constexpr std::size_t kGranule = 16;
+    static constexpr std::size_t kClassCount = 32; // blocks up to 512 bytes are pooled
+    static constexpr std::size_t kSlabBytes = 64 * 1024;
+
+    struct FreeBlock {
+        FreeBlock* next;
+    };
+
+    void* AllocateFromClass(std::size_t sizeClass);
+
+    std::uint64_t m_ceiling;
+    std::uint64_t m_inUse = 0;
+    bool m_ceilingReached = false;
+    std::array<FreeBlock*, kClassCount> m_free{};
+    std::vector<void*> m_slabs;
+    std::byte* m_slabCursor = nullptr;
+    std::size_t m_slabLeft = 0;
+};

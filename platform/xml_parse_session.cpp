@@ -1,0 +1,420 @@
+#include "platform/xml_parse_session.h"
+
+#include "platform/text_encoding.h"
+#include "platform/xml_entity_resolver.h"
+#include "platform/xml_error_codes.h"
+#include "platform/xml_input_sources.h"
+#include "platform/xml_limits.h"
+#include "platform/xml_memory.h"
+#include "platform/xml_positions.h"
+#include "platform/xml_reader.h"
+
+#include <xercesc/framework/XMLValidator.hpp>
+#include <xercesc/sax/SAXException.hpp>
+#include <xercesc/util/OutOfMemoryException.hpp>
+#include <xercesc/util/SecurityManager.hpp>
+#include <xercesc/util/XMLException.hpp>
+#include <xercesc/util/XMLUni.hpp>
+
+#include <cstdlib>
+#include <new>
+
+namespace {
+
+namespace xc = xercesc;
+
+enum class PassMode {
+    WellFormed, // validation switched off by the caller
+    Probe,      // reading until the document shows what to validate against
+    Full,       // strict validation against the DTD or the schemas
+    DtdOnly,    // strict validation against the DTD alone (when schemas are used too)
+};
+
+// The first error of a pass, with what is needed to order it against the
+// other pass and to re-establish its position in the file it lies in.
+struct PassError {
+    XmlLoadError error;
+    XmlDocumentPosition documentPosition;
+    std::string linuxPath; // the local file the position refers to; empty if remote
+    bool encodingError = false;
+};
+
+std::string Utf8(std::u16string_view text)
+{
+    return WideToAnsi(text);
+}
+
+const char* PlaceWords(XmlResourceKind kind)
+{
+    switch (kind) {
+    case XmlResourceKind::Schema:
+        return "schema";
+    case XmlResourceKind::Dtd:
+    case XmlResourceKind::SchemaDtd:
+        return "DTD";
+    case XmlResourceKind::ContentEntity:
+        return "external entity";
+    case XmlResourceKind::MainDocument:
+        break;
+    }
+    return "document";
+}
+
+std::string MiB(std::uint64_t bytes)
+{
+    return std::to_string(bytes / (1024 * 1024)) + " MiB";
+}
+
+long ToLong(std::uint64_t value)
+{
+    return value > 0x7FFFFFFFu ? 0x7FFFFFFF : static_cast<long>(value);
+}
+
+class LoadPass final : public XmlReaderObserver, public XmlReferenceEvents {
+public:
+    LoadPass(const XmlLoadRequest& request, std::uint64_t documentBytes, PassMode mode)
+        : m_request(request)
+        , m_mode(mode)
+        , m_memory(XmlLimits::kParserMemoryFloor + XmlLimits::kParserMemoryPerDocumentByte * documentBytes)
+        , m_reader(&m_memory, *this,
+                   XmlLimits::kTextAllowanceChars + XmlLimits::kTextCharsPerDocumentByte * documentBytes)
+        , m_resolver(m_registry, *this, &m_memory)
+    {
+        m_mainSystemId = AnsiToWide(request.linuxPath);
+        m_registry.SetMainDocument(m_mainSystemId, {XmlResourceKind::MainDocument, request.displayPath,
+                                                    request.linuxPath, false});
+        Configure();
+    }
+
+    void Run()
+    {
+        LocalFileInputSource source(m_request.linuxPath, m_mainSystemId, true, &m_memory);
+        try {
+            m_reader.parse(source);
+        } catch (const XmlParseStop&) {
+        } catch (const xc::OutOfMemoryException&) {
+            RecordLimit(XmlOwnError::MemoryLimit, m_reader.CurrentLine(), m_reader.CurrentColumn());
+        } catch (const std::bad_alloc&) {
+            RecordLimit(XmlOwnError::MemoryLimit, m_reader.CurrentLine(), m_reader.CurrentColumn());
+        } catch (const xc::XMLException& exception) {
+            RecordException(exception.getCode(), exception.getMessage());
+        } catch (const xc::SAXException& exception) {
+            RecordUnexpected(Utf8(exception.getMessage() ? exception.getMessage() : u""));
+        }
+    }
+
+    bool RestartRequested() const { return m_restart; }
+    bool ValidatedAgainstDtdAndSchema() const { return m_dtdDeclared && m_schemaRequested; }
+    const std::optional<PassError>& Error() const { return m_error; }
+
+    // XmlReaderObserver
+    void OnParserMessage(std::u16string_view domain, std::uint32_t code, XmlErrorSeverity severity,
+                         std::u16string_view text, std::u16string_view systemId, std::uint64_t line,
+                         std::uint64_t column) override
+    {
+        if (severity == XmlErrorSeverity::Warning)
+            return;
+        // Until the document names a DTD with declarations or a schema,
+        // validity messages only say that nothing is declared.
+        if (domain == xc::XMLUni::fgValidityDomain && !GrammarInForce())
+            return;
+        const XmlResource* resource = systemId.empty() ? nullptr : m_registry.Find(std::u16string(systemId));
+        const XmlResource& in = resource != nullptr ? *resource : m_registry.MainDocument();
+        const bool inGrammar = in.kind == XmlResourceKind::Schema || in.kind == XmlResourceKind::Dtd ||
+                               in.kind == XmlResourceKind::SchemaDtd;
+        const std::uint32_t errorCode =
+            XmlParserErrorCode(domain, code, severity,
+                               inGrammar ? XmlErrorPlace::ReferencedDocument : XmlErrorPlace::Document);
+
+        PassError error;
+        error.error.code = errorCode != 0
+                               ? errorCode
+                               : MakeXmlErrorCode(XmlErrorGroup::WellFormedness, XmlErrorSource::Own,
+                                                  XmlOwnError::UnexpectedFailure);
+        std::string reason = Utf8(text);
+        if (in.kind != XmlResourceKind::MainDocument)
+            reason += std::string(" (in the ") + PlaceWords(in.kind) + " " + in.displayName + ")";
+        error.error.reason = AnsiToWide(reason);
+        if (line == 0) {
+            // The parser knows no place (a failed read, say): the reference
+            // being followed, or where the document was.
+            line = m_referencePosition.line != 0 && resource == nullptr ? m_referencePosition.line
+                                                                         : m_reader.CurrentLine();
+            column = m_referencePosition.line != 0 && resource == nullptr ? m_referencePosition.column
+                                                                           : m_reader.CurrentColumn();
+            error.linuxPath = m_request.linuxPath;
+        } else {
+            error.linuxPath = in.linuxPath;
+        }
+        error.error.line = ToLong(line);
+        error.error.column = ToLong(column);
+        error.documentPosition = in.kind == XmlResourceKind::MainDocument
+                                     ? XmlDocumentPosition{line, column}
+                                     : m_referencePosition;
+        error.encodingError = domain == xc::XMLUni::fgExceptDomain && IsXmlEncodingErrorCode(code);
+        m_error = std::move(error);
+        throw XmlParseStop{};
+    }
+
+    void OnDoctype(std::u16string_view systemId) override { m_doctypeSystemId = systemId; }
+
+    void OnDtdDeclaration() override
+    {
+        m_dtdDeclared = true;
+        RestartIfProbing();
+    }
+
+    void OnRootElement() override { m_inContent = true; }
+
+    [[noreturn]] void OnLimitReached(std::uint32_t ownError, std::uint64_t line,
+                                     std::uint64_t column) override
+    {
+        RecordLimit(ownError, line, column);
+        throw XmlParseStop{};
+    }
+
+    // XmlReferenceEvents
+    void OnReference(bool schemaGrammar, const xc::Locator* where) override
+    {
+        if (where != nullptr && where->getSystemId() != nullptr &&
+            m_mainSystemId == where->getSystemId())
+            m_referencePosition = {where->getLineNumber(), where->getColumnNumber()};
+        if (schemaGrammar) {
+            m_schemaRequested = true;
+            RestartIfProbing();
+        }
+    }
+
+    [[noreturn]] void FailReference(std::uint32_t ownError, const std::string& reason,
+                                    const xc::Locator* where) override
+    {
+        PassError error;
+        error.error.code = XmlOwnErrorCode(ownError);
+        error.error.reason = AnsiToWide(reason);
+        std::uint64_t line = where != nullptr ? where->getLineNumber() : 0;
+        std::uint64_t column = where != nullptr ? where->getColumnNumber() : 0;
+        const XmlResource* in = where != nullptr && where->getSystemId() != nullptr
+                                    ? m_registry.Find(where->getSystemId())
+                                    : nullptr;
+        if (line == 0 || in == nullptr) {
+            line = m_referencePosition.line != 0 ? m_referencePosition.line : m_reader.CurrentLine();
+            column = m_referencePosition.line != 0 ? m_referencePosition.column : m_reader.CurrentColumn();
+            in = &m_registry.MainDocument();
+        }
+        error.error.line = ToLong(line);
+        error.error.column = ToLong(column);
+        error.linuxPath = in->linuxPath;
+        error.documentPosition =
+            in->kind == XmlResourceKind::MainDocument ? XmlDocumentPosition{line, column} : m_referencePosition;
+        m_error = std::move(error);
+        throw XmlParseStop{};
+    }
+
+    bool InDocumentContent() const override { return m_inContent; }
+    std::u16string DoctypeSystemId() const override { return m_doctypeSystemId; }
+
+private:
+    void Configure()
+    {
+        const bool validate = m_mode != PassMode::WellFormed;
+        const bool schemas = m_mode == PassMode::Probe || m_mode == PassMode::Full;
+        m_reader.setFeature(xc::XMLUni::fgSAX2CoreNameSpaces, true);
+        m_reader.setFeature(xc::XMLUni::fgSAX2CoreNameSpacePrefixes, false);
+        m_reader.setFeature(xc::XMLUni::fgSAX2CoreValidation, validate);
+        m_reader.setFeature(xc::XMLUni::fgXercesDynamic, m_mode == PassMode::Probe);
+        m_reader.setFeature(xc::XMLUni::fgXercesSchema, schemas);
+        m_reader.setFeature(xc::XMLUni::fgXercesSchemaFullChecking, true);
+        m_reader.setFeature(xc::XMLUni::fgXercesIdentityConstraintChecking, true);
+        m_reader.setFeature(xc::XMLUni::fgXercesHandleMultipleImports, true);
+        m_reader.setFeature(xc::XMLUni::fgXercesLoadSchema, true);
+        m_reader.setFeature(xc::XMLUni::fgXercesLoadExternalDTD, true);
+        m_reader.setFeature(xc::XMLUni::fgXercesDisableDefaultEntityResolution, true);
+        m_reader.setFeature(xc::XMLUni::fgXercesContinueAfterFatalError, false);
+        m_reader.setFeature(xc::XMLUni::fgXercesValidationErrorAsFatal, false);
+        m_reader.setFeature(xc::XMLUni::fgXercesCacheGrammarFromParse, false);
+        m_reader.setFeature(xc::XMLUni::fgXercesUseCachedGrammarInParse, false);
+        m_security.setEntityExpansionLimit(XmlLimits::kEntityExpansions);
+        m_reader.setProperty(xc::XMLUni::fgXercesSecurityManager, &m_security);
+        m_reader.setXMLEntityResolver(&m_resolver);
+    }
+
+    bool GrammarInForce() const
+    {
+        if (m_dtdDeclared)
+            return true;
+        const xc::XMLValidator* validator = m_reader.getValidator();
+        return validator != nullptr && validator->handlesSchema();
+    }
+
+    void RestartIfProbing()
+    {
+        if (m_mode != PassMode::Probe)
+            return;
+        m_restart = true;
+        throw XmlParseStop{};
+    }
+
+    void RecordLimit(std::uint32_t ownError, std::uint64_t line, std::uint64_t column)
+    {
+        std::string reason;
+        switch (ownError) {
+        case XmlOwnError::DepthLimit:
+            reason = "Elements are nested more than " + std::to_string(XmlLimits::kElementDepth) +
+                     " levels deep; the document is not read further (resource limit)";
+            break;
+        case XmlOwnError::EntityTextLimit:
+            reason = "Entity references expand to far more text than the document holds (more than " +
+                     std::to_string(XmlLimits::kTextAllowanceChars / (1024 * 1024)) +
+                     " million characters beyond its size); the document is not read further "
+                     "(resource limit)";
+            break;
+        default:
+            reason = "The parser needed more than " + MiB(m_memory.Ceiling()) +
+                     " of memory for this document; the document is not read further (resource limit)";
+            ownError = XmlOwnError::MemoryLimit;
+            break;
+        }
+        PassError error;
+        error.error.code = XmlOwnErrorCode(ownError);
+        error.error.reason = AnsiToWide(reason);
+        error.error.line = ToLong(line);
+        error.error.column = ToLong(column);
+        error.linuxPath = m_request.linuxPath;
+        error.documentPosition = {line, column};
+        m_error = std::move(error);
+    }
+
+    void RecordException(std::uint32_t code, const XMLCh* message)
+    {
+        PassError error;
+        error.error.code = XmlParserErrorCode(xc::XMLUni::fgExceptDomain, code, XmlErrorSeverity::Fatal,
+                                              XmlErrorPlace::Document);
+        error.error.reason = message != nullptr ? std::u16string(message) : std::u16string();
+        error.error.line = ToLong(m_reader.CurrentLine());
+        error.error.column = ToLong(m_reader.CurrentColumn());
+        error.linuxPath = m_request.linuxPath;
+        error.documentPosition = {m_reader.CurrentLine(), m_reader.CurrentColumn()};
+        m_error = std::move(error);
+    }
+
+    void RecordUnexpected(const std::string& what)
+    {
+        PassError error;
+        error.error.code = XmlOwnErrorCode(XmlOwnError::UnexpectedFailure);
+        error.error.reason = AnsiToWide("The parser failed unexpectedly: " + what);
+        error.error.line = ToLong(m_reader.CurrentLine());
+        error.error.column = ToLong(m_reader.CurrentColumn());
+        error.linuxPath = m_request.linuxPath;
+        m_error = std::move(error);
+    }
+
+    const XmlLoadRequest& m_request;
+    PassMode m_mode;
+    // Declared first: everything the parser allocates lives in it.
+    XmlMemoryPool m_memory;
+    xc::SecurityManager m_security;
+    XmlResourceRegistry m_registry;
+    std::u16string m_mainSystemId;
+    XmlSaxReader m_reader;
+    XmlReferenceResolver m_resolver;
+
+    bool m_restart = false;
+    bool m_dtdDeclared = false;
+    bool m_schemaRequested = false;
+    bool m_inContent = false;
+    std::u16string m_doctypeSystemId;
+    XmlDocumentPosition m_referencePosition;
+    std::optional<PassError> m_error;
+};
+
+std::optional<XmlLoadError> DocumentProblem(const XmlLoadRequest& request, std::uint64_t& size)
+{
+    const LocalFileCheck check = CheckLocalFile(request.linuxPath);
+    size = check.size;
+    if (!check.problem)
+        return std::nullopt;
+    XmlLoadError error;
+    std::string reason;
+    switch (*check.problem) {
+    case LocalFileProblem::NotFound:
+        error.code = XmlOwnErrorCode(XmlOwnError::FileNotFound);
+        reason = "The file " + request.displayPath + " does not exist";
+        break;
+    case LocalFileProblem::IsADirectory:
+        error.code = XmlOwnErrorCode(XmlOwnError::IsADirectory);
+        reason = request.displayPath + " is a folder, not a file";
+        break;
+    case LocalFileProblem::PermissionDenied:
+        error.code = XmlOwnErrorCode(XmlOwnError::PermissionDenied);
+        reason = "The file " + request.displayPath + " cannot be read: permission denied";
+        break;
+    case LocalFileProblem::NotARegularFile:
+        error.code = XmlOwnErrorCode(XmlOwnError::NotARegularFile);
+        reason = request.displayPath + " is not a regular file";
+        break;
+    case LocalFileProblem::ReadFailed:
+        error.code = XmlOwnErrorCode(XmlOwnError::ReadFailed);
+        reason = "The file " + request.displayPath + " cannot be read: " + check.detail;
+        break;
+    }
+    error.reason = AnsiToWide(reason);
+    return error;
+}
+
+// Lines and columns as the user counts them, in the file the error lies in.
+XmlLoadError WithCharacterPositions(PassError passError)
+{
+    XmlLoadError error = std::move(passError.error);
+    if (passError.linuxPath.empty() || error.line <= 0)
+        return error;
+    if (passError.encodingError) {
+        if (const auto at = FindInvalidUtf8(passError.linuxPath)) {
+            error.line = at->line;
+            error.column = at->column;
+        }
+        return error;
+    }
+    if (error.column > 0) {
+        if (const auto column = CharacterColumn(passError.linuxPath, error.line, error.column))
+            error.column = *column;
+    }
+    return error;
+}
+
+} // namespace
+
+std::optional<XmlLoadError> LoadXmlDocument(const XmlLoadRequest& request)
+{
+    std::uint64_t size = 0;
+    if (auto problem = DocumentProblem(request, size))
+        return problem;
+
+    // Debian's library turns every DOCTYPE into an error when this is set;
+    // a validator must never inherit that.
+    if (std::getenv("XERCES_DISABLE_DTD") != nullptr)
+        ::unsetenv("XERCES_DISABLE_DTD");
+
+    std::optional<PassError> first;
+    bool checkDtdToo = false;
+    {
+        auto pass = std::make_unique<LoadPass>(request, size,
+                                               request.validate ? PassMode::Probe : PassMode::WellFormed);
+        pass->Run();
+        if (pass->RestartRequested()) {
+            pass = std::make_unique<LoadPass>(request, size, PassMode::Full);
+            pass->Run();
+        }
+        first = pass->Error();
+        checkDtdToo = pass->ValidatedAgainstDtdAndSchema();
+    }
+    if (checkDtdToo) {
+        auto dtdPass = std::make_unique<LoadPass>(request, size, PassMode::DtdOnly);
+        dtdPass->Run();
+        const auto& dtdError = dtdPass->Error();
+        if (dtdError && (!first || dtdError->documentPosition < first->documentPosition))
+            first = dtdError;
+    }
+    if (!first)
+        return std::nullopt;
+    return WithCharacterPositions(std::move(*first));
+}

@@ -1,0 +1,27 @@
+#pragma once
+// One load of one document: it is streamed through the parser, validated
+// against what it references itself, and stopped at the first error.
+//
+// A document is first read without validation, which is then switched on as
+// soon as the document shows something to validate against (an element or
+// attribute-list declaration, or a schema hint on any element): the load
+// restarts from the beginning with strict validation, which costs only what
+// was read before the reference (usually the prolog). A document that
+// references nothing is thereby checked for well-formedness only, at full
+// speed. When a document has both a DTD and schemas, the parser validates
+// elements against the schemas only, so a second pass checks the DTD, and
+// the earlier of the two first errors is the load's error.
+
+#include "platform/xml_load_state.h"
+
+#include <optional>
+#include <string>
+
+struct XmlLoadRequest {
+    std::string linuxPath;
+    std::string displayPath; // as the user named the file (a drive path)
+    bool validate = true;
+};
+
+// Nothing when the document loaded (and, if asked, validated) without error.
+std::optional<XmlLoadError> LoadXmlDocument(const XmlLoadRequest& request);

@@ -1,0 +1,315 @@
+#include "platform/xml_positions.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <cstdint>
+#include <fcntl.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+// Sequential, buffered reading of a file's bytes.
+class ByteReader {
+public:
+    explicit ByteReader(const std::string& path)
+        : m_fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)), m_buffer(1 << 20)
+    {
+    }
+    ~ByteReader()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    ByteReader(const ByteReader&) = delete;
+    ByteReader& operator=(const ByteReader&) = delete;
+
+    bool IsOpen() const { return m_fd >= 0; }
+
+    // The next byte, or -1 at the end.
+    int Next()
+    {
+        if (m_next == m_end && !Fill())
+            return -1;
+        return m_buffer[m_next++];
+    }
+    int Peek()
+    {
+        if (m_next == m_end && !Fill())
+            return -1;
+        return m_buffer[m_next];
+    }
+
+private:
+    bool Fill()
+    {
+        if (m_fd < 0)
+            return false;
+        ssize_t got = 0;
+        do {
+            got = ::read(m_fd, m_buffer.data(), m_buffer.size());
+        } while (got < 0 && errno == EINTR);
+        if (got <= 0)
+            return false;
+        m_next = 0;
+        m_end = static_cast<std::size_t>(got);
+        return true;
+    }
+
+    int m_fd;
+    std::vector<std::uint8_t> m_buffer;
+    std::size_t m_next = 0;
+    std::size_t m_end = 0;
+};
+
+enum class Encoding { Utf8, Utf16LE, Utf16BE, SingleUnit };
+
+std::string Lower(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
+    return text;
+}
+
+// The encoding of a file, from its first bytes; and how many bytes of
+// byte-order mark to skip.
+Encoding DetectEncoding(const std::string& path, int& bomBytes)
+{
+    bomBytes = 0;
+    ByteReader reader(path);
+    std::string head;
+    for (int i = 0; i < 512; ++i) {
+        const int byte = reader.Next();
+        if (byte < 0)
+            break;
+        head += static_cast<char>(byte);
+    }
+    const auto starts = [&](std::string_view prefix) { return head.starts_with(prefix); };
+    if (starts("\xEF\xBB\xBF")) {
+        bomBytes = 3;
+        return Encoding::Utf8;
+    }
+    if (starts("\xFF\xFE")) {
+        bomBytes = 2;
+        return Encoding::Utf16LE;
+    }
+    if (starts("\xFE\xFF")) {
+        bomBytes = 2;
+        return Encoding::Utf16BE;
+    }
+    if (starts(std::string_view("<\0?\0", 4)))
+        return Encoding::Utf16LE;
+    if (starts(std::string_view("\0<\0?", 4)))
+        return Encoding::Utf16BE;
+    if (!starts("<?xml"))
+        return Encoding::Utf8;
+    const auto end = head.find("?>");
+    const std::string declaration = Lower(head.substr(0, end));
+    const auto at = declaration.find("encoding");
+    if (at == std::string::npos)
+        return Encoding::Utf8;
+    const auto quote = declaration.find_first_of("\"'", at);
+    if (quote == std::string::npos)
+        return Encoding::Utf8;
+    const auto close = declaration.find(declaration[quote], quote + 1);
+    const std::string name = declaration.substr(quote + 1, close - quote - 1);
+    if (name == "utf-8" || name == "utf8")
+        return Encoding::Utf8;
+    if (name == "utf-16" || name == "utf-16le")
+        return Encoding::Utf16LE; // without a mark the parser reads UTF-16 as little-endian here
+    if (name == "utf-16be")
+        return Encoding::Utf16BE;
+    return Encoding::SingleUnit;
+}
+
+// Decodes one character: its code point and whether it was well formed.
+struct Decoded {
+    char32_t cp = 0;
+    bool valid = true;
+    bool end = false;
+};
+
+Decoded NextUtf8(ByteReader& reader)
+{
+    Decoded out;
+    const int lead = reader.Next();
+    if (lead < 0) {
+        out.end = true;
+        return out;
+    }
+    if (lead < 0x80) {
+        out.cp = static_cast<char32_t>(lead);
+        return out;
+    }
+    int length = 0;
+    char32_t min = 0;
+    if ((lead & 0xE0) == 0xC0)
+        length = 2, out.cp = lead & 0x1F, min = 0x80;
+    else if ((lead & 0xF0) == 0xE0)
+        length = 3, out.cp = lead & 0x0F, min = 0x800;
+    else if ((lead & 0xF8) == 0xF0)
+        length = 4, out.cp = lead & 0x07, min = 0x10000;
+    else {
+        out.valid = false;
+        return out;
+    }
+    for (int k = 1; k < length; ++k) {
+        const int next = reader.Peek();
+        if (next < 0 || (next & 0xC0) != 0x80) {
+            out.valid = false;
+            return out;
+        }
+        reader.Next();
+        out.cp = (out.cp << 6) | static_cast<char32_t>(next & 0x3F);
+    }
+    if (out.cp < min || out.cp > 0x10FFFF || (out.cp >= 0xD800 && out.cp <= 0xDFFF))
+        out.valid = false;
+    return out;
+}
+
+Decoded NextUtf16(ByteReader& reader, bool littleEndian)
+{
+    Decoded out;
+    const auto unit = [&]() -> int {
+        const int a = reader.Next();
+        const int b = reader.Next();
+        if (a < 0 || b < 0)
+            return -1;
+        return littleEndian ? (a | (b << 8)) : ((a << 8) | b);
+    };
+    const int first = unit();
+    if (first < 0) {
+        out.end = true;
+        return out;
+    }
+    out.cp = static_cast<char32_t>(first);
+    if (first >= 0xD800 && first <= 0xDBFF) {
+        const int second = unit();
+        if (second >= 0xDC00 && second <= 0xDFFF)
+            out.cp = 0x10000 + ((static_cast<char32_t>(first) - 0xD800) << 10) +
+                     (static_cast<char32_t>(second) - 0xDC00);
+        else
+            out.valid = false;
+    }
+    return out;
+}
+
+// Walks a file character by character, keeping the line as the parser
+// counts it (CR LF, CR and LF each end a line).
+class CharacterWalker {
+public:
+    CharacterWalker(const std::string& path, Encoding encoding, int bomBytes)
+        : m_reader(path), m_encoding(encoding)
+    {
+        for (int i = 0; i < bomBytes; ++i)
+            m_reader.Next();
+    }
+    bool IsOpen() const { return m_reader.IsOpen(); }
+
+    // The next character; its position is Line() and Column() as they were
+    // before the call.
+    Decoded Next()
+    {
+        if (m_pendingBreak) {
+            m_pendingBreak = false;
+            ++m_line;
+            m_column = 1;
+        }
+        Decoded ch;
+        switch (m_encoding) {
+        case Encoding::Utf8:
+            ch = NextUtf8(m_reader);
+            break;
+        case Encoding::Utf16LE:
+            ch = NextUtf16(m_reader, true);
+            break;
+        case Encoding::Utf16BE:
+            ch = NextUtf16(m_reader, false);
+            break;
+        case Encoding::SingleUnit: {
+            const int byte = m_reader.Next();
+            ch.end = byte < 0;
+            ch.cp = static_cast<char32_t>(std::max(byte, 0));
+            break;
+        }
+        }
+        if (ch.end)
+            return ch;
+        if (ch.cp == '\n' && m_lastWasCr) { // the LF of a CR LF pair adds no line
+            m_lastWasCr = false;
+            return ch;
+        }
+        m_lastWasCr = ch.cp == '\r';
+        if (ch.cp == '\r' || ch.cp == '\n')
+            m_pendingBreak = true;
+        else
+            ++m_column;
+        return ch;
+    }
+
+    long Line() const { return m_pendingBreak ? m_line + 1 : m_line; }
+    long Column() const { return m_pendingBreak ? 1 : m_column; }
+
+private:
+    ByteReader m_reader;
+    Encoding m_encoding;
+    long m_line = 1;
+    long m_column = 1;
+    bool m_pendingBreak = false;
+    bool m_lastWasCr = false;
+};
+
+} // namespace
+
+std::optional<long> CharacterColumn(const std::string& linuxPath, long line, long utf16Column)
+{
+    if (line < 1 || utf16Column < 1)
+        return std::nullopt;
+    int bomBytes = 0;
+    const Encoding encoding = DetectEncoding(linuxPath, bomBytes);
+    if (encoding == Encoding::SingleUnit)
+        return utf16Column;
+    CharacterWalker walker(linuxPath, encoding, bomBytes);
+    if (!walker.IsOpen())
+        return std::nullopt;
+    // Skip to the line, then count characters until the UTF-16 units reach
+    // the parser's column.
+    long unitsBefore = 0;
+    long charactersBefore = 0;
+    while (true) {
+        if (walker.Line() > line)
+            break;
+        const bool onLine = walker.Line() == line;
+        const Decoded ch = walker.Next();
+        if (ch.end)
+            break;
+        if (!onLine || ch.cp == '\r' || ch.cp == '\n')
+            continue;
+        const long units = ch.cp >= 0x10000 ? 2 : 1;
+        if (unitsBefore + units > utf16Column - 1)
+            break;
+        unitsBefore += units;
+        ++charactersBefore;
+    }
+    // Past the end of the line's text every unit is one character.
+    return charactersBefore + 1 + (utf16Column - 1 - unitsBefore);
+}
+
+std::optional<TextPosition> FindInvalidUtf8(const std::string& linuxPath)
+{
+    int bomBytes = 0;
+    const Encoding encoding = DetectEncoding(linuxPath, bomBytes);
+    if (encoding != Encoding::Utf8)
+        return std::nullopt;
+    CharacterWalker walker(linuxPath, encoding, bomBytes);
+    while (walker.IsOpen()) {
+        const TextPosition at{walker.Line(), walker.Column()};
+        const Decoded ch = walker.Next();
+        if (ch.end)
+            break;
+        if (!ch.valid)
+            return at;
+    }
+    return std::nullopt;
+}

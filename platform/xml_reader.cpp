@@ -1,0 +1,170 @@
+#include "platform/xml_reader.h"
+
+#include "platform/xml_limits.h"
+
+#include <xercesc/framework/XMLDocumentHandler.hpp>
+#include <xercesc/framework/XMLValidator.hpp>
+#include <xercesc/internal/XMLScanner.hpp>
+#include <xercesc/sax/HandlerBase.hpp>
+#include <xercesc/util/XMLString.hpp>
+
+namespace {
+
+namespace xc = xercesc;
+
+// The reader keeps its scanner to itself; the validator it hands out can
+// name it through a protected getter. A pointer to that getter, formed inside
+// a class derived from the validator, calls it on the reader's validator.
+struct ScannerOfValidator : xc::XMLValidator {
+    static const xc::XMLScanner* Get(const xc::XMLValidator* validator)
+    {
+        constexpr const xc::XMLScanner* (xc::XMLValidator::*getter)() const =
+            &ScannerOfValidator::getScanner;
+        return validator == nullptr ? nullptr : (validator->*getter)();
+    }
+};
+
+// The reader passes document events on only while some handler listens.
+// This one listens and does nothing: the reader's own overrides do the work,
+// and never forward the frequent events to it.
+class SilentDocumentHandler final : public xc::XMLDocumentHandler {
+public:
+    void docCharacters(const XMLCh* const, const XMLSize_t, const bool) override {}
+    void docComment(const XMLCh* const) override {}
+    void docPI(const XMLCh* const, const XMLCh* const) override {}
+    void endDocument() override {}
+    void endElement(const xc::XMLElementDecl&, const unsigned int, const bool, const XMLCh* const) override {}
+    void endEntityReference(const xc::XMLEntityDecl&) override {}
+    void ignorableWhitespace(const XMLCh* const, const XMLSize_t, const bool) override {}
+    void resetDocument() override {}
+    void startDocument() override {}
+    void startElement(const xc::XMLElementDecl&, const unsigned int, const XMLCh* const,
+                      const xc::RefVectorOf<xc::XMLAttr>&, const XMLSize_t, const bool, const bool) override
+    {
+    }
+    void startEntityReference(const xc::XMLEntityDecl&) override {}
+    void XMLDecl(const XMLCh* const, const XMLCh* const, const XMLCh* const, const XMLCh* const) override {}
+};
+
+SilentDocumentHandler& ListeningHandler()
+{
+    static SilentDocumentHandler handler;
+    return handler;
+}
+
+// An error handler must be installed, or the reader never calls error().
+xc::HandlerBase& SilentHandler()
+{
+    static xc::HandlerBase handler;
+    return handler;
+}
+
+std::u16string_view View(const XMLCh* text)
+{
+    return text == nullptr ? std::u16string_view() : std::u16string_view(text);
+}
+
+} // namespace
+
+XmlSaxReader::XmlSaxReader(xc::MemoryManager* manager, XmlReaderObserver& observer,
+                           std::uint64_t textBudget)
+    : xc::SAX2XMLReaderImpl(manager, nullptr), m_observer(observer), m_textBudget(textBudget)
+{
+    setErrorHandler(&SilentHandler());
+    installAdvDocHandler(&ListeningHandler());
+}
+
+void XmlSaxReader::error(const unsigned int errCode, const XMLCh* const errDomain,
+                         const xc::XMLErrorReporter::ErrTypes type, const XMLCh* const errorText,
+                         const XMLCh* const systemId, const XMLCh* const /*publicId*/,
+                         const XMLFileLoc lineNum, const XMLFileLoc colNum)
+{
+    XmlErrorSeverity severity = XmlErrorSeverity::Error;
+    if (type == xc::XMLErrorReporter::ErrType_Warning)
+        severity = XmlErrorSeverity::Warning;
+    else if (type == xc::XMLErrorReporter::ErrType_Fatal)
+        severity = XmlErrorSeverity::Fatal;
+    m_observer.OnParserMessage(View(errDomain), errCode, severity, View(errorText), View(systemId),
+                               lineNum, colNum);
+}
+
+void XmlSaxReader::doctypeDecl(const xc::DTDElementDecl& elemDecl, const XMLCh* const publicId,
+                               const XMLCh* const systemId, const bool hasIntSubset,
+                               const bool hasExtSubset)
+{
+    m_observer.OnDoctype(hasExtSubset ? View(systemId) : std::u16string_view());
+    xc::SAX2XMLReaderImpl::doctypeDecl(elemDecl, publicId, systemId, hasIntSubset, hasExtSubset);
+}
+
+void XmlSaxReader::elementDecl(const xc::DTDElementDecl& decl, const bool isIgnored)
+{
+    if (!isIgnored)
+        m_observer.OnDtdDeclaration();
+    xc::SAX2XMLReaderImpl::elementDecl(decl, isIgnored);
+}
+
+void XmlSaxReader::attDef(const xc::DTDElementDecl& elemDecl, const xc::DTDAttDef& attDef,
+                          const bool ignoring)
+{
+    if (!ignoring)
+        m_observer.OnDtdDeclaration();
+    xc::SAX2XMLReaderImpl::attDef(elemDecl, attDef, ignoring);
+}
+
+void XmlSaxReader::startElement(const xc::XMLElementDecl& /*elemDecl*/, const unsigned int /*urlId*/,
+                                const XMLCh* const /*elemPrefix*/,
+                                const xc::RefVectorOf<xc::XMLAttr>& attrList,
+                                const XMLSize_t attrCount, const bool isEmpty, const bool isRoot)
+{
+    if (isRoot)
+        m_observer.OnRootElement();
+    if (!isEmpty && ++m_depth > XmlLimits::kElementDepth)
+        m_observer.OnLimitReached(XmlOwnError::DepthLimit, CurrentLine(), CurrentColumn());
+    std::uint64_t attributeText = 0;
+    for (XMLSize_t i = 0; i < attrCount; ++i) {
+        const xc::XMLAttr* attribute = attrList.elementAt(i);
+        if (attribute->getSpecified())
+            attributeText += xc::XMLString::stringLen(attribute->getValue());
+    }
+    CountText(attributeText);
+}
+
+void XmlSaxReader::endElement(const xc::XMLElementDecl& /*elemDecl*/, const unsigned int /*urlId*/,
+                              const bool /*isRoot*/, const XMLCh* const /*elemPrefix*/)
+{
+    if (m_depth > 0)
+        --m_depth;
+}
+
+void XmlSaxReader::docCharacters(const XMLCh* const /*chars*/, const XMLSize_t length,
+                                 const bool /*cdataSection*/)
+{
+    CountText(length);
+}
+
+void XmlSaxReader::ignorableWhitespace(const XMLCh* const /*chars*/, const XMLSize_t length,
+                                       const bool /*cdataSection*/)
+{
+    CountText(length);
+}
+
+void XmlSaxReader::CountText(std::uint64_t characters)
+{
+    m_textDelivered += characters;
+    if (m_textDelivered > m_textBudget)
+        m_observer.OnLimitReached(XmlOwnError::EntityTextLimit, CurrentLine(), CurrentColumn());
+}
+
+std::uint64_t XmlSaxReader::CurrentLine() const
+{
+    const xc::XMLScanner* scanner = ScannerOfValidator::Get(getValidator());
+    const xc::Locator* locator = scanner == nullptr ? nullptr : scanner->getLocator();
+    return locator == nullptr ? 0 : locator->getLineNumber();
+}
+
+std::uint64_t XmlSaxReader::CurrentColumn() const
+{
+    const xc::XMLScanner* scanner = ScannerOfValidator::Get(getValidator());
+    const xc::Locator* locator = scanner == nullptr ? nullptr : scanner->getLocator();
+    return locator == nullptr ? 0 : locator->getColumnNumber();
+}

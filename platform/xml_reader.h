@@ -1,0 +1,74 @@
+#pragma once
+// The streaming reader: Xerces-C++'s SAX2 reader with the hooks a load
+// needs. The parser's error path is the only place where an error's code and
+// table are known, so errors are taken there; the document handler's element
+// and text events carry the depth and text bounds, checked without a content
+// handler so that they cost next to nothing.
+
+#include "platform/xml_error_codes.h"
+
+#include <xercesc/parsers/SAX2XMLReaderImpl.hpp>
+
+#include <cstdint>
+#include <string_view>
+
+// The load's side of the reader.
+class XmlReaderObserver {
+public:
+    virtual ~XmlReaderObserver() = default;
+    // Every message of the parser, warnings included. May end the parse.
+    virtual void OnParserMessage(std::u16string_view domain, std::uint32_t code,
+                                 XmlErrorSeverity severity, std::u16string_view text,
+                                 std::u16string_view systemId, std::uint64_t line,
+                                 std::uint64_t column) = 0;
+    // The DOCTYPE, before its subsets are read.
+    virtual void OnDoctype(std::u16string_view systemId) = 0;
+    // An element type or attribute-list declaration: the document has a DTD
+    // to be validated against. May end the parse.
+    virtual void OnDtdDeclaration() = 0;
+    // The root element's start tag has been read.
+    virtual void OnRootElement() = 0;
+    // A bound was reached at the given place in the document. Ends the parse.
+    [[noreturn]] virtual void OnLimitReached(std::uint32_t ownError, std::uint64_t line,
+                                             std::uint64_t column) = 0;
+};
+
+class XmlSaxReader final : public xercesc::SAX2XMLReaderImpl {
+public:
+    XmlSaxReader(xercesc::MemoryManager* manager, XmlReaderObserver& observer,
+                 std::uint64_t textBudget);
+
+    void error(const unsigned int errCode, const XMLCh* const errDomain,
+               const xercesc::XMLErrorReporter::ErrTypes type, const XMLCh* const errorText,
+               const XMLCh* const systemId, const XMLCh* const publicId,
+               const XMLFileLoc lineNum, const XMLFileLoc colNum) override;
+
+    void doctypeDecl(const xercesc::DTDElementDecl& elemDecl, const XMLCh* const publicId,
+                     const XMLCh* const systemId, const bool hasIntSubset,
+                     const bool hasExtSubset) override;
+    void elementDecl(const xercesc::DTDElementDecl& decl, const bool isIgnored) override;
+    void attDef(const xercesc::DTDElementDecl& elemDecl, const xercesc::DTDAttDef& attDef,
+                const bool ignoring) override;
+
+    void startElement(const xercesc::XMLElementDecl& elemDecl, const unsigned int urlId,
+                      const XMLCh* const elemPrefix, const xercesc::RefVectorOf<xercesc::XMLAttr>& attrList,
+                      const XMLSize_t attrCount, const bool isEmpty, const bool isRoot) override;
+    void endElement(const xercesc::XMLElementDecl& elemDecl, const unsigned int urlId,
+                    const bool isRoot, const XMLCh* const elemPrefix) override;
+    void docCharacters(const XMLCh* const chars, const XMLSize_t length,
+                       const bool cdataSection) override;
+    void ignorableWhitespace(const XMLCh* const chars, const XMLSize_t length,
+                             const bool cdataSection) override;
+
+    // The parser's current place in the document being read.
+    std::uint64_t CurrentLine() const;
+    std::uint64_t CurrentColumn() const;
+
+private:
+    void CountText(std::uint64_t characters);
+
+    XmlReaderObserver& m_observer;
+    std::uint64_t m_textBudget;
+    std::uint64_t m_textDelivered = 0;
+    std::uint32_t m_depth = 0;
+};
