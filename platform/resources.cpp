@@ -24,3 +24,29 @@ std::optional<std::u16string_view> FindStringResource(UINT nID)
     }
     return std::nullopt;
 }
+
+namespace {
+template <class Resource> const Resource* FindById(std::span<const Resource> resources, UINT nID)
+{
+    for (const Resource& resource : resources) {
+        if (resource.nID == nID)
+            return &resource;
+    }
+    return nullptr;
+}
+} // namespace
+
+const DialogTemplate* FindDialogTemplate(UINT nID)
+{
+    return g_module == nullptr ? nullptr : FindById(g_module->dialogs, nID);
+}
+
+const IconResource* FindIconResource(UINT nID)
+{
+    return g_module == nullptr ? nullptr : FindById(g_module->icons, nID);
+}
+
+const BitmapResource* FindBitmapResource(UINT nID)
+{
+    return g_module == nullptr ? nullptr : FindById(g_module->bitmaps, nID);
+}

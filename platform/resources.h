@@ -4,6 +4,7 @@
 // loaders (LoadString, dialog templates, icons, the version block) read them
 // from there.
 
+#include "platform/dialog_template.h"
 #include "platform/win_types.h"
 
 #include <optional>
@@ -40,10 +41,28 @@ struct VersionBlock {
     WORD language;
 };
 
+// An icon group with its images, held as the bytes of an icon file
+// (directory, then each image as a device-independent bitmap with its mask).
+struct IconResource {
+    UINT nID;
+    WORD language;
+    std::span<const BYTE> iconFile;
+};
+
+// A device-independent bitmap, held as the bytes of a bitmap file.
+struct BitmapResource {
+    UINT nID;
+    WORD language;
+    std::span<const BYTE> bitmapFile;
+};
+
 struct ResourceModule {
     WORD stringLanguage = LANG_ENGLISH_US;
     std::span<const StringResource> strings;
     const VersionBlock* version = nullptr;
+    std::span<const DialogTemplate> dialogs = {};
+    std::span<const IconResource> icons = {};
+    std::span<const BitmapResource> bitmaps = {};
 };
 
 // The module stays owned by the caller (res/ keeps it in static storage).
@@ -51,3 +70,6 @@ void AfxSetResourceModule(const ResourceModule& module);
 const ResourceModule* AfxGetResourceModule();
 
 std::optional<std::u16string_view> FindStringResource(UINT nID);
+const DialogTemplate* FindDialogTemplate(UINT nID);
+const IconResource* FindIconResource(UINT nID);
+const BitmapResource* FindBitmapResource(UINT nID);

@@ -7,6 +7,9 @@
 
 std::span<const StringResource> CorvaneStringTable();
 const VersionBlock& CorvaneVersionBlock();
+std::span<const DialogTemplate> CorvaneDialogTemplates();
+std::span<const IconResource> CorvaneIcons();
+std::span<const BitmapResource> CorvaneBitmaps();
 
 // The module with every resource of the program; installed by
 // UseCorvaneResources() before anything is loaded by identifier.
