@@ -1,0 +1,45 @@
+#pragma once
+// The main window: a modal dialog built from IDD_CORVANE_DIALOG, holding the
+// chosen XML file, the folder the XML chooser opens in, the editor, and the
+// settings store for as long as it lives.
+
+#include "platform/cstring.h"
+#include "platform/dialog.h"
+#include "platform/gdi.h"
+#include "res/resource.h"
+#include "settings/registry_settings.h"
+
+// The editor when none has been chosen.
+inline constexpr const char* kDefaultEditor = "Notepad.exe";
+
+class CCorvaneDlg : public CDialog {
+public:
+    explicit CCorvaneDlg(CWnd* pParent = nullptr);
+
+    enum { IDD = IDD_CORVANE_DIALOG };
+
+    BOOL OnInitDialog() override;
+
+protected:
+    // The validation run; the dialog stays open afterwards.
+    void OnOK() override;
+    BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+
+    void OnSysCommand(UINT nID, LPARAM lParam);
+    void OnPaint();
+    HCURSOR OnQueryDragIcon();
+    void OnBrowseXmlFile();
+    void OnConfigureEditor();
+    void OnEditXmlFile();
+    void OnHelpSummary();
+    void OnBnClickedOk();
+
+    HICON m_hIcon = nullptr;
+    CString m_strXmlPath;
+    CString m_strFolder;
+    CString m_strEditor;
+    CRegistrySettings m_settings;
+
+private:
+    static const MessageRoute<CCorvaneDlg> messageMap[];
+};
