@@ -9,6 +9,7 @@
 #include <memory>
 #include <mutex>
 #include <string_view>
+#include <thread>
 #include <unordered_map>
 #include <vector>
 
@@ -180,6 +181,24 @@ private:
     bool m_open = false;
 };
 
+// Waits for another program's lock, looking again every few milliseconds
+// until the busy timeout has passed since this wait began. Short, even steps
+// keep one program from starving while another saves in a tight loop, which
+// the lengthening sleeps of SQLite's own timeout handler allow.
+int WaitWhileBusy(void* /*context*/, int attempts)
+{
+    using Clock = std::chrono::steady_clock;
+    thread_local Clock::time_point started;
+    const Clock::time_point now = Clock::now();
+    if (attempts == 0)
+        started = now;
+    if (now - started >= std::chrono::milliseconds(g_busyTimeoutMs.load()))
+        return 0;
+    const int step = attempts < 4 ? (1 << attempts) : 10;
+    std::this_thread::sleep_for(std::chrono::milliseconds(step));
+    return 1;
+}
+
 // Creates the missing folders of `folder`, private to the user as the XDG
 // base directory rules ask.
 LONG MakeFolders(const std::string& folder)
@@ -225,7 +244,7 @@ LONG OpenDatabase(const std::string& path, bool create, ConnectionPtr& out)
     if (rc != SQLITE_OK)
         return StatusFromSqlite(rc, db ? sqlite3_system_errno(db.get()) : 0);
 
-    sqlite3_busy_timeout(db.get(), g_busyTimeoutMs.load());
+    sqlite3_busy_handler(db.get(), WaitWhileBusy, nullptr);
     // Schema objects of a database someone else wrote run nothing, and the
     // schema itself cannot be altered through this connection.
     sqlite3_db_config(db.get(), SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
