@@ -13,18 +13,37 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 
 namespace {
 
+// The application object for these tests: made on first use unless one is
+// running, and ended before the program's statics are torn down, which Qt
+// does not survive.
+class ApplicationEnvironment : public ::testing::Environment {
+public:
+    static QApplication& Get()
+    {
+        if (auto* running = qobject_cast<QApplication*>(QCoreApplication::instance()))
+            return *running;
+        static int argc = 1;
+        static char name[] = "test_platform_gui";
+        static char* argv[] = {name, nullptr};
+        s_application = std::make_unique<QApplication>(argc, argv);
+        return *s_application;
+    }
+    void TearDown() override { s_application.reset(); }
+
+private:
+    static inline std::unique_ptr<QApplication> s_application;
+};
+
+[[maybe_unused]] ::testing::Environment* const kApplicationEnvironment =
+    ::testing::AddGlobalTestEnvironment(new ApplicationEnvironment);
+
 QApplication& Application()
 {
-    if (auto* running = qobject_cast<QApplication*>(QCoreApplication::instance()))
-        return *running;
-    static int argc = 1;
-    static char name[] = "test_platform_gui";
-    static char* argv[] = {name, nullptr};
-    static QApplication application(argc, argv);
-    return application;
+    return ApplicationEnvironment::Get();
 }
 
 QMessageBox* VisibleMessageBox()
