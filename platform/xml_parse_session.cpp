@@ -240,7 +240,7 @@ private:
 
     bool GrammarInForce() const
     {
-        if (m_dtdDeclared)
+        if (m_dtdDeclared || m_schemaRequested)
             return true;
         const xc::XMLValidator* validator = m_reader.getValidator();
         return validator != nullptr && validator->handlesSchema();

@@ -6,6 +6,7 @@
 #include <xercesc/framework/XMLValidator.hpp>
 #include <xercesc/internal/XMLScanner.hpp>
 #include <xercesc/sax/HandlerBase.hpp>
+#include <xercesc/sax2/DefaultHandler.hpp>
 #include <xercesc/util/XMLString.hpp>
 
 namespace {
@@ -52,6 +53,14 @@ SilentDocumentHandler& ListeningHandler()
     return handler;
 }
 
+// Declaration events reach the reader only while a declaration handler is
+// installed; this one ignores them (the reader's overrides see them first).
+xc::DefaultHandler& DeclarationListener()
+{
+    static xc::DefaultHandler handler;
+    return handler;
+}
+
 // An error handler must be installed, or the reader never calls error().
 xc::HandlerBase& SilentHandler()
 {
@@ -72,6 +81,7 @@ XmlSaxReader::XmlSaxReader(xc::MemoryManager* manager, XmlReaderObserver& observ
 {
     setErrorHandler(&SilentHandler());
     installAdvDocHandler(&ListeningHandler());
+    setDeclarationHandler(&DeclarationListener());
 }
 
 void XmlSaxReader::error(const unsigned int errCode, const XMLCh* const errDomain,
@@ -96,19 +106,17 @@ void XmlSaxReader::doctypeDecl(const xc::DTDElementDecl& elemDecl, const XMLCh* 
     xc::SAX2XMLReaderImpl::doctypeDecl(elemDecl, publicId, systemId, hasIntSubset, hasExtSubset);
 }
 
-void XmlSaxReader::elementDecl(const xc::DTDElementDecl& decl, const bool isIgnored)
+void XmlSaxReader::elementDecl(const xc::DTDElementDecl& /*decl*/, const bool isIgnored)
 {
     if (!isIgnored)
         m_observer.OnDtdDeclaration();
-    xc::SAX2XMLReaderImpl::elementDecl(decl, isIgnored);
 }
 
-void XmlSaxReader::attDef(const xc::DTDElementDecl& elemDecl, const xc::DTDAttDef& attDef,
+void XmlSaxReader::attDef(const xc::DTDElementDecl& /*elemDecl*/, const xc::DTDAttDef& /*attDef*/,
                           const bool ignoring)
 {
     if (!ignoring)
         m_observer.OnDtdDeclaration();
-    xc::SAX2XMLReaderImpl::attDef(elemDecl, attDef, ignoring);
 }
 
 void XmlSaxReader::startElement(const xc::XMLElementDecl& /*elemDecl*/, const unsigned int /*urlId*/,

@@ -1,0 +1,83 @@
+#pragma once
+// Loading a file through the XML parser component as the validation run
+// does, and reading back the verdict and the first error.
+
+#include "platform/text_encoding.h"
+#include "platform/xml_dom.h"
+#include "platform/xml_error_codes.h"
+#include "tests/support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <ostream>
+#include <string>
+
+struct XmlLoadOutcome {
+    HRESULT status = E_FAIL;
+    std::uint32_t code = 0;
+    long line = 0;
+    long position = 0;
+    std::string reason;
+
+    XmlErrorGroup Group() const { return XmlErrorGroupOf(code); }
+    bool Valid() const { return status == S_OK; }
+};
+
+inline std::ostream& operator<<(std::ostream& out, const XmlLoadOutcome& outcome)
+{
+    return out << "status " << outcome.status << ", code 0x" << std::hex << outcome.code << std::dec
+               << ", line " << outcome.line << ", position " << outcome.position << ", reason \""
+               << outcome.reason << "\"";
+}
+
+inline std::unique_ptr<IXMLDOMDocument> NewXmlDocument()
+{
+    std::unique_ptr<IUnknown> instance;
+    EXPECT_EQ(CreateDOMDocument40(instance), S_OK);
+    auto* document = dynamic_cast<IXMLDOMDocument*>(instance.get());
+    if (document == nullptr)
+        return nullptr;
+    instance.release();
+    return std::unique_ptr<IXMLDOMDocument>(document);
+}
+
+inline XmlLoadOutcome LoadWith(IXMLDOMDocument& document, const std::string& drivePath,
+                               bool validate = true)
+{
+    XmlLoadOutcome outcome;
+    document.put_validateOnParse(validate ? VARIANT_TRUE : VARIANT_FALSE);
+    document.put_async(VARIANT_FALSE);
+    VARIANT source;
+    source.vt = VT_BSTR;
+    source.bstrVal = AnsiToWide(drivePath);
+    VARIANT_BOOL loaded = VARIANT_FALSE;
+    outcome.status = document.load(source, &loaded);
+    EXPECT_EQ(loaded == VARIANT_TRUE, outcome.status == S_OK);
+    std::unique_ptr<IXMLDOMParseError> error;
+    EXPECT_EQ(document.get_parseError(error), S_OK);
+    if (error) {
+        LONG code = 0;
+        LONG line = 0;
+        LONG position = 0;
+        std::u16string reason;
+        error->get_errorCode(&code);
+        error->get_line(&line);
+        error->get_linepos(&position);
+        error->get_reason(&reason);
+        outcome.code = static_cast<std::uint32_t>(code);
+        outcome.line = line;
+        outcome.position = position;
+        outcome.reason = WideToAnsi(reason);
+    }
+    return outcome;
+}
+
+inline XmlLoadOutcome LoadFile(const std::filesystem::path& file, bool validate = true)
+{
+    auto document = NewXmlDocument();
+    if (!document)
+        return {};
+    return LoadWith(*document, DriveForm(file), validate);
+}
