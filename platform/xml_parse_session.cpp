@@ -104,7 +104,7 @@ public:
     }
 
     bool RestartRequested() const { return m_restart; }
-    bool ValidatedAgainstDtdAndSchema() const { return m_dtdDeclared && m_schemaRequested; }
+    bool ValidatedAgainstDtdAndSchema() const { return m_dtdInForce && m_schemaRequested; }
     const std::optional<PassError>& Error() const { return m_error; }
 
     // XmlReaderObserver
@@ -156,11 +156,15 @@ public:
         throw XmlParseStop{};
     }
 
-    void OnDoctype(std::u16string_view systemId) override { m_doctypeSystemId = systemId; }
-
-    void OnDtdDeclaration() override
+    // A DOCTYPE with a subset names a DTD, and the document is validated
+    // against it (one that declares nothing leaves every element undeclared).
+    // A bare <!DOCTYPE name> names no DTD.
+    void OnDoctype(std::u16string_view systemId, bool namesDtd) override
     {
-        m_dtdDeclared = true;
+        m_doctypeSystemId = systemId;
+        if (!namesDtd)
+            return;
+        m_dtdInForce = true;
         RestartIfProbing();
     }
 
@@ -240,7 +244,7 @@ private:
 
     bool GrammarInForce() const
     {
-        if (m_dtdDeclared || m_schemaRequested)
+        if (m_dtdInForce || m_schemaRequested)
             return true;
         const xc::XMLValidator* validator = m_reader.getValidator();
         return validator != nullptr && validator->handlesSchema();
@@ -319,7 +323,7 @@ private:
     XmlReferenceResolver m_resolver;
 
     bool m_restart = false;
-    bool m_dtdDeclared = false;
+    bool m_dtdInForce = false;
     bool m_schemaRequested = false;
     bool m_inContent = false;
     std::u16string m_doctypeSystemId;

@@ -3,8 +3,8 @@
 // against what it references itself, and stopped at the first error.
 //
 // A document is first read without validation, which is then switched on as
-// soon as the document shows something to validate against (an element or
-// attribute-list declaration, or a schema hint on any element): the load
+// soon as the document shows something to validate against (a DOCTYPE with
+// an internal or external subset, or a schema hint on any element): the load
 // restarts from the beginning with strict validation, which costs only what
 // was read before the reference (usually the prolog). A document that
 // references nothing is thereby checked for well-formedness only, at full

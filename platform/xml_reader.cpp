@@ -53,8 +53,8 @@ SilentDocumentHandler& ListeningHandler()
     return handler;
 }
 
-// Declaration events reach the reader only while a declaration handler is
-// installed; this one ignores them (the reader's overrides see them first).
+// DOCTYPE events reach the reader only while a declaration handler is
+// installed; this one ignores the declarations.
 xc::DefaultHandler& DeclarationListener()
 {
     static xc::DefaultHandler handler;
@@ -102,21 +102,9 @@ void XmlSaxReader::doctypeDecl(const xc::DTDElementDecl& elemDecl, const XMLCh* 
                                const XMLCh* const systemId, const bool hasIntSubset,
                                const bool hasExtSubset)
 {
-    m_observer.OnDoctype(hasExtSubset ? View(systemId) : std::u16string_view());
+    m_observer.OnDoctype(hasExtSubset ? View(systemId) : std::u16string_view(),
+                         hasIntSubset || hasExtSubset);
     xc::SAX2XMLReaderImpl::doctypeDecl(elemDecl, publicId, systemId, hasIntSubset, hasExtSubset);
-}
-
-void XmlSaxReader::elementDecl(const xc::DTDElementDecl& /*decl*/, const bool isIgnored)
-{
-    if (!isIgnored)
-        m_observer.OnDtdDeclaration();
-}
-
-void XmlSaxReader::attDef(const xc::DTDElementDecl& /*elemDecl*/, const xc::DTDAttDef& /*attDef*/,
-                          const bool ignoring)
-{
-    if (!ignoring)
-        m_observer.OnDtdDeclaration();
 }
 
 void XmlSaxReader::startElement(const xc::XMLElementDecl& /*elemDecl*/, const unsigned int /*urlId*/,

@@ -21,11 +21,10 @@ public:
                                  XmlErrorSeverity severity, std::u16string_view text,
                                  std::u16string_view systemId, std::uint64_t line,
                                  std::uint64_t column) = 0;
-    // The DOCTYPE, before its subsets are read.
-    virtual void OnDoctype(std::u16string_view systemId) = 0;
-    // An element type or attribute-list declaration: the document has a DTD
-    // to be validated against. May end the parse.
-    virtual void OnDtdDeclaration() = 0;
+    // The DOCTYPE, before its subsets are read: the system literal of its
+    // external subset (empty if none), and whether it names a DTD at all (an
+    // internal or an external subset). May end the parse.
+    virtual void OnDoctype(std::u16string_view systemId, bool namesDtd) = 0;
     // The root element's start tag has been read.
     virtual void OnRootElement() = 0;
     // A bound was reached at the given place in the document. Ends the parse.
@@ -46,9 +45,6 @@ public:
     void doctypeDecl(const xercesc::DTDElementDecl& elemDecl, const XMLCh* const publicId,
                      const XMLCh* const systemId, const bool hasIntSubset,
                      const bool hasExtSubset) override;
-    void elementDecl(const xercesc::DTDElementDecl& decl, const bool isIgnored) override;
-    void attDef(const xercesc::DTDElementDecl& elemDecl, const xercesc::DTDAttDef& attDef,
-                const bool ignoring) override;
 
     void startElement(const xercesc::XMLElementDecl& elemDecl, const unsigned int urlId,
                       const XMLCh* const elemPrefix, const xercesc::RefVectorOf<xercesc::XMLAttr>& attrList,

@@ -269,8 +269,14 @@ std::vector<DocumentCase> DocumentCases()
          {{"doc.xml", "<!DOCTYPE r [<!ELEMENT r (a)><!ELEMENT a EMPTY>]>\n<r><b/></r>\n"}},
          "doc.xml",
          Fails(XmlErrorGroup::Validity, "doc.xml", "<b/>", {"'b'"})},
+        // A DOCTYPE with a subset names a DTD: undeclared elements are invalid.
         {"DoctypeDeclaringOnlyEntities",
          {{"doc.xml", "<!DOCTYPE doc [<!ENTITY who \"Ann\">]>\n<doc><to>&who;</to></doc>\n"}},
+         "doc.xml",
+         Fails(XmlErrorGroup::Validity, "doc.xml", "<doc>", {"'doc'"})},
+        // A bare DOCTYPE names none.
+        {"BareDoctype",
+         {{"doc.xml", "<!DOCTYPE html>\n<html><body/></html>\n"}},
          "doc.xml",
          Valid()},
         {"DtdAndSchemaBothValid",
@@ -418,11 +424,13 @@ std::vector<DocumentCase> DocumentCases()
          Fails(XmlErrorGroup::WellFormedness, "doc.xml", "<a>\xE2\x82\xAC bad ")},
         {"LocalExternalEntity",
          {{"chapter.xml", "<p>text</p>"},
-          {"doc.xml", "<!DOCTYPE book [<!ENTITY chapter SYSTEM \"chapter.xml\">]>\n<book>&chapter;</book>\n"}},
+          {"doc.xml", "<!DOCTYPE book [<!ELEMENT book (p)><!ELEMENT p (#PCDATA)>\n"
+                      "<!ENTITY chapter SYSTEM \"chapter.xml\">]>\n<book>&chapter;</book>\n"}},
          "doc.xml",
          Valid()},
         {"MissingExternalEntity",
-         {{"doc.xml", "<!DOCTYPE book [<!ENTITY chapter SYSTEM \"gone.xml\">]>\n<book>&chapter;</book>\n"}},
+         {{"doc.xml", "<!DOCTYPE book [<!ELEMENT book ANY>\n"
+                      "<!ENTITY chapter SYSTEM \"gone.xml\">]>\n<book>&chapter;</book>\n"}},
          "doc.xml",
          Fails(XmlErrorGroup::ReferencedDocument, "doc.xml", "<book>&chapter;", {"external entity", "{dir}\\gone.xml"})},
         {"UnsupportedLocationScheme",

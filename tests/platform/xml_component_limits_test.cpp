@@ -10,7 +10,8 @@ namespace {
 
 std::string BillionLaughs()
 {
-    std::string text = "<?xml version=\"1.0\"?>\n<!DOCTYPE lolz [\n<!ENTITY lol0 \"lol\">\n";
+    std::string text = "<?xml version=\"1.0\"?>\n<!DOCTYPE lolz [\n<!ELEMENT lolz (#PCDATA)>\n"
+                       "<!ENTITY lol0 \"lol\">\n";
     for (int i = 1; i <= 10; ++i) {
         text += "<!ENTITY lol" + std::to_string(i) + " \"";
         for (int k = 0; k < 10; ++k)
@@ -24,8 +25,8 @@ std::string BillionLaughs()
 // gigabytes of text.
 std::string QuadraticBlowUp(bool inAttribute)
 {
-    std::string text = "<?xml version=\"1.0\"?>\n<!DOCTYPE r [<!ENTITY big \"" + std::string(100'000, 'x') +
-                       "\">]>\n";
+    std::string text = "<?xml version=\"1.0\"?>\n<!DOCTYPE r [<!ELEMENT r (#PCDATA)>"
+                       "<!ATTLIST r a CDATA #IMPLIED><!ENTITY big \"" + std::string(100'000, 'x') + "\">]>\n";
     std::string references;
     for (int i = 0; i < 30'000; ++i)
         references += "&big;";
@@ -94,7 +95,8 @@ TEST(XmlLimits, DepthCountsOnlyOpenElements)
 
 TEST(XmlLimits, ModestEntityUseIsNotALimit)
 {
-    std::string text = "<!DOCTYPE r [<!ENTITY co \"Corvane Surveying Ltd.\">]>\n<r>";
+    std::string text = "<!DOCTYPE r [<!ELEMENT r (c*)><!ELEMENT c (#PCDATA)>\n"
+                       "<!ENTITY co \"Corvane Surveying Ltd.\">]>\n<r>";
     for (int i = 0; i < 20'000; ++i)
         text += "<c>&co;</c>";
     text += "</r>\n";
