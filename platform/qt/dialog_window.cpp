@@ -66,6 +66,11 @@ void DialogWidget::reject()
     m_window.SendCommand(IDCANCEL);
 }
 
+void DialogWidget::setVisible(bool visible)
+{
+    QWidget::setVisible(visible); // NOLINT(bugprone-parent-virtual-call)
+}
+
 void DialogWidget::paintEvent(QPaintEvent* event)
 {
     QDialog::paintEvent(event);

@@ -24,6 +24,9 @@ public:
     DialogWidget(DialogWindow& window, QWidget* owner);
 
     void reject() override;
+    // Shown as a plain window: the toolkit's dialog would make its first
+    // push button the default one when the template names none.
+    void setVisible(bool visible) override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
