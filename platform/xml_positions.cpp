@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cerrno>
 #include <cstdint>
+#include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
 #include <vector>
@@ -260,6 +261,184 @@ private:
     bool m_lastWasCr = false;
 };
 
+
+// Reads a file from an offset in large blocks, for the byte-oriented scans
+// below: they run at memory speed even through a file of gigabytes.
+class BlockReader {
+public:
+    BlockReader(const std::string& path, std::uint64_t offset)
+        : m_fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)), m_offset(offset), m_buffer(1 << 20)
+    {
+    }
+    ~BlockReader()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    BlockReader(const BlockReader&) = delete;
+    BlockReader& operator=(const BlockReader&) = delete;
+
+    bool IsOpen() const { return m_fd >= 0; }
+
+    // Makes at least `count` bytes available from Data() unless the file
+    // ends first; returns how many are available.
+    std::size_t Ensure(std::size_t count)
+    {
+        if (m_end - m_next >= count)
+            return m_end - m_next;
+        std::copy(m_buffer.begin() + static_cast<std::ptrdiff_t>(m_next),
+                  m_buffer.begin() + static_cast<std::ptrdiff_t>(m_end), m_buffer.begin());
+        m_end -= m_next;
+        m_next = 0;
+        while (m_end < count && m_fd >= 0) {
+            const ssize_t got = ::pread(m_fd, m_buffer.data() + m_end, m_buffer.size() - m_end,
+                                        static_cast<off_t>(m_offset + m_end));
+            if (got < 0 && errno == EINTR)
+                continue;
+            if (got <= 0)
+                break;
+            m_end += static_cast<std::size_t>(got);
+        }
+        return m_end - m_next;
+    }
+    const std::uint8_t* Data() const { return m_buffer.data() + m_next; }
+    void Advance(std::size_t count)
+    {
+        m_next += count;
+        m_offset += count;
+    }
+    std::uint64_t Offset() const { return m_offset; }
+
+private:
+    int m_fd;
+    std::uint64_t m_offset; // the file offset of Data()
+    std::vector<std::uint8_t> m_buffer;
+    std::size_t m_next = 0;
+    std::size_t m_end = 0;
+};
+
+// The offset of the first byte of a line in a byte-oriented encoding (CR LF,
+// CR and LF each end a line), scanning from `from`, which starts line 1.
+std::optional<std::uint64_t> LineStart(const std::string& path, std::uint64_t from, long line)
+{
+    BlockReader reader(path, from);
+    if (!reader.IsOpen())
+        return std::nullopt;
+    long current = 1;
+    std::uint64_t start = from;
+    bool lastWasCr = false;
+    while (true) {
+        const std::size_t available = reader.Ensure(1);
+        if (available == 0)
+            return current == line ? std::optional<std::uint64_t>(start) : std::nullopt;
+        const std::uint8_t* data = reader.Data();
+        for (std::size_t i = 0; i < available; ++i) {
+            const std::uint8_t byte = data[i];
+            if (byte > '\r') {
+                if (current == line)
+                    return start;
+                lastWasCr = false;
+                continue;
+            }
+            if (byte == '\n' && lastWasCr) {
+                start = reader.Offset() + i + 1;
+                lastWasCr = false;
+                continue;
+            }
+            if (current == line && byte != '\n' && byte != '\r')
+                return start;
+            if (byte == '\n' || byte == '\r') {
+                if (current == line)
+                    return start; // the line is empty
+                ++current;
+                start = reader.Offset() + i + 1;
+                lastWasCr = byte == '\r';
+            } else {
+                lastWasCr = false;
+            }
+        }
+        reader.Advance(available);
+    }
+}
+
+// The length of the valid UTF-8 sequence at data[0] (with `available` bytes
+// there), or 0 when it is not valid.
+std::size_t ValidUtf8Length(const std::uint8_t* data, std::size_t available)
+{
+    const std::uint8_t lead = data[0];
+    std::size_t length = 0;
+    char32_t cp = 0;
+    char32_t min = 0;
+    if (lead < 0x80)
+        return 1;
+    if ((lead & 0xE0) == 0xC0)
+        length = 2, cp = lead & 0x1F, min = 0x80;
+    else if ((lead & 0xF0) == 0xE0)
+        length = 3, cp = lead & 0x0F, min = 0x800;
+    else if ((lead & 0xF8) == 0xF0)
+        length = 4, cp = lead & 0x07, min = 0x10000;
+    else
+        return 0;
+    if (available < length)
+        return 0;
+    for (std::size_t k = 1; k < length; ++k) {
+        if ((data[k] & 0xC0) != 0x80)
+            return 0;
+        cp = (cp << 6) | (data[k] & 0x3F);
+    }
+    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+        return 0;
+    return length;
+}
+
+// The offset of the first byte that does not start a valid UTF-8 sequence.
+std::optional<std::uint64_t> FirstInvalidUtf8(const std::string& path, std::uint64_t from)
+{
+    BlockReader reader(path, from);
+    while (reader.IsOpen()) {
+        // Eight bytes at hand, so that any sequence is whole unless the file ends.
+        const std::size_t available = reader.Ensure(8);
+        if (available == 0)
+            return std::nullopt;
+        const std::uint8_t* data = reader.Data();
+        std::size_t ascii = 0;
+        while (ascii + 8 <= available) {
+            std::uint64_t word = 0;
+            std::memcpy(&word, data + ascii, 8);
+            if ((word & 0x8080808080808080ull) != 0)
+                break;
+            ascii += 8;
+        }
+        if (ascii > 0) {
+            reader.Advance(ascii);
+            continue;
+        }
+        const std::size_t length = ValidUtf8Length(data, available);
+        if (length == 0)
+            return reader.Offset();
+        reader.Advance(length);
+    }
+    return std::nullopt;
+}
+
+// Characters (code points, an invalid byte counting one) in a UTF-8 range.
+long Utf8Characters(const std::string& path, std::uint64_t from, std::uint64_t to)
+{
+    BlockReader reader(path, from);
+    long characters = 0;
+    while (reader.Offset() < to) {
+        const std::size_t available = reader.Ensure(1);
+        if (available == 0)
+            break;
+        const std::size_t count = static_cast<std::size_t>(std::min<std::uint64_t>(available, to - reader.Offset()));
+        const std::uint8_t* data = reader.Data();
+        for (std::size_t i = 0; i < count; ++i)
+            characters += (data[i] & 0xC0) != 0x80 ? 1 : 0;
+        reader.Advance(count);
+    }
+    return characters;
+}
+
 } // namespace
 
 std::optional<long> CharacterColumn(const std::string& linuxPath, long line, long utf16Column)
@@ -270,27 +449,42 @@ std::optional<long> CharacterColumn(const std::string& linuxPath, long line, lon
     const Encoding encoding = DetectEncoding(linuxPath, bomBytes);
     if (encoding == Encoding::SingleUnit)
         return utf16Column;
-    CharacterWalker walker(linuxPath, encoding, bomBytes);
-    if (!walker.IsOpen())
-        return std::nullopt;
-    // Skip to the line, then count characters until the UTF-16 units reach
-    // the parser's column.
     long unitsBefore = 0;
     long charactersBefore = 0;
-    while (true) {
-        if (walker.Line() > line)
-            break;
-        const bool onLine = walker.Line() == line;
-        const Decoded ch = walker.Next();
-        if (ch.end)
-            break;
-        if (!onLine || ch.cp == '\r' || ch.cp == '\n')
-            continue;
-        const long units = ch.cp >= 0x10000 ? 2 : 1;
-        if (unitsBefore + units > utf16Column - 1)
-            break;
-        unitsBefore += units;
-        ++charactersBefore;
+    if (encoding == Encoding::Utf8) {
+        const auto start = LineStart(linuxPath, static_cast<std::uint64_t>(bomBytes), line);
+        if (!start)
+            return std::nullopt;
+        BlockReader reader(linuxPath, *start);
+        while (unitsBefore < utf16Column - 1) {
+            const std::size_t available = reader.Ensure(4);
+            if (available == 0 || reader.Data()[0] == '\r' || reader.Data()[0] == '\n')
+                break;
+            const std::size_t length = ValidUtf8Length(reader.Data(), available);
+            const long units = length == 4 ? 2 : 1;
+            if (unitsBefore + units > utf16Column - 1)
+                break;
+            unitsBefore += units;
+            ++charactersBefore;
+            reader.Advance(length == 0 ? 1 : length);
+        }
+    } else {
+        CharacterWalker walker(linuxPath, encoding, bomBytes);
+        if (!walker.IsOpen())
+            return std::nullopt;
+        while (walker.Line() <= line) {
+            const bool onLine = walker.Line() == line;
+            const Decoded ch = walker.Next();
+            if (ch.end)
+                break;
+            if (!onLine || ch.cp == '\r' || ch.cp == '\n')
+                continue;
+            const long units = ch.cp >= 0x10000 ? 2 : 1;
+            if (unitsBefore + units > utf16Column - 1)
+                break;
+            unitsBefore += units;
+            ++charactersBefore;
+        }
     }
     // Past the end of the line's text every unit is one character.
     return charactersBefore + 1 + (utf16Column - 1 - unitsBefore);
@@ -299,17 +493,38 @@ std::optional<long> CharacterColumn(const std::string& linuxPath, long line, lon
 std::optional<TextPosition> FindInvalidUtf8(const std::string& linuxPath)
 {
     int bomBytes = 0;
-    const Encoding encoding = DetectEncoding(linuxPath, bomBytes);
-    if (encoding != Encoding::Utf8)
+    if (DetectEncoding(linuxPath, bomBytes) != Encoding::Utf8)
         return std::nullopt;
-    CharacterWalker walker(linuxPath, encoding, bomBytes);
-    while (walker.IsOpen()) {
-        const TextPosition at{walker.Line(), walker.Column()};
-        const Decoded ch = walker.Next();
-        if (ch.end)
+    const auto bad = FirstInvalidUtf8(linuxPath, static_cast<std::uint64_t>(bomBytes));
+    if (!bad)
+        return std::nullopt;
+    // Count the lines before it, and the characters from its line's start.
+    BlockReader reader(linuxPath, static_cast<std::uint64_t>(bomBytes));
+    long line = 1;
+    std::uint64_t lineStart = static_cast<std::uint64_t>(bomBytes);
+    bool lastWasCr = false;
+    while (reader.Offset() < *bad) {
+        const std::size_t available = reader.Ensure(1);
+        if (available == 0)
             break;
-        if (!ch.valid)
-            return at;
+        const std::size_t count = static_cast<std::size_t>(std::min<std::uint64_t>(available, *bad - reader.Offset()));
+        const std::uint8_t* data = reader.Data();
+        for (std::size_t i = 0; i < count; ++i) {
+            const std::uint8_t byte = data[i];
+            if (byte > '\r') {
+                lastWasCr = false;
+            } else if (byte == '\n' && lastWasCr) {
+                lineStart = reader.Offset() + i + 1;
+                lastWasCr = false;
+            } else if (byte == '\n' || byte == '\r') {
+                ++line;
+                lineStart = reader.Offset() + i + 1;
+                lastWasCr = byte == '\r';
+            } else {
+                lastWasCr = false;
+            }
+        }
+        reader.Advance(count);
     }
-    return std::nullopt;
+    return TextPosition{line, Utf8Characters(linuxPath, lineStart, *bad) + 1};
 }

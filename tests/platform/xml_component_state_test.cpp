@@ -218,4 +218,25 @@ TEST(XmlPositions, FindsTheFirstByteThatIsNotUtf8)
     EXPECT_EQ(truncated->column, 4);
 }
 
+TEST(XmlPositions, ScansBeyondTheFirstMegabytes)
+{
+    // Long files are read in blocks; places past the first blocks, empty
+    // lines and CR LF pairs must still count right.
+    std::string text;
+    long line = 1;
+    while (text.size() < 3 * 1024 * 1024) {
+        text += line % 3 == 0 ? "\r\n" : "<p>plain ascii text here</p>\n";
+        ++line;
+    }
+    text += "\n<q>\xC3\xA9\xF0\x9F\x98\x80 \xC0\xAF</q>\n";
+    TempDir dir;
+    const auto file = dir.Write("long.xml", text);
+    const auto at = FindInvalidUtf8(file.string());
+    ASSERT_TRUE(at);
+    EXPECT_EQ(at->line, line + 1);
+    EXPECT_EQ(at->column, 7); // after "<q>", e-acute, the emoji and a blank
+    EXPECT_EQ(CharacterColumn(file.string(), line + 1, 8), 7);
+    EXPECT_EQ(CharacterColumn(file.string(), line, 1), 1);
+}
+
 } // namespace
