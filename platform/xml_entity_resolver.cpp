@@ -370,7 +370,7 @@ xc::InputSource* XmlReferenceResolver::LoadLocal(const XmlResolvedLocation& targ
         m_localEntityRead = true;
 
     const std::u16string systemId = AnsiToWide(target.location);
-    m_registry.Add(systemId, {kind, display, target.location, false});
+    m_registry.Add(systemId, {kind, display, target.location, false, check.size, check.modifiedNs});
     return new (m_manager) LocalFileInputSource(target.location, systemId, false, m_manager);
 }
 

@@ -114,6 +114,7 @@ LocalFileCheck CheckLocalFile(const std::string& linuxPath)
         return check;
     }
     check.size = static_cast<std::uint64_t>(info.st_size);
+    check.modifiedNs = static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec;
     if (::access(linuxPath.c_str(), R_OK) != 0) {
         const int error = errno;
         if (error == EACCES) {

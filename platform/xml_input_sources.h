@@ -16,7 +16,8 @@ enum class LocalFileProblem { NotFound, IsADirectory, PermissionDenied, NotARegu
 struct LocalFileCheck {
     std::optional<LocalFileProblem> problem;
     std::uint64_t size = 0;
-    std::string detail; // the system's words for ReadFailed
+    std::int64_t modifiedNs = 0; // last modification, in nanoseconds since the epoch
+    std::string detail;          // the system's words for ReadFailed
 };
 
 // Checks that a path names a regular file this process may read. Devices and

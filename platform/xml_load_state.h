@@ -34,6 +34,9 @@ struct XmlResource {
     std::string displayName; // a drive path or a URL, as the user knows it
     std::string linuxPath;   // empty for a remote document
     bool remote = false;
+    // A local file's state when it was read, to tell whether it changed since.
+    std::uint64_t size = 0;
+    std::int64_t modifiedNs = 0;
 };
 
 // The documents of one load, keyed by the system identifier the parser
@@ -52,6 +55,7 @@ public:
     {
         m_resources[systemId] = std::move(resource);
     }
+    const std::map<std::u16string, XmlResource>& All() const { return m_resources; }
     const XmlResource* Find(const std::u16string& systemId) const
     {
         const auto found = m_resources.find(systemId);

@@ -3,21 +3,26 @@
 #include "platform/text_encoding.h"
 #include "platform/xml_entity_resolver.h"
 #include "platform/xml_error_codes.h"
+#include "platform/xml_grammar_cache.h"
 #include "platform/xml_input_sources.h"
 #include "platform/xml_limits.h"
 #include "platform/xml_memory.h"
 #include "platform/xml_positions.h"
 #include "platform/xml_reader.h"
 
+#include <xercesc/framework/XMLSchemaDescription.hpp>
 #include <xercesc/framework/XMLValidator.hpp>
+#include <xercesc/validators/common/Grammar.hpp>
 #include <xercesc/sax/SAXException.hpp>
 #include <xercesc/util/OutOfMemoryException.hpp>
 #include <xercesc/util/SecurityManager.hpp>
 #include <xercesc/util/XMLException.hpp>
 #include <xercesc/util/XMLUni.hpp>
 
+#include <algorithm>
 #include <cstdlib>
 #include <new>
+#include <vector>
 
 namespace {
 
@@ -28,6 +33,13 @@ enum class PassMode {
     Probe,      // reading until the document shows what to validate against
     Full,       // strict validation against the DTD or the schemas
     DtdOnly,    // strict validation against the DTD alone (when schemas are used too)
+};
+
+// How a pass uses a set of schemas kept between loads.
+enum class GrammarUse {
+    None,
+    Reuse,   // validate with the kept set; any further schema restarts the load without it
+    Collect, // keep what this pass reads, for later loads
 };
 
 // The first error of a pass, with what is needed to order it against the
@@ -72,17 +84,22 @@ long ToLong(std::uint64_t value)
 
 class LoadPass final : public XmlReaderObserver, public XmlReferenceEvents {
 public:
-    LoadPass(const XmlLoadRequest& request, std::uint64_t documentBytes, PassMode mode)
+    LoadPass(const XmlLoadRequest& request, std::uint64_t documentBytes, PassMode mode,
+             XmlCachedSchemaSet* schemas = nullptr, GrammarUse use = GrammarUse::None)
         : m_request(request)
         , m_mode(mode)
+        , m_use(schemas != nullptr ? use : GrammarUse::None)
         , m_memory(XmlLimits::kParserMemoryFloor + XmlLimits::kParserMemoryPerDocumentByte * documentBytes)
-        , m_reader(&m_memory, *this,
+        , m_reader(&m_memory, m_use == GrammarUse::None ? nullptr : schemas->pool.get(), *this,
                    XmlLimits::kTextAllowanceChars + XmlLimits::kTextCharsPerDocumentByte * documentBytes)
         , m_resolver(m_registry, *this, &m_memory)
     {
         m_mainSystemId = AnsiToWide(request.linuxPath);
         m_registry.SetMainDocument(m_mainSystemId, {XmlResourceKind::MainDocument, request.displayPath,
                                                     request.linuxPath, false});
+        // The kept schemas are the document's root hints: they are in force
+        // from the start.
+        m_schemaRequested = m_use == GrammarUse::Reuse;
         Configure();
     }
 
@@ -104,6 +121,46 @@ public:
     }
 
     bool RestartRequested() const { return m_restart; }
+
+    // Whether the schemas this pass collected may serve later loads: all of
+    // them came from the root's hints, from local files, and loaded whole.
+    bool CollectedSchemasAreKeepable(const XmlSchemaSetKey& key, xercesc::XMLGrammarPool& pool) const
+    {
+        if (m_use != GrammarUse::Collect || m_restart || m_schemaAfterRoot || m_dtdInForce || !m_inContent)
+            return false;
+        if (m_error && (XmlErrorGroupOf(m_error->error.code) != XmlErrorGroup::Validity &&
+                        XmlErrorGroupOf(m_error->error.code) != XmlErrorGroup::WellFormedness))
+            return false;
+        for (const auto& [systemId, resource] : m_registry.All())
+            if (resource.remote)
+                return false;
+        // A hinted namespace first met through an import would be read again
+        // into the kept grammar by a later load.
+        auto grammars = pool.getGrammarEnumerator();
+        while (grammars.hasMoreElements()) {
+            xercesc::Grammar& grammar = grammars.nextElement();
+            if (grammar.getGrammarType() != xercesc::Grammar::SchemaGrammarType)
+                continue;
+            const auto* description =
+                static_cast<const xercesc::XMLSchemaDescription*>(grammar.getGrammarDescription());
+            const XMLCh* space = grammar.getTargetNamespace();
+            const std::u16string name = space != nullptr ? std::u16string(space) : std::u16string();
+            if (description->getContextType() == xercesc::XMLSchemaDescription::CONTEXT_IMPORT &&
+                std::find(key.spaces.begin(), key.spaces.end(), name) != key.spaces.end())
+                return false;
+        }
+        return true;
+    }
+
+    // The files the collected schemas were read from.
+    std::vector<XmlCachedSchemaSet::Source> SchemaSources() const
+    {
+        std::vector<XmlCachedSchemaSet::Source> sources;
+        for (const auto& [systemId, resource] : m_registry.All())
+            if (resource.kind == XmlResourceKind::Schema && !resource.remote)
+                sources.push_back({resource.linuxPath, resource.size, resource.modifiedNs});
+        return sources;
+    }
     bool ValidatedAgainstDtdAndSchema() const { return m_dtdInForce && m_schemaRequested; }
     const std::optional<PassError>& Error() const { return m_error; }
 
@@ -185,7 +242,12 @@ public:
             m_referencePosition = {where->getLineNumber(), where->getColumnNumber()};
         if (schemaGrammar) {
             m_schemaRequested = true;
+            m_schemaAfterRoot = m_schemaAfterRoot || m_inContent;
             RestartIfProbing();
+            if (m_use == GrammarUse::Reuse) {
+                m_restart = true;
+                throw XmlParseStop{};
+            }
         }
     }
 
@@ -235,8 +297,8 @@ private:
         m_reader.setFeature(xc::XMLUni::fgXercesDisableDefaultEntityResolution, true);
         m_reader.setFeature(xc::XMLUni::fgXercesContinueAfterFatalError, false);
         m_reader.setFeature(xc::XMLUni::fgXercesValidationErrorAsFatal, false);
-        m_reader.setFeature(xc::XMLUni::fgXercesCacheGrammarFromParse, false);
-        m_reader.setFeature(xc::XMLUni::fgXercesUseCachedGrammarInParse, false);
+        m_reader.setFeature(xc::XMLUni::fgXercesCacheGrammarFromParse, m_use == GrammarUse::Collect);
+        m_reader.setFeature(xc::XMLUni::fgXercesUseCachedGrammarInParse, m_use != GrammarUse::None);
         m_security.setEntityExpansionLimit(XmlLimits::kEntityExpansions);
         m_reader.setProperty(xc::XMLUni::fgXercesSecurityManager, &m_security);
         m_reader.setXMLEntityResolver(&m_resolver);
@@ -314,6 +376,7 @@ private:
 
     const XmlLoadRequest& m_request;
     PassMode m_mode;
+    GrammarUse m_use;
     // Declared first: everything the parser allocates lives in it.
     XmlMemoryPool m_memory;
     xc::SecurityManager m_security;
@@ -325,6 +388,7 @@ private:
     bool m_restart = false;
     bool m_dtdInForce = false;
     bool m_schemaRequested = false;
+    bool m_schemaAfterRoot = false;
     bool m_inContent = false;
     std::u16string m_doctypeSystemId;
     XmlDocumentPosition m_referencePosition;
@@ -400,16 +464,40 @@ std::optional<XmlLoadError> LoadXmlDocument(const XmlLoadRequest& request)
 
     std::optional<PassError> first;
     bool checkDtdToo = false;
-    {
+    bool done = false;
+    const auto key = request.validate
+                         ? RootSchemaSetKey({XmlResourceKind::MainDocument, request.displayPath, request.linuxPath})
+                         : std::nullopt;
+    if (key) {
+        if (auto kept = TakeCachedSchemaSet(*key)) {
+            {
+                LoadPass pass(request, size, PassMode::Full, kept.get(), GrammarUse::Reuse);
+                pass.Run();
+                if (!pass.RestartRequested()) {
+                    first = pass.Error();
+                    done = true;
+                }
+            } // the parser lets go of the kept schemas before they return to the cache
+            KeepSchemaSet(std::move(kept));
+        }
+    }
+    if (!done) {
         auto pass = std::make_unique<LoadPass>(request, size,
                                                request.validate ? PassMode::Probe : PassMode::WellFormed);
         pass->Run();
+        auto collected = pass->RestartRequested() && key ? NewSchemaSet(*key) : nullptr;
         if (pass->RestartRequested()) {
-            pass = std::make_unique<LoadPass>(request, size, PassMode::Full);
+            pass = std::make_unique<LoadPass>(request, size, PassMode::Full, collected.get(), GrammarUse::Collect);
             pass->Run();
         }
         first = pass->Error();
         checkDtdToo = pass->ValidatedAgainstDtdAndSchema();
+        const bool keep = collected && pass->CollectedSchemasAreKeepable(*key, *collected->pool);
+        if (keep)
+            collected->sources = pass->SchemaSources();
+        pass.reset(); // the parser lets go of the collected schemas first
+        if (keep)
+            KeepSchemaSet(std::move(collected));
     }
     if (checkDtdToo) {
         auto dtdPass = std::make_unique<LoadPass>(request, size, PassMode::DtdOnly);

@@ -75,9 +75,9 @@ std::u16string_view View(const XMLCh* text)
 
 } // namespace
 
-XmlSaxReader::XmlSaxReader(xc::MemoryManager* manager, XmlReaderObserver& observer,
-                           std::uint64_t textBudget)
-    : xc::SAX2XMLReaderImpl(manager, nullptr), m_observer(observer), m_textBudget(textBudget)
+XmlSaxReader::XmlSaxReader(xc::MemoryManager* manager, xc::XMLGrammarPool* grammars,
+                           XmlReaderObserver& observer, std::uint64_t textBudget)
+    : xc::SAX2XMLReaderImpl(manager, grammars), m_observer(observer), m_textBudget(textBudget)
 {
     setErrorHandler(&SilentHandler());
     installAdvDocHandler(&ListeningHandler());

@@ -34,8 +34,10 @@ public:
 
 class XmlSaxReader final : public xercesc::SAX2XMLReaderImpl {
 public:
-    XmlSaxReader(xercesc::MemoryManager* manager, XmlReaderObserver& observer,
-                 std::uint64_t textBudget);
+    // The grammar pool, if any, holds schemas kept from earlier loads or
+    // collects this load's.
+    XmlSaxReader(xercesc::MemoryManager* manager, xercesc::XMLGrammarPool* grammars,
+                 XmlReaderObserver& observer, std::uint64_t textBudget);
 
     void error(const unsigned int errCode, const XMLCh* const errDomain,
                const xercesc::XMLErrorReporter::ErrTypes type, const XMLCh* const errorText,
