@@ -268,41 +268,15 @@ TEST(DialogUnits, TemplateFontResolvesToAnInstalledFaceAtItsPointSize)
     EXPECT_GT(resolved.units.cy, 8);
 }
 
-TEST_F(DialogFramework, ControlsStandAtTheirTemplateRectanglesInPixels)
+TEST_F(DialogFramework, StylesDecideFrameVisibilityEnablingAndText)
 {
     TestDialog dialog;
     RunModal(dialog, [&dialog](QDialog& widget) {
-        const DialogWindow* window = DialogWindow::Of(dialog);
-        ASSERT_NE(window, nullptr);
-        const DialogBaseUnits units = window->BaseUnits();
-        EXPECT_EQ(widget.size(), MapDialogRect({0, 0, 200, 120}, units).size());
         EXPECT_EQ(widget.minimumSize(), widget.maximumSize()) << "a dialog without a sizing border has a fixed size";
         EXPECT_FALSE(widget.windowFlags() & Qt::WindowMinimizeButtonHint);
         EXPECT_FALSE(widget.windowFlags() & Qt::WindowMaximizeButtonHint);
         EXPECT_TRUE(widget.windowFlags() & Qt::WindowCloseButtonHint);
         EXPECT_EQ(widget.windowTitle(), QStringLiteral("Framework"));
-
-        int index = 0;
-        for (const DialogItemTemplate& item : kTestControls) {
-            ++index;
-            const QString name = ControlObjectName(item.nID, index);
-            const QWidget* control = widget.findChild<QWidget*>(name);
-            ASSERT_NE(control, nullptr) << name.toStdString();
-            if ((item.style & SS_TYPEMASK) == SS_ICON && item.controlClass == ControlClass::Static) {
-                // An icon's window takes the icon's size at its position.
-                EXPECT_EQ(control->geometry(), QRect(MapDialogRect(item.rect, units).topLeft(), QSize(32, 32)));
-                continue;
-            }
-            EXPECT_EQ(control->geometry(), MapDialogRect(item.rect, units)) << name.toStdString();
-        }
-        widget.findChild<QPushButton*>(QStringLiteral("control_1"))->click();
-    });
-}
-
-TEST_F(DialogFramework, StylesDecideVisibilityEnablingAndText)
-{
-    TestDialog dialog;
-    RunModal(dialog, [&dialog](QDialog&) {
         EXPECT_TRUE(Control(dialog, kHiddenLabel)->isHidden());
         EXPECT_FALSE(Control(dialog, kDisabledButton)->isEnabled());
         EXPECT_FALSE(dialog.GetDlgItem(kDisabledButton)->IsWindowEnabled());
