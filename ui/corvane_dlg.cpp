@@ -4,7 +4,6 @@
 #include "platform/win_app.h"
 #include "validation/validation_run.h"
 
-
 namespace {
 
 // The names of the two remembered values.
