@@ -2,11 +2,11 @@
 // shared corpus and compares each verdict with the corpus' expected one.
 //
 //   corvane-conformance --set NAME --corpus UNPACKED_DIR --floors FLOORS_TSV --out DIR
-//                       [--limit N]
+//                       [--known KNOWN_TSV] [--limit N]
 //
 // Writes DIR/NAME.results.tsv (every case) and DIR/NAME.disagreements.tsv,
-// prints the agreement, and exits 0 when it reaches the set's floor, 1 when
-// it falls below, 2 when the run could not be set up.
+// prints the agreement, and exits 0 when it reaches the set's floor and every
+// disagreement is a known one, 1 when not, 2 when the run could not be set up.
 
 #include "platform/drive_path.h"
 #include "platform/headless_window.h"
@@ -49,6 +49,7 @@ struct Options {
     fs::path corpus;
     fs::path floors;
     fs::path out;
+    fs::path known;
     std::optional<std::size_t> limit;
 };
 
@@ -66,6 +67,8 @@ std::optional<Options> ParseOptions(int argc, char** argv)
             options.floors = value;
         } else if (name == "--out") {
             options.out = value;
+        } else if (name == "--known") {
+            options.known = value;
         } else if (name == "--limit") {
             std::size_t n = 0;
             const std::string_view text = value;
@@ -194,6 +197,38 @@ std::optional<Floor> ReadFloor(const fs::path& path, std::string_view set, std::
     return std::nullopt;
 }
 
+// known_disagreements.tsv: "set<TAB>input<TAB>label<TAB>category" per line,
+// '#' starts a comment. Returns how often each (input, label) of SET is listed.
+std::optional<std::map<std::pair<std::string, std::string>, std::size_t>>
+ReadKnownDisagreements(const fs::path& path, std::string_view set, std::string* error)
+{
+    std::map<std::pair<std::string, std::string>, std::size_t> known;
+    if (path.empty())
+        return known;
+    std::ifstream in(path);
+    if (!in) {
+        *error = "cannot open " + path.string();
+        return std::nullopt;
+    }
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.empty() || line[0] == '#')
+            continue;
+        const auto first = line.find('\t');
+        const auto second = first == std::string::npos ? first : line.find('\t', first + 1);
+        if (second == std::string::npos) {
+            *error = "unreadable line in " + path.string() + ": " + line;
+            return std::nullopt;
+        }
+        if (std::string_view(line).substr(0, first) != set)
+            continue;
+        const auto third = line.find('\t', second + 1);
+        ++known[{line.substr(first + 1, second - first - 1),
+                 line.substr(second + 1, third == std::string::npos ? third : third - second - 1)}];
+    }
+    return known;
+}
+
 std::string Percent(std::size_t part, std::size_t whole)
 {
     char text[32];
@@ -213,7 +248,7 @@ int main(int argc, char** argv)
     const auto options = ParseOptions(argc, argv);
     if (!options) {
         std::cerr << "usage: corvane-conformance --set NAME --corpus UNPACKED_DIR --floors "
-                     "FLOORS_TSV --out DIR [--limit N]\n";
+                     "FLOORS_TSV --out DIR [--known KNOWN_TSV] [--limit N]\n";
         return 64;
     }
     UseCorvaneResources();
@@ -226,6 +261,11 @@ int main(int argc, char** argv)
     std::string error;
     const auto floor = ReadFloor(options->floors, set->name, &error);
     if (!floor) {
+        std::cerr << error << '\n';
+        return kExitSetup;
+    }
+    auto known = ReadKnownDisagreements(options->known, set->name, &error);
+    if (!known) {
         std::cerr << error << '\n';
         return kExitSetup;
     }
@@ -276,6 +316,7 @@ int main(int argc, char** argv)
     disagreements << kColumns;
 
     std::size_t agreed = 0;
+    std::vector<std::string> fresh; // disagreements that are not known ones
     std::map<std::string, std::map<Verdict, std::size_t>> byLabel;
     std::map<std::string, std::pair<std::size_t, std::size_t>> byFolder; // agreed, total
     for (std::size_t i = 0; i < cases.size(); ++i) {
@@ -294,8 +335,14 @@ int main(int argc, char** argv)
                                 '\t' + o.line + '\t' + o.position + '\t' + seconds + '\t' +
                                 o.description + '\n';
         results << row;
-        if (!agrees)
+        if (!agrees) {
             disagreements << row;
+            auto it = known->find({c.input, c.label});
+            if (it != known->end() && it->second > 0)
+                --it->second;
+            else
+                fresh.push_back(row);
+        }
     }
 
     std::size_t floorCount = 0;
@@ -303,11 +350,34 @@ int main(int argc, char** argv)
         floorCount = *floor->agreed;
     else
         floorCount = static_cast<std::size_t>(*floor->fraction * static_cast<double>(cases.size()));
-    const bool pass = agreed >= floorCount && !cases.empty();
+    const bool aboveFloor = agreed >= floorCount && !cases.empty();
+    const bool pass = aboveFloor && fresh.empty();
 
     std::cout << set->name << ": " << agreed << " of " << cases.size() << " agree ("
               << Percent(agreed, cases.size()) << "), floor " << floor->text << " -> " << floorCount
-              << " cases: " << (pass ? "PASS" : "BELOW FLOOR") << '\n';
+              << " cases: "
+              << (pass          ? "PASS"
+                  : !aboveFloor ? "BELOW FLOOR"
+                                : "NEW DISAGREEMENTS")
+              << '\n';
+    if (!fresh.empty()) {
+        std::cout << "  " << fresh.size()
+                  << " disagreement(s) not in the known list (a regression, or investigate and "
+                     "list them):\n";
+        for (const auto& row : fresh)
+            std::cout << "    " << row;
+    }
+    std::size_t nowAgreeing = 0;
+    for (const auto& [key, count] : *known)
+        nowAgreeing += count;
+    if (nowAgreeing != 0) {
+        std::cout << "  " << nowAgreeing
+                  << " known disagreement(s) now agree: remove them from the list and raise the "
+                     "floor:\n";
+        for (const auto& [key, count] : *known)
+            if (count != 0)
+                std::cout << "    " << key.first << " (" << key.second << ")\n";
+    }
     std::printf("run time %.1f s (%.1f ms per case)\n", runSeconds,
                 cases.empty() ? 0.0 : 1000.0 * runSeconds / static_cast<double>(cases.size()));
     for (const auto& [reason, count] : skipped)
