@@ -33,18 +33,21 @@ class Writer {
 public:
     explicit Writer(std::FILE* file) : m_file(file) { m_buffer.reserve(kFlushAt + 4096); }
 
-    Writer& operator<<(std::string_view text) {
+    Writer& operator<<(std::string_view text)
+    {
         m_buffer.append(text);
         return *this;
     }
-    Writer& operator<<(std::uint64_t value) {
+    Writer& operator<<(std::uint64_t value)
+    {
         char digits[24];
         const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
         m_buffer.append(digits, end);
         return *this;
     }
     // A fixed-point value with three decimals, from thousandths.
-    Writer& Thousandths(std::uint64_t value) {
+    Writer& Thousandths(std::uint64_t value)
+    {
         *this << value / 1000;
         char fraction[4] = {static_cast<char>('0' + value / 100 % 10),
                             static_cast<char>('0' + value / 10 % 10),
@@ -54,7 +57,8 @@ public:
         return *this;
     }
     // Ends the current line; returns its number (1-based).
-    std::uint64_t EndLine() {
+    std::uint64_t EndLine()
+    {
         m_buffer += '\n';
         if (m_buffer.size() >= kFlushAt)
             Flush();
@@ -62,7 +66,8 @@ public:
     }
     std::uint64_t NextLine() const { return m_lines + 1; }
     std::uint64_t BytesWritten() const { return m_written + m_buffer.size(); }
-    bool Flush() {
+    bool Flush()
+    {
         const bool ok = std::fwrite(m_buffer.data(), 1, m_buffer.size(), m_file) == m_buffer.size();
         m_written += m_buffer.size();
         m_buffer.clear();
@@ -82,7 +87,8 @@ private:
 // A small deterministic generator (xorshift64*): the same data on every run.
 class Random {
 public:
-    std::uint64_t Next() {
+    std::uint64_t Next()
+    {
         m_state ^= m_state >> 12;
         m_state ^= m_state << 25;
         m_state ^= m_state >> 27;
@@ -96,7 +102,8 @@ private:
 
 constexpr std::uint64_t kGridColumns = 1000;
 
-std::uint64_t DecimalDigits(std::uint64_t value) {
+std::uint64_t DecimalDigits(std::uint64_t value)
+{
     std::uint64_t digits = 1;
     while (value >= 10) {
         value /= 10;
@@ -107,14 +114,16 @@ std::uint64_t DecimalDigits(std::uint64_t value) {
 
 // Grid rows for about TARGETBYTES: a grid cell adds one point line and two
 // face lines, whose lengths depend on how many digits the ids take.
-std::uint64_t LandXmlRows(std::uint64_t targetBytes) {
+std::uint64_t LandXmlRows(std::uint64_t targetBytes)
+{
     const std::uint64_t roughPoints = targetBytes / 140;
     const std::uint64_t digits = DecimalDigits(std::max<std::uint64_t>(roughPoints, 1));
     const std::uint64_t bytesPerCell = (53 + digits) + 2 * (19 + 3 * digits);
     return std::max<std::uint64_t>(3, targetBytes / (bytesPerCell * kGridColumns));
 }
 
-std::uint64_t WriteLandXml(Writer& out, std::uint64_t targetBytes, ErrorPlace place) {
+std::uint64_t WriteLandXml(Writer& out, std::uint64_t targetBytes, ErrorPlace place)
+{
     const std::uint64_t rows = LandXmlRows(targetBytes);
     const std::uint64_t points = rows * kGridColumns;
     const std::uint64_t faces = (rows - 1) * (kGridColumns - 1) * 2;
@@ -211,7 +220,8 @@ constexpr std::string_view kCurrencies[] = {"EUR", "USD", "GBP", "CHF"};
 constexpr std::string_view kMemos[] = {"Invoice settled", "Transfer between accounts",
                                        "Card payment", "Standing order", "Refund"};
 
-std::uint64_t WriteRecords(Writer& out, std::uint64_t targetBytes, ErrorPlace place) {
+std::uint64_t WriteRecords(Writer& out, std::uint64_t targetBytes, ErrorPlace place)
+{
     const std::uint64_t records = std::max<std::uint64_t>(10, targetBytes / kRecordBytes);
     std::uint64_t errorLine = 0;
     Random random;
@@ -257,7 +267,8 @@ std::uint64_t WriteRecords(Writer& out, std::uint64_t targetBytes, ErrorPlace pl
     return errorLine;
 }
 
-int Usage() {
+int Usage()
+{
     std::fputs("usage: corvane-benchgen landxml|records OUT_FILE SIZE_MB [valid|early|late]\n",
                stderr);
     return 64;
@@ -265,7 +276,8 @@ int Usage() {
 
 } // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     if (argc < 4 || argc > 5)
         return Usage();
     const std::string_view kind = argv[1];
