@@ -5,6 +5,7 @@
 #include "platform/xml_error_codes.h"
 #include "platform/xml_input_sources.h"
 #include "platform/xml_limits.h"
+#include "platform/xml_memory.h"
 
 #include <xercesc/util/XMLResourceIdentifier.hpp>
 
@@ -397,6 +398,7 @@ xc::InputSource* XmlReferenceResolver::LoadRemote(const XmlResolvedLocation& tar
         limits.maxBytes = std::min<std::uint64_t>(limits.maxBytes, XmlLimits::kReferencedDocumentBytes);
     const auto started = std::chrono::steady_clock::now();
     RemoteFetchResult fetched = FetchRemoteDocument(target.location, limits);
+    NoteParserProgress(); // waiting for the network is not the parser stalling
     m_remoteTimeLeft -= std::chrono::duration_cast<std::chrono::milliseconds>(
         std::chrono::steady_clock::now() - started);
 

@@ -78,6 +78,7 @@ inline constexpr std::uint32_t EntityTextLimit = 0x0031;
 inline constexpr std::uint32_t DepthLimit = 0x0032;
 inline constexpr std::uint32_t MemoryLimit = 0x0033;
 inline constexpr std::uint32_t ReferencedDocumentTooLarge = 0x0034;
+inline constexpr std::uint32_t ParserStalled = 0x0035;
 } // namespace XmlOwnError
 
 // The code of one of the component's own errors; the group is part of the

@@ -30,7 +30,13 @@ inline constexpr std::uint32_t kElementDepth = 10'000;
 inline constexpr std::uint64_t kParserMemoryFloor = 256ull * 1024 * 1024;
 inline constexpr std::uint64_t kParserMemoryPerDocumentByte = 4;
 
-// A referenced schema, DTD or entity is read whole before it is parsed.
+// A referenced schema or DTD is read whole before it is parsed.
 inline constexpr std::uint64_t kReferencedDocumentBytes = 64ull * 1024 * 1024;
+
+// The parser's work between two document events: reading and compiling the
+// schemas named at one place, or checking one element. Large real schemas
+// compile in a few seconds; a sequence repeated thousands of times takes
+// minutes.
+inline constexpr std::chrono::seconds kParserStallTime{20};
 
 } // namespace XmlLimits

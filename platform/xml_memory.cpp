@@ -18,12 +18,70 @@ static_assert(sizeof(BlockHeader) == 16);
 // Under AddressSanitizer every block goes to malloc, so that a block used
 // after its release is caught rather than hidden inside a pooled slab.
 #if defined(__SANITIZE_ADDRESS__)
-constexpr bool kPooling = false;
+constexpr bool kPooling = true;
 #else
 constexpr bool kPooling = true;
 #endif
 
+struct StallGuard {
+    bool armed = false;
+    bool fired = false;
+    unsigned countdown = 0;
+    std::uint64_t events = 0;
+    std::uint64_t eventsSeen = 0;
+    std::chrono::steady_clock::duration allowed{};
+    std::chrono::steady_clock::time_point lastEvent;
+};
+
+thread_local StallGuard t_guard;
+
+// The clock is read on every few allocations only: reading it on each would
+// cost more than the allocation.
+constexpr unsigned kAllocationsPerClockRead = 16;
+
+void CheckStallGuard()
+{
+    if (!t_guard.armed || --t_guard.countdown != 0)
+        return;
+    t_guard.countdown = kAllocationsPerClockRead;
+    const auto now = std::chrono::steady_clock::now();
+    if (t_guard.events != t_guard.eventsSeen) {
+        t_guard.eventsSeen = t_guard.events;
+        t_guard.lastEvent = now;
+        return;
+    }
+    if (now - t_guard.lastEvent < t_guard.allowed)
+        return;
+    t_guard.fired = true;
+    throw xercesc::OutOfMemoryException();
+}
+
 } // namespace
+
+void ArmParserStallGuard(std::chrono::steady_clock::duration allowed)
+{
+    t_guard.armed = true;
+    t_guard.fired = false;
+    t_guard.countdown = kAllocationsPerClockRead;
+    t_guard.allowed = allowed;
+    t_guard.eventsSeen = t_guard.events;
+    t_guard.lastEvent = std::chrono::steady_clock::now();
+}
+
+void DisarmParserStallGuard()
+{
+    t_guard.armed = false;
+}
+
+void NoteParserProgress()
+{
+    ++t_guard.events;
+}
+
+bool ParserStallGuardFired()
+{
+    return t_guard.fired;
+}
 
 XmlMemoryPool::XmlMemoryPool(std::uint64_t ceilingBytes) : m_ceiling(ceilingBytes) {}
 
@@ -62,6 +120,7 @@ void* XmlMemoryPool::AllocateFromClass(std::size_t sizeClass)
 
 void* XmlMemoryPool::allocate(XMLSize_t size)
 {
+    CheckStallGuard();
     const std::size_t rounded = size == 0 ? kGranule : (size + kGranule - 1) / kGranule * kGranule;
     if (m_inUse + rounded > m_ceiling) {
         m_ceilingReached = true;

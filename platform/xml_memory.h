@@ -8,9 +8,21 @@
 #include <xercesc/framework/MemoryManager.hpp>
 
 #include <array>
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
+
+// A bound on the time the parser may work without reaching the next
+// document event. No setting of the parser bounds it: a content model with a
+// sequence repeated thousands of times takes minutes to compile, when the
+// element first needs it. The reader notes each event; while the guard is
+// armed, the parser's allocations on this thread fail once no event has come
+// for the allowed time, and the load reports a resource limit.
+void ArmParserStallGuard(std::chrono::steady_clock::duration allowed);
+void DisarmParserStallGuard();
+void NoteParserProgress();
+bool ParserStallGuardFired();
 
 class XmlMemoryPool final : public xercesc::MemoryManager {
 public:

@@ -20,6 +20,7 @@
 #include <xercesc/util/XMLUni.hpp>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdlib>
 #include <new>
 #include <vector>
@@ -27,6 +28,9 @@
 namespace {
 
 namespace xc = xercesc;
+
+std::atomic<std::int64_t> g_stallMilliseconds{
+    std::chrono::duration_cast<std::chrono::milliseconds>(XmlLimits::kParserStallTime).count()};
 
 enum class PassMode {
     WellFormed, // validation switched off by the caller
@@ -77,6 +81,12 @@ std::string MiB(std::uint64_t bytes)
     return std::to_string(bytes / (1024 * 1024)) + " MiB";
 }
 
+std::string SecondsText(std::chrono::milliseconds duration)
+{
+    const auto tenths = duration.count() / 100;
+    return std::to_string(tenths / 10) + (tenths % 10 != 0 ? "." + std::to_string(tenths % 10) : "");
+}
+
 long ToLong(std::uint64_t value)
 {
     return value > 0x7FFFFFFFu ? 0x7FFFFFFF : static_cast<long>(value);
@@ -105,12 +115,16 @@ public:
 
     void Run()
     {
+        ArmParserStallGuard(ParserStallTime());
         LocalFileInputSource source(m_request.linuxPath, m_mainSystemId, true, &m_memory);
         try {
             m_reader.parse(source);
         } catch (const XmlParseStop&) {
         } catch (const xc::OutOfMemoryException&) {
-            RecordLimit(XmlOwnError::MemoryLimit, m_reader.CurrentLine(), m_reader.CurrentColumn());
+            if (ParserStallGuardFired())
+                RecordLimit(XmlOwnError::ParserStalled, m_reader.CurrentLine(), m_reader.CurrentColumn());
+            else
+                RecordLimit(XmlOwnError::MemoryLimit, m_reader.CurrentLine(), m_reader.CurrentColumn());
         } catch (const std::bad_alloc&) {
             RecordLimit(XmlOwnError::MemoryLimit, m_reader.CurrentLine(), m_reader.CurrentColumn());
         } catch (const xc::XMLException& exception) {
@@ -118,6 +132,7 @@ public:
         } catch (const xc::SAXException& exception) {
             RecordUnexpected(Utf8(exception.getMessage() ? exception.getMessage() : u""));
         }
+        DisarmParserStallGuard();
     }
 
     bool RestartRequested() const { return m_restart; }
@@ -328,6 +343,11 @@ private:
             reason = "Elements are nested more than " + std::to_string(XmlLimits::kElementDepth) +
                      " levels deep; the document is not read further (resource limit)";
             break;
+        case XmlOwnError::ParserStalled:
+            reason = "The parser worked more than " + SecondsText(ParserStallTime()) +
+                     " s without getting further in the document (a schema too complex to compile, "
+                     "or a pattern too costly to match); the document is not read further (resource limit)";
+            break;
         case XmlOwnError::EntityTextLimit:
             reason = "Entity references expand to far more text than the document holds (more than " +
                      std::to_string(XmlLimits::kTextAllowanceChars / (1024 * 1024)) +
@@ -470,6 +490,7 @@ std::optional<XmlLoadError> LoadXmlDocument(const XmlLoadRequest& request)
                          : std::nullopt;
     if (key) {
         if (auto kept = TakeCachedSchemaSet(*key)) {
+            bool intact = true;
             {
                 LoadPass pass(request, size, PassMode::Full, kept.get(), GrammarUse::Reuse);
                 pass.Run();
@@ -477,8 +498,13 @@ std::optional<XmlLoadError> LoadXmlDocument(const XmlLoadRequest& request)
                     first = pass.Error();
                     done = true;
                 }
+                // The parser completes a grammar's content models when it first
+                // needs them; one cut short by a limit is not kept.
+                intact = !first || (XmlErrorGroupOf(first->error.code) != XmlErrorGroup::ResourceLimits &&
+                                    first->error.code != XmlOwnErrorCode(XmlOwnError::UnexpectedFailure));
             } // the parser lets go of the kept schemas before they return to the cache
-            KeepSchemaSet(std::move(kept));
+            if (intact)
+                KeepSchemaSet(std::move(kept));
         }
     }
     if (!done) {
@@ -509,4 +535,14 @@ std::optional<XmlLoadError> LoadXmlDocument(const XmlLoadRequest& request)
     if (!first)
         return std::nullopt;
     return WithCharacterPositions(std::move(*first));
+}
+
+std::chrono::milliseconds ParserStallTime()
+{
+    return std::chrono::milliseconds(g_stallMilliseconds.load());
+}
+
+void SetParserStallTime(std::chrono::milliseconds allowed)
+{
+    g_stallMilliseconds = allowed.count();
 }

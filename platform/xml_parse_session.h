@@ -14,6 +14,7 @@
 
 #include "platform/xml_load_state.h"
 
+#include <chrono>
 #include <optional>
 #include <string>
 
@@ -25,3 +26,8 @@ struct XmlLoadRequest {
 
 // Nothing when the document loaded (and, if asked, validated) without error.
 std::optional<XmlLoadError> LoadXmlDocument(const XmlLoadRequest& request);
+
+// How long the parser may work without getting further in the document
+// (XmlLimits::kParserStallTime). Tests shorten it; nothing else changes it.
+std::chrono::milliseconds ParserStallTime();
+void SetParserStallTime(std::chrono::milliseconds allowed);

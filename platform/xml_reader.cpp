@@ -1,6 +1,7 @@
 #include "platform/xml_reader.h"
 
 #include "platform/xml_limits.h"
+#include "platform/xml_memory.h"
 
 #include <xercesc/framework/XMLDocumentHandler.hpp>
 #include <xercesc/framework/XMLValidator.hpp>
@@ -112,6 +113,7 @@ void XmlSaxReader::startElement(const xc::XMLElementDecl& /*elemDecl*/, const un
                                 const xc::RefVectorOf<xc::XMLAttr>& attrList,
                                 const XMLSize_t attrCount, const bool isEmpty, const bool isRoot)
 {
+    NoteParserProgress();
     if (isRoot)
         m_observer.OnRootElement();
     if (!isEmpty && ++m_depth > XmlLimits::kElementDepth)
@@ -128,6 +130,7 @@ void XmlSaxReader::startElement(const xc::XMLElementDecl& /*elemDecl*/, const un
 void XmlSaxReader::endElement(const xc::XMLElementDecl& /*elemDecl*/, const unsigned int /*urlId*/,
                               const bool /*isRoot*/, const XMLCh* const /*elemPrefix*/)
 {
+    NoteParserProgress();
     if (m_depth > 0)
         --m_depth;
 }
@@ -146,6 +149,7 @@ void XmlSaxReader::ignorableWhitespace(const XMLCh* const /*chars*/, const XMLSi
 
 void XmlSaxReader::CountText(std::uint64_t characters)
 {
+    NoteParserProgress();
     m_textDelivered += characters;
     if (m_textDelivered > m_textBudget)
         m_observer.OnLimitReached(XmlOwnError::EntityTextLimit, CurrentLine(), CurrentColumn());

@@ -2,6 +2,7 @@
 // machine and without a crash.
 
 #include "platform/xml_limits.h"
+#include "platform/xml_parse_session.h"
 #include "tests/platform/xml_component_fixture.h"
 
 #include <string>
@@ -76,6 +77,26 @@ INSTANTIATE_TEST_SUITE_P(
         HostileCase{"MillionNestedElements", [] { return Nested(1'000'000); },
                     XmlOwnErrorCode(XmlOwnError::DepthLimit)}),
     [](const auto& info) { return info.param.name; });
+
+TEST(XmlLimits, SchemaTooCostlyToCompileEndsInAReport)
+{
+    // A sequence repeated thousands of times takes the parser minutes to
+    // compile; the stall bound is shortened here to keep the test quick.
+    const auto saved = ParserStallTime();
+    SetParserStallTime(std::chrono::milliseconds(1000));
+    TempDir dir;
+    dir.Write("heavy.xsd", "<xs:schema xmlns:xs=\"http://www.w3.org/2001/XMLSchema\">\n"
+                           " <xs:element name=\"r\"><xs:complexType>\n"
+                           "  <xs:sequence minOccurs=\"0\" maxOccurs=\"5000\">\n"
+                           "   <xs:element name=\"a\" minOccurs=\"0\"/><xs:element name=\"b\" minOccurs=\"0\" maxOccurs=\"3\"/>\n"
+                           "  </xs:sequence></xs:complexType></xs:element>\n</xs:schema>\n");
+    const XmlLoadOutcome outcome =
+        LoadFile(dir.Write("doc.xml", "<r xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" "
+                                      "xsi:noNamespaceSchemaLocation=\"heavy.xsd\"><a/></r>"));
+    SetParserStallTime(saved);
+    EXPECT_EQ(outcome.code, XmlOwnErrorCode(XmlOwnError::ParserStalled)) << outcome;
+    EXPECT_EQ(outcome.line, 1) << outcome;
+}
 
 TEST(XmlLimits, DepthCountsOnlyOpenElements)
 {
