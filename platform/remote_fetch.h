@@ -43,6 +43,7 @@ RemoteFetchResult FetchRemoteDocument(const std::string& url, const RemoteFetchL
 RemoteFetchLimits CurrentRemoteFetchLimits();
 void SetRemoteFetchLimits(const RemoteFetchLimits& limits);
 
-// Resolves a reference against an absolute http or https URL; an empty
-// result when either cannot be parsed as a URL.
+// Resolves a reference against an absolute http or https URL (with an empty
+// base, the reference must itself be absolute). Blanks and non-ASCII bytes
+// are percent-encoded. An empty result when either cannot be parsed.
 std::string ResolveRemoteReference(const std::string& baseUrl, const std::string& reference);

@@ -186,7 +186,7 @@ public:
     {
         if (severity == XmlErrorSeverity::Warning)
             return;
-        // Until the document names a DTD with declarations or a schema,
+        // Until the document names a DTD or a schema,
         // validity messages only say that nothing is declared.
         if (domain == xc::XMLUni::fgValidityDomain && !GrammarInForce())
             return;

@@ -506,6 +506,11 @@ struct UnreadableCase {
     std::uint32_t ownError;
 };
 
+void PrintTo(const UnreadableCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
 class UnreadableDocumentTest : public ::testing::TestWithParam<UnreadableCase> {};
 
 TEST_P(UnreadableDocumentTest, ReportsInputOutputErrorNamingThePath)
