@@ -146,8 +146,14 @@ RemoteFetchResult FetchRemoteDocument(const std::string& url, const RemoteFetchL
     if (curl_easy_getinfo(curl, CURLINFO_EFFECTIVE_URL, &effective) == CURLE_OK && effective != nullptr)
         result.effectiveUrl = effective;
 
+    // A proxy that refuses the tunnel answers the CONNECT; the server itself
+    // never answers, and its status stays 0.
+    long proxyStatus = 0;
+    curl_easy_getinfo(curl, CURLINFO_HTTP_CONNECTCODE, &proxyStatus);
+    const bool proxyRefused = result.httpStatus == 0 && proxyStatus >= 300;
+
     const std::string reason = errorText[0] != '\0' ? errorText : curl_easy_strerror(code);
-    switch (code) {
+    switch (proxyRefused ? CURLE_COULDNT_CONNECT : code) {
     case CURLE_OK:
         if (result.httpStatus != 0 && (result.httpStatus < 200 || result.httpStatus > 299)) {
             result.status = RemoteFetchResult::Status::HttpStatus;
@@ -160,7 +166,9 @@ RemoteFetchResult FetchRemoteDocument(const std::string& url, const RemoteFetchL
     case CURLE_COULDNT_RESOLVE_PROXY:
     case CURLE_COULDNT_CONNECT:
         result.status = RemoteFetchResult::Status::ConnectFailed;
-        result.detail = "the server could not be reached (" + reason + ")";
+        result.detail = proxyRefused ? "the proxy refused the connection with HTTP status " +
+                                           std::to_string(proxyStatus)
+                                     : "the server could not be reached (" + reason + ")";
         break;
     case CURLE_OPERATION_TIMEDOUT:
         result.status = RemoteFetchResult::Status::TimedOut;

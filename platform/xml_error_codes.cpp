@@ -78,8 +78,11 @@ std::uint32_t XmlParserErrorCode(std::u16string_view domain, std::uint32_t code,
     if (domain == xc::XMLUni::fgValidityDomain) {
         // A schema whose target namespace differs from the one the document
         // names is a schema that could not be used, not an invalid document.
+        // So is an ambiguous content model, which the parser finds only once
+        // the schema is read whole, and reports where the document stands.
         const bool loading = inReference || code == xc::XMLValid::WrongTargetNamespace ||
-                             code == xc::XMLValid::GrammarNotFound;
+                             code == xc::XMLValid::GrammarNotFound ||
+                             code == xc::XMLValid::UniqueParticleAttributionFail;
         return MakeXmlErrorCode(loading ? XmlErrorGroup::ReferencedDocument : XmlErrorGroup::Validity,
                                 XmlErrorSource::ValidityErrors, code);
     }

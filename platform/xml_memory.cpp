@@ -18,7 +18,7 @@ static_assert(sizeof(BlockHeader) == 16);
 // Under AddressSanitizer every block goes to malloc, so that a block used
 // after its release is caught rather than hidden inside a pooled slab.
 #if defined(__SANITIZE_ADDRESS__)
-constexpr bool kPooling = true;
+constexpr bool kPooling = false;
 #else
 constexpr bool kPooling = true;
 #endif
@@ -52,7 +52,11 @@ void CheckStallGuard()
     }
     if (now - t_guard.lastEvent < t_guard.allowed)
         return;
+    // Once only: the parser frees its structures while the exception
+    // unwinds, and some of its destructors allocate. A second throw there
+    // would end the process.
     t_guard.fired = true;
+    t_guard.armed = false;
     throw xercesc::OutOfMemoryException();
 }
 
@@ -122,7 +126,11 @@ void* XmlMemoryPool::allocate(XMLSize_t size)
 {
     CheckStallGuard();
     const std::size_t rounded = size == 0 ? kGranule : (size + kGranule - 1) / kGranule * kGranule;
-    if (m_inUse + rounded > m_ceiling) {
+    // After the ceiling has been reported, the parser's cleanup (some of its
+    // destructors allocate) draws on a reserve; a throw inside a destructor
+    // would end the process.
+    const std::uint64_t limit = m_ceilingReached ? m_ceiling + kCleanupReserve : m_ceiling;
+    if (m_inUse + rounded > limit) {
         m_ceilingReached = true;
         throw xercesc::OutOfMemoryException();
     }

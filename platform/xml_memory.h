@@ -43,6 +43,7 @@ private:
     static constexpr std::size_t kGranule = 16;
     static constexpr std::size_t kClassCount = 32; // blocks up to 512 bytes are pooled
     static constexpr std::size_t kSlabBytes = 64 * 1024;
+    static constexpr std::uint64_t kCleanupReserve = 16ull * 1024 * 1024;
 
     struct FreeBlock {
         FreeBlock* next;

@@ -12,6 +12,7 @@
 
 #include <xercesc/framework/XMLSchemaDescription.hpp>
 #include <xercesc/framework/XMLValidator.hpp>
+#include <xercesc/framework/XMLValidityCodes.hpp>
 #include <xercesc/validators/common/Grammar.hpp>
 #include <xercesc/sax/SAXException.hpp>
 #include <xercesc/util/OutOfMemoryException.hpp>
@@ -139,7 +140,8 @@ public:
 
     // Whether the schemas this pass collected may serve later loads: all of
     // them came from the root's hints, from local files, and loaded whole.
-    bool CollectedSchemasAreKeepable(const XmlSchemaSetKey& key, xercesc::XMLGrammarPool& pool) const
+    // If so, they are handed over to the pool.
+    bool KeepCollectedSchemas(const XmlSchemaSetKey& key, xercesc::XMLGrammarPool& pool)
     {
         if (m_use != GrammarUse::Collect || m_restart || m_schemaAfterRoot || m_dtdInForce || !m_inContent)
             return false;
@@ -149,6 +151,7 @@ public:
         for (const auto& [systemId, resource] : m_registry.All())
             if (resource.remote)
                 return false;
+        m_reader.HandGrammarsToPool();
         // A hinted namespace first met through an import would be read again
         // into the kept grammar by a later load.
         auto grammars = pool.getGrammarEnumerator();
@@ -206,6 +209,8 @@ public:
         std::string reason = Utf8(text);
         if (in.kind != XmlResourceKind::MainDocument)
             reason += std::string(" (in the ") + PlaceWords(in.kind) + " " + in.displayName + ")";
+        else if (domain == xc::XMLUni::fgValidityDomain && code == xc::XMLValid::UniqueParticleAttributionFail)
+            reason += SchemasReadWords();
         error.error.reason = AnsiToWide(reason);
         if (line == 0) {
             // The parser knows no place (a failed read, say): the reference
@@ -312,11 +317,33 @@ private:
         m_reader.setFeature(xc::XMLUni::fgXercesDisableDefaultEntityResolution, true);
         m_reader.setFeature(xc::XMLUni::fgXercesContinueAfterFatalError, false);
         m_reader.setFeature(xc::XMLUni::fgXercesValidationErrorAsFatal, false);
-        m_reader.setFeature(xc::XMLUni::fgXercesCacheGrammarFromParse, m_use == GrammarUse::Collect);
-        m_reader.setFeature(xc::XMLUni::fgXercesUseCachedGrammarInParse, m_use != GrammarUse::None);
+        // A collecting pass leaves its grammars with the parser until the end:
+        // the parser's full schema checks (unique particle attribution,
+        // particle derivation) see only the grammars it holds itself, and
+        // would pass a broken schema that went straight to the pool.
+        m_reader.setFeature(xc::XMLUni::fgXercesCacheGrammarFromParse, false);
+        m_reader.setFeature(xc::XMLUni::fgXercesUseCachedGrammarInParse, m_use == GrammarUse::Reuse);
         m_security.setEntityExpansionLimit(XmlLimits::kEntityExpansions);
         m_reader.setProperty(xc::XMLUni::fgXercesSecurityManager, &m_security);
         m_reader.setXMLEntityResolver(&m_resolver);
+    }
+
+    // The parser checks a schema's content models once it has read the
+    // schema whole, and names no file then.
+    std::string SchemasReadWords() const
+    {
+        std::vector<std::string> names;
+        for (const auto& [systemId, resource] : m_registry.All())
+            if (resource.kind == XmlResourceKind::Schema)
+                names.push_back(resource.displayName);
+        if (names.empty())
+            return {};
+        if (names.size() == 1)
+            return " (in the schema " + names.front() + ")";
+        std::string words = " (in one of the schemas ";
+        for (std::size_t i = 0; i < names.size(); ++i)
+            words += (i == 0 ? "" : ", ") + names[i];
+        return words + ")";
     }
 
     bool GrammarInForce() const
@@ -518,7 +545,7 @@ std::optional<XmlLoadError> LoadXmlDocument(const XmlLoadRequest& request)
         }
         first = pass->Error();
         checkDtdToo = pass->ValidatedAgainstDtdAndSchema();
-        const bool keep = collected && pass->CollectedSchemasAreKeepable(*key, *collected->pool);
+        const bool keep = collected && pass->KeepCollectedSchemas(*key, *collected->pool);
         if (keep)
             collected->sources = pass->SchemaSources();
         pass.reset(); // the parser lets go of the collected schemas first

@@ -6,6 +6,7 @@
 #include <xercesc/framework/XMLDocumentHandler.hpp>
 #include <xercesc/framework/XMLValidator.hpp>
 #include <xercesc/internal/XMLScanner.hpp>
+#include <xercesc/validators/common/GrammarResolver.hpp>
 #include <xercesc/sax/HandlerBase.hpp>
 #include <xercesc/sax2/DefaultHandler.hpp>
 #include <xercesc/util/XMLString.hpp>
@@ -23,6 +24,16 @@ struct ScannerOfValidator : xc::XMLValidator {
         constexpr const xc::XMLScanner* (xc::XMLValidator::*getter)() const =
             &ScannerOfValidator::getScanner;
         return validator == nullptr ? nullptr : (validator->*getter)();
+    }
+};
+
+// The grammars a parse reads belong to the scanner's grammar resolver,
+// which the scanner keeps protected; the same device reaches it.
+struct ResolverOfScanner : xc::XMLScanner {
+    static xc::GrammarResolver* Get(const xc::XMLScanner* scanner)
+    {
+        constexpr xc::GrammarResolver* const xc::XMLScanner::*resolver = &ResolverOfScanner::fGrammarResolver;
+        return scanner == nullptr ? nullptr : scanner->*resolver;
     }
 };
 
@@ -153,6 +164,12 @@ void XmlSaxReader::CountText(std::uint64_t characters)
     m_textDelivered += characters;
     if (m_textDelivered > m_textBudget)
         m_observer.OnLimitReached(XmlOwnError::EntityTextLimit, CurrentLine(), CurrentColumn());
+}
+
+void XmlSaxReader::HandGrammarsToPool()
+{
+    if (xc::GrammarResolver* resolver = ResolverOfScanner::Get(ScannerOfValidator::Get(getValidator())))
+        resolver->cacheGrammars();
 }
 
 std::uint64_t XmlSaxReader::CurrentLine() const

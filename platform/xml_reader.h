@@ -58,6 +58,10 @@ public:
     void ignorableWhitespace(const XMLCh* const chars, const XMLSize_t length,
                              const bool cdataSection) override;
 
+    // Moves the grammars this parse read into the grammar pool given at
+    // construction, where they outlive the reader.
+    void HandGrammarsToPool();
+
     // The parser's current place in the document being read.
     std::uint64_t CurrentLine() const;
     std::uint64_t CurrentColumn() const;

@@ -106,6 +106,39 @@ TEST_F(SchemaCacheTest, FurtherSchemaHintsAreStillFollowed)
     EXPECT_TRUE(Load(plain).Valid());
 }
 
+TEST_F(SchemaCacheTest, SchemaFailingTheFullChecksIsReportedOnEveryLoad)
+{
+    // Both are compiled only when the schema is read whole: an ambiguous
+    // content model, and a restriction its base does not allow.
+    const std::string head = "<xs:schema xmlns:xs=\"http://www.w3.org/2001/XMLSchema\">\n";
+    const struct {
+        const char* name;
+        std::string types;
+    } cases[] = {
+        {"ambiguous", "<xs:complexType name=\"T\"><xs:choice>"
+                      "<xs:sequence><xs:element name=\"a\"/><xs:element name=\"b\"/></xs:sequence>"
+                      "<xs:sequence><xs:element name=\"a\"/><xs:element name=\"c\"/></xs:sequence>"
+                      "</xs:choice></xs:complexType>\n"},
+        {"restriction", "<xs:complexType name=\"Base\"><xs:sequence>"
+                        "<xs:element name=\"a\" maxOccurs=\"2\"/></xs:sequence></xs:complexType>\n"
+                        "<xs:complexType name=\"T\"><xs:complexContent><xs:restriction base=\"Base\">"
+                        "<xs:sequence><xs:element name=\"a\" maxOccurs=\"5\"/></xs:sequence>"
+                        "</xs:restriction></xs:complexContent></xs:complexType>\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ForgetCachedSchemaSets();
+        m_dir.Write("t.xsd", head + c.types + "<xs:element name=\"r\" type=\"T\"/>\n</xs:schema>\n");
+        const auto file = m_dir.Write("t.xml", "<r xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" "
+                                               "xsi:noNamespaceSchemaLocation=\"t.xsd\"><a/></r>\n");
+        for (int load = 1; load <= 2; ++load) {
+            const XmlLoadOutcome outcome = Load(file);
+            EXPECT_EQ(outcome.Group(), XmlErrorGroup::ReferencedDocument) << "load " << load << ": " << outcome;
+            EXPECT_NE(outcome.reason.find("t.xsd"), std::string::npos) << outcome;
+        }
+    }
+}
+
 TEST(SchemaSetKey, OnlyForRootHintsToLocalFilesWithoutDoctype)
 {
     TempDir dir;

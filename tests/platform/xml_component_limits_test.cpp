@@ -98,6 +98,24 @@ TEST(XmlLimits, SchemaTooCostlyToCompileEndsInAReport)
     EXPECT_EQ(outcome.line, 1) << outcome;
 }
 
+TEST(XmlLimits, ContentModelTooLargeToBuildEndsInAReport)
+{
+    // The parser unrolls a bounded repetition into its content model: this
+    // one reaches the memory ceiling, and the parser's cleanup after that
+    // still allocates (it ended the process once).
+    TempDir dir;
+    dir.Write("huge.xsd", "<xs:schema xmlns:xs=\"http://www.w3.org/2001/XMLSchema\">\n"
+                          " <xs:element name=\"r\"><xs:complexType><xs:sequence>\n"
+                          "  <xs:sequence minOccurs=\"0\" maxOccurs=\"99999999999\">\n"
+                          "   <xs:element name=\"a\"/><xs:element name=\"b\"/>\n"
+                          "  </xs:sequence></xs:sequence></xs:complexType></xs:element>\n</xs:schema>\n");
+    const XmlLoadOutcome outcome =
+        LoadFile(dir.Write("doc.xml", "<r xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" "
+                                      "xsi:noNamespaceSchemaLocation=\"huge.xsd\"><a/><b/></r>"));
+    EXPECT_EQ(outcome.code, XmlOwnErrorCode(XmlOwnError::MemoryLimit)) << outcome;
+    EXPECT_EQ(outcome.line, 1) << outcome;
+}
+
 TEST(XmlLimits, DepthCountsOnlyOpenElements)
 {
     // Many empty siblings deep down, and nesting just inside the bound.

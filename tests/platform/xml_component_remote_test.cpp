@@ -3,9 +3,11 @@
 #include "platform/remote_fetch.h"
 #include "tests/platform/xml_component_fixture.h"
 #include "tests/support/http_test_server.h"
+#include "tests/support/scoped_environment.h"
 
 #include <chrono>
 #include <future>
+#include <optional>
 #include <string>
 
 namespace {
@@ -113,6 +115,14 @@ TEST_P(FailingServerTest, EndsInAnErrorNamingTheLocation)
         m_server.CloseMidway("/note.xsd", std::string(kNoteSchema) + std::string(4000, ' '));
     else if (kind == "Refusing")
         url = "http://127.0.0.1:" + std::to_string(HttpTestServer::RefusingPort()) + "/note.xsd";
+    std::optional<ScopedEnvironment> proxy;
+    if (kind == "RefusedByProxy") {
+        // The test server plays a proxy that refuses the tunnel to the server.
+        const std::string target = "127.0.0.1:" + std::to_string(HttpTestServer::RefusingPort());
+        m_server.Fail(target, 403);
+        url = "https://" + target + "/note.xsd";
+        proxy.emplace("https_proxy", m_server.Url(""));
+    }
 
     const XmlLoadOutcome outcome = LoadWithin(m_dir.Write("doc.xml", Note(url, "4")));
     EXPECT_EQ(outcome.status, S_FALSE) << outcome;
@@ -123,6 +133,10 @@ TEST_P(FailingServerTest, EndsInAnErrorNamingTheLocation)
     if (kind == "NotFound") {
         EXPECT_NE(outcome.reason.find("404"), std::string::npos) << outcome;
     }
+    if (kind == "RefusedByProxy") {
+        EXPECT_NE(outcome.reason.find("proxy refused the connection with HTTP status 403"), std::string::npos)
+            << outcome;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Remote, FailingServerTest,
@@ -130,7 +144,8 @@ INSTANTIATE_TEST_SUITE_P(Remote, FailingServerTest,
                                            FailingServerCase{"ServerError", XmlOwnError::RemoteHttpStatus},
                                            FailingServerCase{"Hanging", XmlOwnError::RemoteTimedOut},
                                            FailingServerCase{"ClosingMidFile", XmlOwnError::RemoteTransferFailed},
-                                           FailingServerCase{"Refusing", XmlOwnError::RemoteConnectFailed}),
+                                           FailingServerCase{"Refusing", XmlOwnError::RemoteConnectFailed},
+                                           FailingServerCase{"RefusedByProxy", XmlOwnError::RemoteConnectFailed}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(RemoteSchemaTest, RemoteSchemaMayNotReferToLocalFiles)

@@ -3,28 +3,14 @@
 // as long as the sandbox lives, through XDG_CONFIG_HOME, so that no test ever
 // reads or writes the real user's settings.
 
+#include "tests/support/scoped_environment.h"
 #include "tests/support/temp_dir.h"
 
-#include <cstdlib>
 #include <filesystem>
-#include <optional>
-#include <string>
 
 class RegistrySandbox {
 public:
-    RegistrySandbox()
-    {
-        if (const char* previous = std::getenv("XDG_CONFIG_HOME"))
-            m_previous = previous;
-        setenv("XDG_CONFIG_HOME", ConfigHome().c_str(), 1);
-    }
-    ~RegistrySandbox()
-    {
-        if (m_previous)
-            setenv("XDG_CONFIG_HOME", m_previous->c_str(), 1);
-        else
-            unsetenv("XDG_CONFIG_HOME");
-    }
+    RegistrySandbox() = default;
     RegistrySandbox(const RegistrySandbox&) = delete;
     RegistrySandbox& operator=(const RegistrySandbox&) = delete;
 
@@ -35,5 +21,5 @@ public:
 
 private:
     TempDir m_dir;
-    std::optional<std::string> m_previous;
+    ScopedEnvironment m_configHome{"XDG_CONFIG_HOME", ConfigHome().string()};
 };
