@@ -166,24 +166,9 @@ std::string DisplayName(const XmlResolvedLocation& target)
     return DrivePathFromLinuxPath(target.location).value_or(target.location);
 }
 
-const char* KindWord(XmlResourceKind kind)
-{
-    switch (kind) {
-    case XmlResourceKind::Schema:
-        return "schema";
-    case XmlResourceKind::Dtd:
-    case XmlResourceKind::SchemaDtd:
-        return "DTD";
-    case XmlResourceKind::ContentEntity:
-    case XmlResourceKind::MainDocument:
-        break;
-    }
-    return "external entity";
-}
-
 std::string Subject(XmlResourceKind kind, const std::string& display, const std::string& referrer)
 {
-    std::string subject = std::string("the ") + KindWord(kind) + " " + display;
+    std::string subject = std::string("the ") + XmlResourceKindWord(kind) + " " + display;
     if (!referrer.empty())
         subject += " referenced from " + referrer;
     return subject;

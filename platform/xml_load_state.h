@@ -29,6 +29,23 @@ enum class XmlResourceKind {
     SchemaDtd,     // a DTD named by a schema document (never read)
 };
 
+// The word a message uses for a document of the kind.
+inline const char* XmlResourceKindWord(XmlResourceKind kind)
+{
+    switch (kind) {
+    case XmlResourceKind::Schema:
+        return "schema";
+    case XmlResourceKind::Dtd:
+    case XmlResourceKind::SchemaDtd:
+        return "DTD";
+    case XmlResourceKind::ContentEntity:
+        return "external entity";
+    case XmlResourceKind::MainDocument:
+        break;
+    }
+    return "document";
+}
+
 struct XmlResource {
     XmlResourceKind kind = XmlResourceKind::MainDocument;
     std::string displayName; // a drive path or a URL, as the user knows it

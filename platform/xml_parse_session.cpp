@@ -61,22 +61,6 @@ std::string Utf8(std::u16string_view text)
     return WideToAnsi(text);
 }
 
-const char* PlaceWords(XmlResourceKind kind)
-{
-    switch (kind) {
-    case XmlResourceKind::Schema:
-        return "schema";
-    case XmlResourceKind::Dtd:
-    case XmlResourceKind::SchemaDtd:
-        return "DTD";
-    case XmlResourceKind::ContentEntity:
-        return "external entity";
-    case XmlResourceKind::MainDocument:
-        break;
-    }
-    return "document";
-}
-
 std::string MiB(std::uint64_t bytes)
 {
     return std::to_string(bytes / (1024 * 1024)) + " MiB";
@@ -208,7 +192,7 @@ public:
                                                   XmlOwnError::UnexpectedFailure);
         std::string reason = Utf8(text);
         if (in.kind != XmlResourceKind::MainDocument)
-            reason += std::string(" (in the ") + PlaceWords(in.kind) + " " + in.displayName + ")";
+            reason += std::string(" (in the ") + XmlResourceKindWord(in.kind) + " " + in.displayName + ")";
         else if (domain == xc::XMLUni::fgValidityDomain && code == xc::XMLValid::UniqueParticleAttributionFail)
             reason += SchemasReadWords();
         error.error.reason = AnsiToWide(reason);

@@ -154,19 +154,30 @@ struct Floor {
     std::string text;
 };
 
-// floors.tsv: "set<TAB>floor" per line, '#' starts a comment. A floor is an
-// agreed-case count ("18190") or a fraction of the cases run ("0.985").
-std::optional<Floor> ReadFloor(const fs::path& path, std::string_view set, std::string* error)
+// The lines of a list file that carry data: not empty, not a '#' comment.
+std::optional<std::vector<std::string>> DataLines(const fs::path& path, std::string* error)
 {
     std::ifstream in(path);
     if (!in) {
         *error = "cannot open " + path.string();
         return std::nullopt;
     }
+    std::vector<std::string> lines;
     std::string line;
-    while (std::getline(in, line)) {
-        if (line.empty() || line[0] == '#')
-            continue;
+    while (std::getline(in, line))
+        if (!line.empty() && line[0] != '#')
+            lines.push_back(line);
+    return lines;
+}
+
+// floors.tsv: "set<TAB>floor" per line, '#' starts a comment. A floor is an
+// agreed-case count ("18190") or a fraction of the cases run ("0.985").
+std::optional<Floor> ReadFloor(const fs::path& path, std::string_view set, std::string* error)
+{
+    const auto lines = DataLines(path, error);
+    if (!lines)
+        return std::nullopt;
+    for (const std::string& line : *lines) {
         const auto tab = line.find('\t');
         if (tab == std::string::npos || std::string_view(line).substr(0, tab) != set)
             continue;
@@ -205,15 +216,10 @@ ReadKnownDisagreements(const fs::path& path, std::string_view set, std::string* 
     std::map<std::pair<std::string, std::string>, std::size_t> known;
     if (path.empty())
         return known;
-    std::ifstream in(path);
-    if (!in) {
-        *error = "cannot open " + path.string();
+    const auto lines = DataLines(path, error);
+    if (!lines)
         return std::nullopt;
-    }
-    std::string line;
-    while (std::getline(in, line)) {
-        if (line.empty() || line[0] == '#')
-            continue;
+    for (const std::string& line : *lines) {
         const auto first = line.find('\t');
         const auto second = first == std::string::npos ? first : line.find('\t', first + 1);
         if (second == std::string::npos) {

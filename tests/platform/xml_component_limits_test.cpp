@@ -51,6 +51,11 @@ struct HostileCase {
     std::uint32_t code;
 };
 
+void PrintTo(const HostileCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
 class HostileDocumentTest : public ::testing::TestWithParam<HostileCase> {};
 
 TEST_P(HostileDocumentTest, EndsInAResourceLimitReport)

@@ -98,6 +98,11 @@ struct FailingServerCase {
     std::uint32_t ownError;
 };
 
+void PrintTo(const FailingServerCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
 class FailingServerTest : public RemoteSchemaTest,
                           public ::testing::WithParamInterface<FailingServerCase> {};
 

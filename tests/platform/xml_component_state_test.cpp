@@ -132,6 +132,11 @@ struct CodeCase {
     std::uint32_t expected;
 };
 
+void PrintTo(const CodeCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
 class ErrorCodeTest : public ::testing::TestWithParam<CodeCase> {};
 
 constexpr const char16_t* kErrors = u"http://apache.org/xml/messages/XMLErrors";
