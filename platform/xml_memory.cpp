@@ -23,6 +23,16 @@ constexpr bool kPooling = false;
 constexpr bool kPooling = true;
 #endif
 
+// A block too large for the size classes comes from malloc with these links
+// in front of its header, so that the pool can release it if the parser
+// never does: the parser loses a few objects when a handler ends the parse
+// inside a DOCTYPE, and the pool owns all of a load's memory either way.
+struct alignas(16) LargeBlockLinks {
+    LargeBlockLinks* previous;
+    LargeBlockLinks* next;
+};
+static_assert(sizeof(LargeBlockLinks) == 16);
+
 struct StallGuard {
     bool armed = false;
     bool fired = false;
@@ -93,6 +103,37 @@ XmlMemoryPool::~XmlMemoryPool()
 {
     for (void* slab : m_slabs)
         std::free(slab);
+    while (m_largeBlocks != nullptr) {
+        auto* links = static_cast<LargeBlockLinks*>(m_largeBlocks);
+        m_largeBlocks = links->next;
+        std::free(links);
+    }
+}
+
+void* XmlMemoryPool::AllocateLarge(std::size_t rounded)
+{
+    auto* links = static_cast<LargeBlockLinks*>(
+        std::malloc(sizeof(LargeBlockLinks) + sizeof(BlockHeader) + rounded));
+    if (links == nullptr)
+        return nullptr;
+    links->previous = nullptr;
+    links->next = static_cast<LargeBlockLinks*>(m_largeBlocks);
+    if (links->next != nullptr)
+        links->next->previous = links;
+    m_largeBlocks = links;
+    return links + 1;
+}
+
+void XmlMemoryPool::ReleaseLarge(void* header)
+{
+    auto* links = static_cast<LargeBlockLinks*>(header) - 1;
+    if (links->previous != nullptr)
+        links->previous->next = links->next;
+    else
+        m_largeBlocks = links->next;
+    if (links->next != nullptr)
+        links->next->previous = links->previous;
+    std::free(links);
 }
 
 xercesc::MemoryManager* XmlMemoryPool::getExceptionMemoryManager()
@@ -135,8 +176,7 @@ void* XmlMemoryPool::allocate(XMLSize_t size)
         throw xercesc::OutOfMemoryException();
     }
     const std::size_t sizeClass = rounded / kGranule - 1;
-    void* raw = kPooling && sizeClass < kClassCount ? AllocateFromClass(sizeClass)
-                                        : std::malloc(sizeof(BlockHeader) + rounded);
+    void* raw = kPooling && sizeClass < kClassCount ? AllocateFromClass(sizeClass) : AllocateLarge(rounded);
     if (raw == nullptr)
         throw xercesc::OutOfMemoryException();
     auto* header = static_cast<BlockHeader*>(raw);
@@ -158,6 +198,6 @@ void XmlMemoryPool::deallocate(void* p)
         block->next = m_free[sizeClass];
         m_free[sizeClass] = block;
     } else {
-        std::free(header);
+        ReleaseLarge(header);
     }
 }

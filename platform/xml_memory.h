@@ -50,6 +50,8 @@ private:
     };
 
     void* AllocateFromClass(std::size_t sizeClass);
+    void* AllocateLarge(std::size_t rounded);
+    void ReleaseLarge(void* header);
 
     std::uint64_t m_ceiling;
     std::uint64_t m_inUse = 0;
@@ -58,4 +60,5 @@ private:
     std::vector<void*> m_slabs;
     std::byte* m_slabCursor = nullptr;
     std::size_t m_slabLeft = 0;
+    void* m_largeBlocks = nullptr; // the large blocks not yet released, linked
 };
