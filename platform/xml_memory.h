@@ -35,7 +35,6 @@ public:
     void* allocate(XMLSize_t size) override;
     void deallocate(void* p) override;
 
-    bool CeilingReached() const { return m_ceilingReached; }
     std::uint64_t Ceiling() const { return m_ceiling; }
     std::uint64_t BytesInUse() const { return m_inUse; }
 
