@@ -2,6 +2,7 @@
 
 #include "platform/drive_path.h"
 #include "platform/text_encoding.h"
+#include "platform/xml_builtin_schemas.h"
 #include "platform/xml_error_codes.h"
 #include "platform/xml_input_sources.h"
 #include "platform/xml_limits.h"
@@ -269,7 +270,14 @@ xc::InputSource* XmlReferenceResolver::resolveEntity(xc::XMLResourceIdentifier* 
     case xc::XMLResourceIdentifier::SchemaInclude:
     case xc::XMLResourceIdentifier::SchemaRedefine:
         kind = XmlResourceKind::Schema;
-        // An import without a location relies on a grammar already known.
+        if (const std::u16string space = ToU16(identifier->getNameSpace()); HasBuiltinSchema(space)) {
+            const bool alreadyRead = !m_builtinSpacesRead.insert(space).second;
+            if (const XmlBuiltinSchema* builtin = FindBuiltinSchema(space, WideToAnsi(systemId), alreadyRead)) {
+                m_registry.Add(builtin->systemId, {XmlResourceKind::Schema, builtin->displayName, {}, false});
+                return new (m_manager) MemoryInputSource(builtin->text, builtin->systemId, m_manager);
+            }
+        }
+        // Any other import without a location relies on a grammar already known.
         if (systemId.empty())
             return nullptr;
         break;

@@ -31,6 +31,7 @@
 #include <xercesc/util/XMLEntityResolver.hpp>
 
 #include <chrono>
+#include <set>
 #include <string>
 
 // The load's side of the resolver: what it needs to know and to be told.
@@ -80,6 +81,8 @@ private:
     xercesc::MemoryManager* m_manager;
     bool m_localEntityRead = false;
     bool m_dtdSubsetRead = false;
+    // The namespaces with a built-in schema of which a schema has been named.
+    std::set<std::u16string> m_builtinSpacesRead;
     RemoteFetchLimits m_limits;
     std::chrono::milliseconds m_remoteTimeLeft;
 };

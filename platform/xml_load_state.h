@@ -49,7 +49,7 @@ inline const char* XmlResourceKindWord(XmlResourceKind kind)
 struct XmlResource {
     XmlResourceKind kind = XmlResourceKind::MainDocument;
     std::string displayName; // a drive path or a URL, as the user knows it
-    std::string linuxPath;   // empty for a remote document
+    std::string linuxPath;   // empty for a remote or a built-in document
     bool remote = false;
     // A local file's state when it was read, to tell whether it changed since.
     std::uint64_t size = 0;

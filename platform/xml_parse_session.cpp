@@ -159,7 +159,7 @@ public:
     {
         std::vector<XmlCachedSchemaSet::Source> sources;
         for (const auto& [systemId, resource] : m_registry.All())
-            if (resource.kind == XmlResourceKind::Schema && !resource.remote)
+            if (resource.kind == XmlResourceKind::Schema && !resource.remote && !resource.linuxPath.empty())
                 sources.push_back({resource.linuxPath, resource.size, resource.modifiedNs});
         return sources;
     }
