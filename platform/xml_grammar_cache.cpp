@@ -274,8 +274,10 @@ void KeepSchemaSet(std::unique_ptr<XmlCachedSchemaSet> set)
     Cache& cache = TheCache();
     std::unique_ptr<XmlCachedSchemaSet> dropped;
     std::lock_guard lock(cache.mutex);
+    // The pool is not locked: locking builds a schema model nobody reads, and
+    // a load that reuses the set never adds to it (grammars reach a pool only
+    // when a collecting load hands them over).
     std::erase_if(cache.sets, [&](const auto& kept) { return kept->key == set->key; });
-    set->pool->lockPool();
     cache.sets.push_front(std::move(set));
     if (cache.sets.size() > kKeptSets) {
         dropped = std::move(cache.sets.back());
