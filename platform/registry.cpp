@@ -642,6 +642,22 @@ std::optional<std::string> RegistryDatabasePath()
     return base + "/corvane/registry.db";
 }
 
+namespace {
+
+// The key behind a handle for an operation needing the access given (0 for
+// none), or the status a registry call returns when there is none.
+LONG FindOpenKey(HKEY hKey, REGSAM needed, std::optional<OpenKey>& key)
+{
+    key = Handles().Find(hKey);
+    if (!key)
+        return IsPredefined(hKey) ? ERROR_CANTOPEN : ERROR_INVALID_HANDLE;
+    if ((key->access & needed) != needed)
+        return ERROR_ACCESS_DENIED;
+    return ERROR_SUCCESS;
+}
+
+} // namespace
+
 LONG RegCreateKeyExA(HKEY hKey, LPCSTR lpSubKey, DWORD Reserved, LPCSTR /*lpClass*/, DWORD dwOptions,
                      REGSAM samDesired, LPSECURITY_ATTRIBUTES /*lpSecurityAttributes*/,
                      PHKEY phkResult, LPDWORD lpdwDisposition)
@@ -651,9 +667,9 @@ LONG RegCreateKeyExA(HKEY hKey, LPCSTR lpSubKey, DWORD Reserved, LPCSTR /*lpClas
     *phkResult = nullptr;
     if (Reserved != 0 || dwOptions != REG_OPTION_NON_VOLATILE)
         return ERROR_INVALID_PARAMETER;
-    const auto parent = Handles().Find(hKey);
-    if (!parent)
-        return IsPredefined(hKey) ? ERROR_CANTOPEN : ERROR_INVALID_HANDLE;
+    std::optional<OpenKey> parent;
+    if (const LONG status = FindOpenKey(hKey, 0, parent); status != ERROR_SUCCESS)
+        return status;
     std::vector<std::string_view> levels;
     if (!SplitSubKey(lpSubKey != nullptr ? std::string_view(lpSubKey) : std::string_view(), levels))
         return ERROR_BAD_PATHNAME;
@@ -686,11 +702,9 @@ LONG RegQueryValueExA(HKEY hKey, LPCSTR lpValueName, LPDWORD lpReserved, LPDWORD
     const std::string_view name = lpValueName != nullptr ? lpValueName : "";
     if (name.size() > kMaxValueNameLength)
         return ERROR_FILE_NOT_FOUND;
-    const auto key = Handles().Find(hKey);
-    if (!key)
-        return IsPredefined(hKey) ? ERROR_CANTOPEN : ERROR_INVALID_HANDLE;
-    if ((key->access & KEY_QUERY_VALUE) == 0)
-        return ERROR_ACCESS_DENIED;
+    std::optional<OpenKey> key;
+    if (const LONG status = FindOpenKey(hKey, KEY_QUERY_VALUE, key); status != ERROR_SUCCESS)
+        return status;
 
     ConnectionPtr db;
     SchemaState state = SchemaState::Foreign;
@@ -741,11 +755,9 @@ LONG RegSetValueExA(HKEY hKey, LPCSTR lpValueName, DWORD Reserved, DWORD dwType,
     const std::string_view name = lpValueName != nullptr ? lpValueName : "";
     if (name.size() > kMaxValueNameLength)
         return ERROR_INVALID_PARAMETER;
-    const auto key = Handles().Find(hKey);
-    if (!key)
-        return IsPredefined(hKey) ? ERROR_CANTOPEN : ERROR_INVALID_HANDLE;
-    if ((key->access & KEY_SET_VALUE) == 0)
-        return ERROR_ACCESS_DENIED;
+    std::optional<OpenKey> key;
+    if (const LONG status = FindOpenKey(hKey, KEY_SET_VALUE, key); status != ERROR_SUCCESS)
+        return status;
 
     ConnectionPtr db;
     SchemaState state = SchemaState::Foreign;
