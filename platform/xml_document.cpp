@@ -82,6 +82,7 @@ public:
     HRESULT load(VARIANT xmlSource, VARIANT_BOOL* isSuccessful) override
     {
         m_lastError.reset();
+        m_failedWithoutError = false;
         if (isSuccessful != nullptr)
             *isSuccessful = VARIANT_FALSE;
         if (xmlSource.vt != VT_BSTR)
@@ -94,9 +95,9 @@ public:
             else
                 m_lastError = LoadXmlDocument({*linuxPath, drivePath, m_validateOnParse});
         } catch (const std::bad_alloc&) {
-            return E_OUTOFMEMORY;
+            return FailedUnexpectedly(E_OUTOFMEMORY, u"The parser failed unexpectedly: out of memory");
         } catch (...) {
-            return E_FAIL;
+            return FailedUnexpectedly(E_FAIL, u"The parser failed unexpectedly");
         }
         if (m_lastError)
             return S_FALSE;
@@ -107,6 +108,12 @@ public:
 
     HRESULT get_parseError(std::unique_ptr<IXMLDOMParseError>& errorObj) override
     {
+        // A failed load always has its error: an empty one would read as a
+        // report of nothing.
+        if (m_failedWithoutError) {
+            errorObj.reset();
+            return E_FAIL;
+        }
         try {
             errorObj = std::make_unique<CXmlParseError>(m_lastError.value_or(XmlLoadError{}));
         } catch (const std::bad_alloc&) {
@@ -117,7 +124,24 @@ public:
     }
 
 private:
+    // A load that ended in an exception still leaves an error to report; if
+    // even that cannot be recorded, the error object is withheld.
+    HRESULT FailedUnexpectedly(HRESULT hr, std::u16string_view reason)
+    {
+        try {
+            XmlLoadError error;
+            error.code = XmlOwnErrorCode(XmlOwnError::UnexpectedFailure);
+            error.reason = reason;
+            m_lastError = std::move(error);
+        } catch (const std::bad_alloc&) {
+            m_lastError.reset();
+            m_failedWithoutError = true;
+        }
+        return hr;
+    }
+
     bool m_validateOnParse = true;
+    bool m_failedWithoutError = false;
     bool m_async = true;
     std::optional<XmlLoadError> m_lastError;
 };

@@ -2,8 +2,10 @@
 // leaks into the next. Also the error-code layout, progress, and positions.
 
 #include "platform/load_progress.h"
+#include "platform/xml_load_state.h"
 #include "platform/xml_positions.h"
 #include "tests/platform/xml_component_fixture.h"
+#include "tests/support/child_process.h"
 
 #include <chrono>
 #include <string>
@@ -245,3 +247,37 @@ TEST(XmlPositions, ScansBeyondTheFirstMegabytes)
 }
 
 } // namespace
+
+#if !defined(__SANITIZE_ADDRESS__)
+// A load that runs out of memory before the parser gets a say still leaves an
+// error to report: never an empty one (code 0, no description).
+TEST(XmlComponentState, LoadThatRunsOutOfMemoryLeavesAReport)
+{
+    const int status = RunInChildProcess([] {
+        auto document = NewXmlDocument();
+        if (!document)
+            return 10;
+        // A path too long for the memory left: its conversion fails first.
+        VARIANT source;
+        source.vt = VT_BSTR;
+        source.bstrVal = u"Z:\\" + std::u16string(std::size_t{48} << 20, u'a');
+        if (!LimitAddressSpaceToCurrentPlus(std::size_t{64} << 20))
+            return 11;
+        VARIANT_BOOL loaded = VARIANT_TRUE;
+        const HRESULT hr = document->load(std::move(source), &loaded);
+        if (hr != E_OUTOFMEMORY || loaded != VARIANT_FALSE)
+            return 12;
+        std::unique_ptr<IXMLDOMParseError> error;
+        if (document->get_parseError(error) != S_OK || !error)
+            return 13;
+        LONG code = 0;
+        std::u16string reason;
+        error->get_errorCode(&code);
+        error->get_reason(&reason);
+        if (static_cast<std::uint32_t>(code) != XmlOwnErrorCode(XmlOwnError::UnexpectedFailure))
+            return 14;
+        return reason.find(u"out of memory") != std::u16string::npos ? 0 : 15;
+    });
+    EXPECT_EQ(status, 0);
+}
+#endif

@@ -1,9 +1,11 @@
 #include "tests/support/child_process.h"
 
 #include <cerrno>
+#include <fstream>
 #include <cstdio>
 
 #include <grp.h>
+#include <sys/resource.h>
 #include <sys/types.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -62,4 +64,15 @@ int RunInUnprivilegedChildProcess(const std::function<int()>& body)
         }
         return body();
     });
+}
+
+bool LimitAddressSpaceToCurrentPlus(std::size_t headroom)
+{
+    std::ifstream statm("/proc/self/statm");
+    std::size_t pages = 0;
+    if (!(statm >> pages))
+        return false;
+    const auto size = pages * static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
+    const rlimit limit{size + headroom, size + headroom};
+    return setrlimit(RLIMIT_AS, &limit) == 0;
 }

@@ -2,6 +2,7 @@
 // Runs a piece of a test in a child process of its own: for work that must
 // happen in separate processes, or with rights the test runner lacks.
 
+#include <cstddef>
 #include <functional>
 
 // Forks, runs `body` in the child and returns its result as the child's exit
@@ -19,3 +20,7 @@ int RunInUnprivilegedChildProcess(const std::function<int()>& body);
 // Starts `body` in a child and returns at once; WaitForChild collects it.
 int StartChildProcess(const std::function<int()>& body);
 int WaitForChild(int pid);
+
+// Caps this process' address space at its present size plus `headroom`, so
+// that a large allocation fails; for use inside a child process only.
+bool LimitAddressSpaceToCurrentPlus(std::size_t headroom);
