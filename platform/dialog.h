@@ -14,9 +14,6 @@
 #include <type_traits>
 #include <vector>
 
-using INT_PTR = std::intptr_t;
-using UINT_PTR = std::uintptr_t;
-
 // Window messages the dialogs handle.
 inline constexpr UINT WM_PAINT = 0x000F;
 inline constexpr UINT WM_CLOSE = 0x0010;

@@ -1,47 +1,14 @@
 #include "platform/message_box.h"
 
-#include <algorithm>
+#include "platform/service_stack.h"
+
 #include <cstdio>
-#include <mutex>
 
 namespace {
 
-// The installed services, the newest last; a box goes to the newest.
-class ServiceStack {
-public:
-    void Push(MessageBoxService* service)
-    {
-        std::lock_guard lock(m_mutex);
-        m_services.push_back(service);
-    }
-    void Remove(MessageBoxService* service)
-    {
-        std::lock_guard lock(m_mutex);
-        const auto found = std::find(m_services.rbegin(), m_services.rend(), service);
-        if (found != m_services.rend())
-            m_services.erase(std::next(found).base());
-    }
-    MessageBoxService* Current() const
-    {
-        std::lock_guard lock(m_mutex);
-        return m_services.empty() ? nullptr : m_services.back();
-    }
-
-private:
-    mutable std::mutex m_mutex;
-    std::vector<MessageBoxService*> m_services;
-};
-
-// Never destroyed, so that a scope ending while the program's statics are
-// torn down still finds the stack.
-ServiceStack& Services()
+ServiceStack<MessageBoxService>& Services()
 {
-    static union Storage {
-        Storage() : stack() {}
-        ~Storage() {}
-        ServiceStack stack;
-    } storage;
-    return storage.stack;
+    return ServiceStack<MessageBoxService>::Instance();
 }
 
 void WriteToStandardError(const CString& caption, const CString& text)

@@ -4,14 +4,6 @@
 #include "platform/win_app.h"
 #include "validation/validation_run.h"
 
-namespace {
-
-// The names of the two remembered values.
-constexpr const char* kFolderValue = "Folder";
-constexpr const char* kEditorValue = "Editor";
-
-} // namespace
-
 const MessageRoute<CCorvaneDlg> CCorvaneDlg::messageMap[] = {
     {WM_SYSCOMMAND, &CCorvaneDlg::OnSysCommand},
     {WM_PAINT, &CCorvaneDlg::OnPaint},
@@ -110,8 +102,5 @@ void CCorvaneDlg::OnOK()
     RunValidation(*this, m_strXmlPath);
 }
 
-// The file choosers and the editor launch come with their own handlers; until
-// then the buttons are routed here and do nothing.
-void CCorvaneDlg::OnBrowseXmlFile() {}
-void CCorvaneDlg::OnConfigureEditor() {}
+// Edit comes with the process start; until then the button does nothing.
 void CCorvaneDlg::OnEditXmlFile() {}

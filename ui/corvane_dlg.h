@@ -12,6 +12,10 @@
 // The editor when none has been chosen.
 inline constexpr const char* kDefaultEditor = "Notepad.exe";
 
+// The names of the two remembered values.
+inline constexpr const char* kFolderValue = "Folder";
+inline constexpr const char* kEditorValue = "Editor";
+
 class CCorvaneDlg : public CDialog {
 public:
     explicit CCorvaneDlg(CWnd* pParent = nullptr);

@@ -2,6 +2,7 @@
 
 #include "platform/message_box.h"
 #include "platform/qt/controls.h"
+#include "platform/qt/qt_file_chooser.h"
 #include "platform/qt/qt_message_box.h"
 
 #include <QApplication>
@@ -95,6 +96,8 @@ int AfxWinMain(int argc, char* argv[])
 
     QtMessageBoxService messageBoxes;
     const MessageBoxServiceScope useMessageBoxes(messageBoxes);
+    QtFileChooserService fileChoosers;
+    const FileChooserServiceScope useFileChoosers(fileChoosers);
 
     CWinApp* app = AfxGetApp();
     if (app->InitInstance() == FALSE)

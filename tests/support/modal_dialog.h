@@ -38,23 +38,35 @@ inline INT_PTR RunModal(CDialog& dialog, std::function<void(QDialog&)> whileRunn
     return dialog.DoModal();
 }
 
-// Runs `action` on the popup (a menu) that the next step opens, from inside
-// the popup's own loop; gives up after a long while so a fault cannot hang.
-template <class Action> void WhenPopupShows(Action action)
+// Runs `action` on the first widget that `find` returns, from inside the
+// widget's own loop (a popup menu, a modal chooser or box that the next step
+// opens); gives up after a long while so a fault cannot hang.
+template <class Find, class Action> void WhenShown(Find find, Action action, const char* what)
 {
     auto* timer = new QTimer(&GuiTestApplication());
     int polls = 0;
-    QObject::connect(timer, &QTimer::timeout, [timer, action, polls]() mutable {
-        QWidget* popup = QApplication::activePopupWidget();
-        if (popup != nullptr && popup->isVisible()) {
+    QObject::connect(timer, &QTimer::timeout, [timer, find, action, polls, what]() mutable {
+        auto* widget = find();
+        if (widget != nullptr && widget->isVisible()) {
             timer->stop();
             timer->deleteLater();
-            action(*popup);
+            action(*widget);
         } else if (++polls > 3000) {
             timer->stop();
             timer->deleteLater();
-            ADD_FAILURE() << "no popup appeared";
+            ADD_FAILURE() << "no " << what << " appeared";
         }
     });
     timer->start(10);
+}
+
+template <class Action> void WhenPopupShows(Action action)
+{
+    WhenShown([] { return QApplication::activePopupWidget(); }, action, "popup");
+}
+
+// The next modal dialog of this class (a file chooser, a box).
+template <class Modal, class Action> void WhenModalShows(Action action)
+{
+    WhenShown([] { return qobject_cast<Modal*>(QApplication::activeModalWidget()); }, action, "modal dialog");
 }

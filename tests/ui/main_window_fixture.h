@@ -3,6 +3,7 @@
 // settings in a fresh per-test database, and message boxes answered by script.
 
 #include "platform/cstring.h"
+#include "platform/file_dialog.h"
 #include "platform/message_box.h"
 #include "platform/qt/dialog_window.h"
 #include "platform/resources.h"
@@ -14,6 +15,7 @@
 #include "ui/corvane_dlg.h"
 
 #include <QApplication>
+#include <QPushButton>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -23,9 +25,8 @@
 #include <string>
 #include <vector>
 
-// The main dialog with its fields in reach, and a stand-in for the XML file
-// chooser (a later step of the program): the chosen path is held and shown,
-// OK and Edit become usable and the result field is emptied.
+// The main dialog with its fields in reach. ChooseXmlFile confirms a path in
+// the XML chooser through the browse button, as a user would.
 class CorvaneDlgUnderTest : public CCorvaneDlg {
 public:
     using CCorvaneDlg::m_hIcon;
@@ -33,13 +34,16 @@ public:
     using CCorvaneDlg::m_strFolder;
     using CCorvaneDlg::m_strXmlPath;
 
-    void ChooseXmlFile(const CString& path)
+    void ChooseXmlFile(const CString& path) { Choose(IDC_BROWSE_FILE, path); }
+    void ChooseEditor(const CString& path) { Choose(IDC_BROWSE_EDITOR, path); }
+
+private:
+    void Choose(int nButton, const CString& path)
     {
-        m_strXmlPath = path;
-        GetDlgItem(IDC_FILE_NAME)->SetWindowText(path);
-        GetDlgItem(IDOK)->EnableWindow(TRUE);
-        GetDlgItem(IDC_EDIT_FILE)->EnableWindow(TRUE);
-        GetDlgItem(IDC_RESULT)->SetWindowText(CString());
+        ScriptedFileChoosers choosers;
+        choosers.QueueConfirm(path);
+        static_cast<QPushButton*>(ControlWidgetOf(*this, nButton))->click();
+        EXPECT_EQ(choosers.Requests().size(), 1u) << "the button opened no chooser";
     }
 };
 

@@ -1,0 +1,174 @@
+#include "platform/qt/qt_file_chooser.h"
+
+#include "platform/drive_path.h"
+#include "platform/message_box.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFileSystemModel>
+#include <QSortFilterProxyModel>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace {
+
+QString FromUtf8(const CString& text)
+{
+    return QString::fromUtf8(text.GetString(), text.GetLength());
+}
+
+std::string LocalName(const QString& path)
+{
+    return QFile::encodeName(path).toStdString();
+}
+
+bool NamesPrograms(const CString& patterns)
+{
+    for (const QString& pattern : FromUtf8(patterns).split(u';', Qt::SkipEmptyParts))
+        if (pattern.trimmed().compare(QStringLiteral("*.exe"), Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
+// Lists folders and, while a filter of programs is selected, only the files
+// that may be executed.
+class ProgramsOnlyProxy : public QSortFilterProxyModel {
+public:
+    void SetProgramsOnly(bool programsOnly)
+    {
+        if (programsOnly == m_programsOnly)
+            return;
+        m_programsOnly = programsOnly;
+        invalidateFilter();
+    }
+
+protected:
+    bool filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const override
+    {
+        if (!m_programsOnly)
+            return true;
+        const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
+        if (files == nullptr)
+            return true;
+        const QModelIndex index = files->index(sourceRow, 0, sourceParent);
+        if (files->isDir(index))
+            return true;
+        const QFileInfo info = files->fileInfo(index);
+        return info.isFile() && info.isExecutable();
+    }
+
+private:
+    bool m_programsOnly = false;
+};
+
+class ChooserDialog : public QFileDialog {
+public:
+    ChooserDialog(QWidget* owner, const FileChooserRequest& request)
+        : QFileDialog(owner, FromUtf8(request.title)), m_defaultExtension(FromUtf8(request.defaultExtension))
+    {
+        setOption(QFileDialog::DontUseNativeDialog);
+        // The file the user picked, not what a link of that name points to.
+        setOption(QFileDialog::DontResolveSymlinks);
+        // The type box shows each description as the caller wrote it; the
+        // patterns Qt filters by follow it in parentheses, hidden.
+        setOption(QFileDialog::HideNameFilterDetails);
+        setAcceptMode(request.bOpenFileDialog ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+        setFileMode((request.flags & OFN_FILEMUSTEXIST) != 0 ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+        // Owned by the dialog: its destructor still reads the model.
+        m_proxy = new ProgramsOnlyProxy;
+        m_proxy->setParent(this);
+        setProxyModel(m_proxy);
+
+        QStringList nameFilters;
+        for (const FileFilter& filter : request.filters) {
+            if (filter.patterns.IsEmpty())
+                continue; // a description without patterns lists nothing
+            const bool programs = NamesPrograms(filter.patterns);
+            QString patterns = programs ? QStringLiteral("*") : FromUtf8(filter.patterns);
+            patterns.replace(u';', u' ');
+            const QString nameFilter = FromUtf8(filter.description) + QStringLiteral(" (") + patterns + u')';
+            nameFilters.append(nameFilter);
+            m_programFilters.append(programs ? nameFilter : QString());
+        }
+        if (!nameFilters.isEmpty()) {
+            setNameFilters(nameFilters);
+            const auto wanted = static_cast<qsizetype>(request.nFilterIndex > 0 ? request.nFilterIndex - 1 : 0);
+            const QString first = nameFilters.value(wanted < nameFilters.size() ? wanted : 0);
+            selectNameFilter(first);
+            OnFilterSelected(first);
+            connect(this, &QFileDialog::filterSelected, this, [this](const QString& filter) { OnFilterSelected(filter); });
+        }
+
+        const auto initial = LinuxPathFromDrivePath(request.initialFolder.str());
+        const QString folder = initial ? QFile::decodeName(initial->c_str()) : QString();
+        setDirectory(!folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QDir::homePath());
+    }
+
+    const std::optional<std::string>& ChosenDrivePath() const { return m_chosen; }
+
+    void accept() override
+    {
+        m_chosen.reset();
+        const QStringList files = selectedFiles();
+        if (files.size() != 1) {
+            QFileDialog::accept();
+            return;
+        }
+        QString path = files.front();
+        const QFileInfo typed(path);
+        if (!typed.exists() && !m_defaultExtension.isEmpty() && typed.suffix().isEmpty()) {
+            const QString extended = path + u'.' + m_defaultExtension;
+            if (QFileInfo(extended).isFile()) {
+                path = extended;
+                selectFile(extended);
+            }
+        }
+        m_chosen = DrivePathFromLinuxPath(LocalName(QFileInfo(path).absoluteFilePath()));
+        if (!m_chosen && (QFileInfo(path).exists() || fileMode() != QFileDialog::ExistingFile)) {
+            AfxMessageBox(BackslashNameRefusal(CString(LocalName(path))), MB_OK | MB_ICONEXCLAMATION);
+            return;
+        }
+        // The dialog checks what must exist and says so in its own words.
+        QFileDialog::accept();
+    }
+
+private:
+    void OnFilterSelected(const QString& filter) { m_proxy->SetProgramsOnly(!filter.isEmpty() && m_programFilters.contains(filter)); }
+
+    QString m_defaultExtension;
+    ProgramsOnlyProxy* m_proxy = nullptr;
+    QStringList m_programFilters;
+    std::optional<std::string> m_chosen;
+};
+
+} // namespace
+
+CString BackslashNameRefusal(const CString& linuxPath)
+{
+    CString text;
+    text.Format("The file %s cannot be chosen: its name holds a backslash, which Corvane cannot tell apart from "
+                "a folder separator. Rename the file, or choose another one.",
+                linuxPath);
+    return text;
+}
+
+int QtFileChooserService::Run(const FileChooserRequest& request, CString& chosen)
+{
+    if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr)
+        return IDCANCEL;
+
+    // Modal over the dialog that is open, as the main window's own chooser.
+    QWidget* owner = QApplication::activeModalWidget();
+    if (owner == nullptr)
+        owner = QApplication::activeWindow();
+    ChooserDialog dialog(owner, request);
+    if (dialog.exec() != QDialog::Accepted || !dialog.ChosenDrivePath())
+        return IDCANCEL;
+    chosen = CString(*dialog.ChosenDrivePath());
+    return IDOK;
+}
