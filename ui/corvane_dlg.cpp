@@ -101,6 +101,3 @@ void CCorvaneDlg::OnOK()
 {
     RunValidation(*this, m_strXmlPath);
 }
-
-// Edit comes with the process start; until then the button does nothing.
-void CCorvaneDlg::OnEditXmlFile() {}

@@ -1,0 +1,147 @@
+// Edit: the chosen file reaches a real program, started as the editor, as
+// one argument whatever its name holds; a missing editor is told at every
+// press; the default editor is the desktop's.
+
+#include "tests/ui/main_window_fixture.h"
+
+#include "tests/support/recorded_launches.h"
+#include "tests/support/scoped_environment.h"
+
+#include <QPushButton>
+#include <QTest>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class EditorLaunchTest : public MainWindowTest {
+protected:
+    void SetUp() override
+    {
+        MainWindowTest::SetUp();
+        fs::create_directories(m_records);
+    }
+
+    // The recorder, copied to a folder whose name holds a blank.
+    fs::path InstallRecorder() const
+    {
+        const fs::path editor = m_home.Path() / "My Editor" / "record";
+        fs::create_directories(editor.parent_path());
+        fs::copy_file(ArgvRecorderPath(CORVANE_BIN_DIR), editor);
+        return editor;
+    }
+
+    static void PressEdit(const CDialog& dialog)
+    {
+        auto* edit = static_cast<QPushButton*>(ControlWidgetOf(dialog, IDC_EDIT_FILE));
+        ASSERT_TRUE(edit->isEnabled());
+        edit->click();
+    }
+
+    fs::path m_records = m_home.Path() / "records";
+    ScopedEnvironment m_recordDir{"CORVANE_RECORD_DIR", m_records.string()};
+    ScopedEnvironment m_mark{"CORVANE_RECORD_MARK", "inherited"};
+};
+
+TEST_F(EditorLaunchTest, EveryPressStartsTheEditorWithTheFileAsOneArgument)
+{
+    const fs::path editor = InstallRecorder();
+    const std::vector<std::string> names = {
+        "site plan.xml", "say \"hi\".xml", "odd\" name.xml", "$HOME and `x`.xml", "Höhe €.xml", "'single' *.xml",
+    };
+    std::vector<fs::path> files;
+    for (const std::string& name : names)
+        files.push_back(m_home.Write("data/" + name, "<x/>"));
+
+    CorvaneDlgUnderTest dialog;
+    RunModal(dialog, [&](QDialog& widget) {
+        dialog.ChooseEditor(DriveForm(editor).c_str());
+        for (const fs::path& file : files) {
+            dialog.ChooseXmlFile(DriveForm(file).c_str());
+            dialog.GetDlgItem(IDC_RESULT)->SetWindowText("an earlier verdict");
+            PressEdit(dialog);
+            EXPECT_EQ(Text(dialog, IDC_RESULT), "an earlier verdict");
+        }
+        // A second press starts a second editor.
+        PressEdit(dialog);
+        QTest::keyClick(&widget, Qt::Key_Escape);
+    });
+    EXPECT_TRUE(m_boxes.Boxes().empty());
+
+    const auto launches = WaitForRecordedLaunches(m_records, files.size() + 1);
+    ASSERT_EQ(launches.size(), files.size() + 1);
+    std::vector<std::string> received;
+    for (const RecordedLaunch& launch : launches) {
+        ASSERT_EQ(launch.argv.size(), 2u);
+        EXPECT_EQ(launch.argv[0], editor.string());
+        received.push_back(launch.argv[1]);
+        EXPECT_EQ(launch.mark, "inherited");
+        EXPECT_EQ(launch.cwd, fs::current_path().string());
+    }
+    std::vector<std::string> expected;
+    for (const fs::path& file : files)
+        expected.push_back(file.string());
+    expected.push_back(files.back().string());
+    std::sort(received.begin(), received.end());
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(received, expected);
+    EXPECT_TRUE(OwnZombieChildren().empty());
+}
+
+TEST_F(EditorLaunchTest, AMissingEditorIsToldAtEveryPress)
+{
+    CorvaneDlgUnderTest dialog;
+    RunModal(dialog, [&](QDialog& widget) {
+        dialog.ChooseEditor(DriveForm(m_home.Path() / "gone" / "editor").c_str());
+        dialog.ChooseXmlFile(DriveForm(m_home.Write("a.xml", "<a/>")).c_str());
+        PressEdit(dialog);
+        PressEdit(dialog);
+        QTest::keyClick(&widget, Qt::Key_Escape);
+    });
+    ASSERT_EQ(m_boxes.Boxes().size(), 2u);
+    for (const auto& box : m_boxes.Boxes()) {
+        EXPECT_EQ(box.caption, "Corvane");
+        EXPECT_EQ(box.text, "Can not load editor");
+        EXPECT_EQ(box.nType, MB_OK);
+    }
+    EXPECT_TRUE(RecordedLaunches(m_records).empty());
+}
+
+TEST_F(EditorLaunchTest, TheDefaultEditorIsTheDesktopsTextEditor)
+{
+    // No program called Notepad.exe anywhere; the user's associations name a
+    // desktop entry that runs the recorder.
+    const fs::path empty = m_home.Path() / "empty";
+    fs::create_directories(empty);
+    const ScopedEnvironment path("PATH", empty.string());
+    const ScopedEnvironment dataHome("XDG_DATA_HOME", (m_home.Path() / "share").string());
+    const ScopedEnvironment dataDirs("XDG_DATA_DIRS", empty.string());
+    const ScopedEnvironment configDirs("XDG_CONFIG_DIRS", empty.string());
+    const ScopedEnvironment desktop("XDG_CURRENT_DESKTOP", "Test");
+    m_home.Write("config/mimeapps.list", "[Default Applications]\ntext/plain=recorder.desktop;\n");
+    m_home.Write("share/applications/recorder.desktop",
+                 "[Desktop Entry]\nType=Application\nName=Recorder\nExec=" + ArgvRecorderPath(CORVANE_BIN_DIR).string() +
+                     " --new-window %f\n");
+    const fs::path file = m_home.Write("data/site plan.xml", "<x/>");
+
+    CorvaneDlgUnderTest dialog;
+    RunModal(dialog, [&](QDialog& widget) {
+        EXPECT_EQ(dialog.m_strEditor, "Notepad.exe");
+        dialog.ChooseXmlFile(DriveForm(file).c_str());
+        PressEdit(dialog);
+        QTest::keyClick(&widget, Qt::Key_Escape);
+    });
+    EXPECT_TRUE(m_boxes.Boxes().empty());
+    const auto launches = WaitForRecordedLaunches(m_records, 1);
+    ASSERT_EQ(launches.size(), 1u);
+    const std::vector<std::string> expected = {ArgvRecorderPath(CORVANE_BIN_DIR).string(), "--new-window",
+                                               file.string()};
+    EXPECT_EQ(launches[0].argv, expected);
+}
+
+} // namespace

@@ -1,0 +1,28 @@
+// Edit: the chosen XML file in the configured editor, started as a process
+// of its own that nothing waits for.
+
+#include "platform/message_box.h"
+#include "platform/process.h"
+#include "ui/corvane_dlg.h"
+
+void CCorvaneDlg::OnEditXmlFile()
+{
+    // The editor as it stands, the XML path in quotes so that it stays one
+    // argument, blanks included.
+    CString strCommandLine;
+    strCommandLine.Format("%s \"%s\"", m_strEditor, m_strXmlPath);
+
+    STARTUPINFO si{};
+    si.cb = sizeof(si);
+    si.dwFlags = STARTF_USESHOWWINDOW;
+    si.wShowWindow = SW_SHOW;
+    PROCESS_INFORMATION pi{};
+
+    if (CreateProcessA(nullptr, strCommandLine.GetBuffer(strCommandLine.GetLength()), nullptr, nullptr, FALSE, 0,
+                       nullptr, nullptr, &si, &pi)) {
+        CloseHandle(pi.hThread);
+        CloseHandle(pi.hProcess);
+    } else {
+        AfxMessageBox(IDS_EDITOR_FAILED, MB_OK);
+    }
+}
