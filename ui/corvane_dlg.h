@@ -29,14 +29,19 @@ protected:
     void OnOK() override;
     BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
 
+    // about_dlg.cpp: the system menu and its About item.
     void OnSysCommand(UINT nID, LPARAM lParam);
+    // corvane_dlg.cpp: start-up, painting, OK.
     void OnPaint();
     HCURSOR OnQueryDragIcon();
+    void OnBnClickedOk();
+    // file_choosers.cpp: the two "..." buttons.
     void OnBrowseXmlFile();
     void OnConfigureEditor();
+    // editor_launch.cpp: Edit.
     void OnEditXmlFile();
+    // help_summary.cpp: Help.
     void OnHelpSummary();
-    void OnBnClickedOk();
 
     HICON m_hIcon = nullptr;
     CString m_strXmlPath;
