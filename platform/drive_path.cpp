@@ -1,5 +1,6 @@
 #include "platform/drive_path.h"
 
+#include <cctype>
 #include <filesystem>
 
 namespace {
@@ -44,11 +45,28 @@ std::optional<std::string> DrivePathFromCommandLine(std::string_view argument)
 {
     if (argument.empty())
         return std::nullopt;
-    if (HasDriveForm(argument))
+    // A network path (\\server\share) or a path without its drive is given
+    // to the load as it is, which reports that it names no file here.
+    if (HasDriveForm(argument) || argument[0] == '\\')
         return std::string(argument);
     std::error_code error;
     const auto absolute = std::filesystem::absolute(std::filesystem::path(argument), error);
     if (error)
         return std::nullopt;
     return DrivePathFromLinuxPath(absolute.lexically_normal().string());
+}
+
+std::string UnmappedDrivePathReason(std::string_view path)
+{
+    if (HasDriveForm(path)) {
+        const char drive = static_cast<char>(std::toupper(static_cast<unsigned char>(path[0])));
+        if (drive == 'Z')
+            return "The path \"" + std::string(path) + "\" is a drive-relative path, not a full path " +
+                   "(a full path starts with Z:\\)";
+        return "The path " + std::string(path) + " names no file on this system: drive " + drive +
+               ": does not exist (only drive Z: does)";
+    }
+    if (path.starts_with("\\\\"))
+        return "The path \"" + std::string(path) + "\" is a network path; only files on drive Z: can be read";
+    return "The path \"" + std::string(path) + "\" is not a full path with a drive letter";
 }

@@ -17,5 +17,11 @@ std::optional<std::string> LinuxPathFromDrivePath(std::string_view drivePath);
 std::optional<std::string> DrivePathFromLinuxPath(std::string_view linuxPath);
 
 // The drive path of a file named on a command line: a drive path as it is, or
-// a Linux path taken against the current directory.
+// a Linux path taken against the current directory. A path starting with a
+// backslash (a network path) is kept as it is, for the load to refuse.
 std::optional<std::string> DrivePathFromCommandLine(std::string_view argument);
+
+// Why a path that LinuxPathFromDrivePath rejects names no file, for the
+// report of a load: another drive, a path relative to drive Z:'s current
+// folder ("Z:tmp"), a network path, or no drive at all.
+std::string UnmappedDrivePathReason(std::string_view path);

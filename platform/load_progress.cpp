@@ -2,7 +2,8 @@
 
 namespace {
 thread_local LoadProgressListener t_listener;
-}
+thread_local LoadWaitHandler t_waitHandler;
+} // namespace
 
 void SetLoadProgressListener(LoadProgressListener listener)
 {
@@ -13,4 +14,19 @@ void ReportLoadProgress(std::uint64_t bytesRead, std::uint64_t bytesTotal)
 {
     if (t_listener)
         t_listener(bytesRead, bytesTotal);
+}
+
+void SetLoadWaitHandler(LoadWaitHandler handler)
+{
+    t_waitHandler = std::move(handler);
+}
+
+bool HasLoadWaitHandler()
+{
+    return static_cast<bool>(t_waitHandler);
+}
+
+bool ContinueLoadWait()
+{
+    return !t_waitHandler || t_waitHandler();
 }

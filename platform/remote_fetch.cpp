@@ -182,8 +182,15 @@ RemoteFetchResult FetchRemoteDocument(const std::string& url, const RemoteFetchL
         result.status = RemoteFetchResult::Status::TooLarge;
         break;
     case CURLE_UNSUPPORTED_PROTOCOL:
-        result.status = RemoteFetchResult::Status::Unsupported;
-        result.detail = "only http and https locations can be fetched";
+        // The location was http or https; with no HTTP status, the server
+        // answered with something other than HTTP.
+        if (result.httpStatus == 0 && IsHttpUrl(result.effectiveUrl)) {
+            result.status = RemoteFetchResult::Status::TransferFailed;
+            result.detail = "the server did not answer with HTTP (" + reason + ")";
+        } else {
+            result.status = RemoteFetchResult::Status::Unsupported;
+            result.detail = "only http and https locations can be fetched";
+        }
         break;
     default:
         if (transfer.tooLarge) {

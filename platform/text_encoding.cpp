@@ -104,3 +104,33 @@ std::string WideToAnsi(std::u16string_view wide)
     }
     return narrow;
 }
+
+std::u16string VisibleText(std::u16string_view text)
+{
+    static constexpr char16_t kHex[] = u"0123456789ABCDEF";
+    const auto escape = [&](std::u16string& out, char16_t prefix, unsigned value, int digits) {
+        out += u'\\';
+        out += prefix;
+        for (int shift = (digits - 1) * 4; shift >= 0; shift -= 4)
+            out += kHex[(value >> shift) & 0xF];
+    };
+    std::u16string visible;
+    visible.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char16_t unit = text[i];
+        if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+            text[i + 1] <= 0xDFFF) {
+            visible += unit;
+            visible += text[++i];
+        } else if (unit >= kEscapeBase && unit <= 0xDCFF) {
+            escape(visible, u'x', 0x80u + (unit - kEscapeBase), 2);
+        } else if (unit >= 0xD800 && unit <= 0xDFFF) {
+            escape(visible, u'u', unit, 4);
+        } else if ((unit < 0x20 && unit != u'\t' && unit != u'\r' && unit != u'\n') || unit == 0x7F) {
+            escape(visible, u'x', unit, 2);
+        } else {
+            visible += unit;
+        }
+    }
+    return visible;
+}

@@ -9,3 +9,9 @@
 
 std::u16string AnsiToWide(std::string_view narrow);
 std::string WideToAnsi(std::u16string_view wide);
+
+// Text that is safe to show and to write out: control characters (other
+// than tab, CR and LF, which lay text out) and bytes
+// that were not valid UTF-8 become visible escapes (\x00, \xFF), and any
+// other lone surrogate becomes \uD800. Text already safe is unchanged.
+std::u16string VisibleText(std::u16string_view text);

@@ -3,10 +3,9 @@
 #include "platform/drive_path.h"
 #include "platform/text_encoding.h"
 #include "platform/xml_error_codes.h"
-#include "platform/xml_parse_session.h"
+#include "platform/xml_worker.h"
 #include "platform/xml_runtime.h"
 
-#include <cctype>
 #include <new>
 #include <optional>
 
@@ -54,13 +53,7 @@ XmlLoadError UnmappedPath(const std::string& path)
 {
     XmlLoadError error;
     error.code = XmlOwnErrorCode(XmlOwnError::NotADrivePath);
-    const bool hasDrive = path.size() >= 2 && std::isalpha(static_cast<unsigned char>(path[0])) && path[1] == ':';
-    if (hasDrive)
-        error.reason = AnsiToWide("The path " + path + " names no file on this system: drive " +
-                                  static_cast<char>(std::toupper(static_cast<unsigned char>(path[0]))) +
-                                  ": does not exist (only drive Z: does)");
-    else
-        error.reason = AnsiToWide("The path \"" + path + "\" is not a full path with a drive letter");
+    error.reason = AnsiToWide(UnmappedDrivePathReason(path));
     return error;
 }
 
@@ -93,7 +86,7 @@ public:
             if (!linuxPath)
                 m_lastError = UnmappedPath(drivePath);
             else
-                m_lastError = LoadXmlDocument({*linuxPath, drivePath, m_validateOnParse});
+                m_lastError = LoadXmlDocumentInWorker({*linuxPath, drivePath, m_validateOnParse});
         } catch (const std::bad_alloc&) {
             return FailedUnexpectedly(E_OUTOFMEMORY, u"The parser failed unexpectedly: out of memory");
         } catch (...) {

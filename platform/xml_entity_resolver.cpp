@@ -119,7 +119,9 @@ std::string LocalPath(std::string reference, const std::string& referrerPath)
     };
     const std::string decoded = absolute(PercentDecode(reference));
     const std::string literal = absolute(reference);
-    if (decoded != literal && !Exists(decoded) && Exists(literal))
+    // A decoded NUL would end the name early, so it names nothing to test.
+    const bool cut = decoded.find('\0') != std::string::npos;
+    if (decoded != literal && (cut || !Exists(decoded)) && Exists(literal))
         return literal;
     return decoded;
 }
@@ -187,6 +189,17 @@ std::string MiB(std::uint64_t bytes)
     return std::to_string(bytes / (1024 * 1024)) + " MiB";
 }
 
+// %00 decodes to a NUL, which no file name holds and which would cut the
+// name short at the file system.
+XmlResolvedLocation WithoutNul(XmlResolvedLocation target)
+{
+    if (target.location.find('\0') == std::string::npos)
+        return target;
+    target.location.clear();
+    target.problem = "the location holds %00 (a NUL character), which no file name can hold";
+    return target;
+}
+
 } // namespace
 
 XmlResolvedLocation ResolveXmlLocation(const std::string& reference, const XmlResource& referrer)
@@ -207,7 +220,7 @@ XmlResolvedLocation ResolveXmlLocation(const std::string& reference, const XmlRe
             target.problem = "a document from the network may not refer to local files";
             return target;
         }
-        return FromFileUrl(trimmed);
+        return WithoutNul(FromFileUrl(trimmed));
     }
     if (!scheme.empty()) {
         target.problem = "locations of the kind \"" + scheme + ":\" are not supported (only files, http and https)";
@@ -239,7 +252,7 @@ XmlResolvedLocation ResolveXmlLocation(const std::string& reference, const XmlRe
         return target;
     }
     target.location = LocalPath(trimmed, referrer.linuxPath);
-    return target;
+    return WithoutNul(std::move(target));
 }
 
 XmlReferenceResolver::XmlReferenceResolver(XmlResourceRegistry& registry, XmlReferenceEvents& events,
@@ -283,7 +296,14 @@ xc::InputSource* XmlReferenceResolver::resolveEntity(xc::XMLResourceIdentifier* 
         break;
     case xc::XMLResourceIdentifier::ExternalEntity:
     case xc::XMLResourceIdentifier::UnKnown:
-        if (referrer->kind == XmlResourceKind::Schema || referrer->kind == XmlResourceKind::SchemaDtd)
+        // The parser names the DOCTYPE's own subset with a public identifier,
+        // empty if the DOCTYPE gave none; an entity declared with SYSTEM alone
+        // has none at all. Such an entity holds part of the schema's text.
+        if ((referrer->kind == XmlResourceKind::Schema || referrer->kind == XmlResourceKind::SchemaEntity) &&
+            identifier->getPublicId() == nullptr)
+            kind = XmlResourceKind::SchemaEntity;
+        else if (referrer->kind == XmlResourceKind::Schema || referrer->kind == XmlResourceKind::SchemaEntity ||
+                 referrer->kind == XmlResourceKind::SchemaDtd)
             kind = XmlResourceKind::SchemaDtd;
         else if (referrer->kind == XmlResourceKind::Dtd || !m_events.InDocumentContent())
             kind = XmlResourceKind::Dtd;
@@ -316,7 +336,7 @@ xc::InputSource* XmlReferenceResolver::resolveEntity(xc::XMLResourceIdentifier* 
     // The DTD's external subset is the document's own grammar; any other
     // external entity is declared with <!ENTITY> and carries a file's text
     // into the load.
-    bool declaredEntity = kind == XmlResourceKind::ContentEntity;
+    bool declaredEntity = kind == XmlResourceKind::ContentEntity || kind == XmlResourceKind::SchemaEntity;
     if (kind == XmlResourceKind::Dtd) {
         const bool isSubset = !m_dtdSubsetRead && referrer->kind == XmlResourceKind::MainDocument &&
                               systemId == m_events.DoctypeSystemId();
@@ -352,7 +372,8 @@ xc::InputSource* XmlReferenceResolver::LoadLocal(const XmlResolvedLocation& targ
         }
         m_events.FailReference(code, CannotLoad(kind, display, referrer, why), where);
     }
-    const bool grammar = kind == XmlResourceKind::Schema || kind == XmlResourceKind::Dtd;
+    const bool grammar = kind == XmlResourceKind::Schema || kind == XmlResourceKind::SchemaEntity ||
+                         kind == XmlResourceKind::Dtd;
     if (grammar && check.size > XmlLimits::kReferencedDocumentBytes)
         m_events.FailReference(XmlOwnError::ReferencedDocumentTooLarge,
                                CannotLoad(kind, display, referrer,

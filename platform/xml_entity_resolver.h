@@ -16,7 +16,9 @@
 //   <!ENTITY ... SYSTEM>), it fetches nothing more from the network, so that
 //   a file's text can never travel into a URL.
 // - A DTD named by a schema document is not read: schemas are interpreted
-//   by their own rules, and such DTDs are usually only documentation.
+//   by their own rules, and such DTDs are usually only documentation. An
+//   entity the schema declares with SYSTEM alone is read, though: its text
+//   is part of the schema.
 // - Only regular files are read (a device or a pipe could block forever).
 //   Schemas and DTDs are capped in size, and network fetches in time.
 //

@@ -58,6 +58,8 @@ inline constexpr std::uint32_t IsADirectory = 0x0003;
 inline constexpr std::uint32_t PermissionDenied = 0x0004;
 inline constexpr std::uint32_t NotARegularFile = 0x0005;
 inline constexpr std::uint32_t ReadFailed = 0x0006;
+// The load was ended from outside (the window closed while it ran).
+inline constexpr std::uint32_t Cancelled = 0x0007;
 inline constexpr std::uint32_t UnexpectedFailure = 0x00FF;
 
 // A referenced schema, DTD or external entity.

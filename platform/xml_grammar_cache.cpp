@@ -4,6 +4,7 @@
 #include "platform/xml_entity_resolver.h"
 #include "platform/xml_input_sources.h"
 #include "platform/xml_limits.h"
+#include "platform/xml_worker.h"
 
 #include <algorithm>
 #include <deque>
@@ -287,7 +288,11 @@ void KeepSchemaSet(std::unique_ptr<XmlCachedSchemaSet> set)
 
 void ForgetCachedSchemaSets()
 {
-    Cache& cache = TheCache();
-    std::lock_guard lock(cache.mutex);
-    cache.sets.clear();
+    {
+        Cache& cache = TheCache();
+        std::lock_guard lock(cache.mutex);
+        cache.sets.clear();
+    }
+    // The sets that serve this process's loads are kept by its worker.
+    EndXmlWorker();
 }

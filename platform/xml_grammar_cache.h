@@ -58,5 +58,5 @@ std::unique_ptr<XmlCachedSchemaSet> NewSchemaSet(XmlSchemaSetKey key);
 std::unique_ptr<XmlCachedSchemaSet> TakeCachedSchemaSet(const XmlSchemaSetKey& key);
 // Returns a set to the cache (the least recently used sets make room).
 void KeepSchemaSet(std::unique_ptr<XmlCachedSchemaSet> set);
-// Empties the cache.
+// Empties the cache, the worker's too (platform/xml_worker.h).
 void ForgetCachedSchemaSets();

@@ -33,10 +33,23 @@ inline constexpr std::uint64_t kParserMemoryPerDocumentByte = 4;
 // A referenced schema or DTD is read whole before it is parsed.
 inline constexpr std::uint64_t kReferencedDocumentBytes = 64ull * 1024 * 1024;
 
-// The parser's work between two document events: reading and compiling the
-// schemas named at one place, or checking one element. Large real schemas
-// compile in a few seconds; a sequence repeated thousands of times takes
-// minutes.
+// The parser's work between two document events, in processor time of the
+// parsing thread: reading and compiling the schemas named at one place, or
+// checking one element. Large real schemas compile in a few seconds; a
+// sequence repeated thousands of times, or a pattern that backtracks
+// exponentially, takes minutes. Processor time, so that a busy machine does
+// not turn a slow verdict into a false limit.
 inline constexpr std::chrono::seconds kParserStallTime{20};
+
+// The address space of the process that parses, beyond what it has mapped
+// when a load starts: the memory ceiling above counts only what the parser
+// asks for through its own pool, so this outer bound sits well above it and
+// stops only what escapes that accounting.
+inline constexpr std::uint64_t kWorkerAddressSpaceMargin = 1024ull * 1024 * 1024;
+
+// The stack of the parsing thread. The parser recurses on patterns, type
+// derivations and nested groups as deep as the document makes it; this is
+// reserved address space, used only as deep as a document goes.
+inline constexpr std::uint64_t kParserStackBytes = 512ull * 1024 * 1024;
 
 } // namespace XmlLimits

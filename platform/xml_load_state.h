@@ -25,6 +25,7 @@ enum class XmlResourceKind {
     MainDocument,
     ContentEntity, // an external entity referenced from the document's content
     Schema,
+    SchemaEntity,  // an external entity declared in a schema document: part of the schema
     Dtd,           // the external DTD subset, or a parameter entity of a DTD
     SchemaDtd,     // a DTD named by a schema document (never read)
 };
@@ -39,6 +40,7 @@ inline const char* XmlResourceKindWord(XmlResourceKind kind)
     case XmlResourceKind::SchemaDtd:
         return "DTD";
     case XmlResourceKind::ContentEntity:
+    case XmlResourceKind::SchemaEntity:
         return "external entity";
     case XmlResourceKind::MainDocument:
         break;

@@ -3,6 +3,7 @@
 #include <xercesc/util/OutOfMemoryException.hpp>
 #include <xercesc/util/PlatformUtils.hpp>
 
+#include <atomic>
 #include <cstdlib>
 #include <new>
 
@@ -36,31 +37,16 @@ static_assert(sizeof(LargeBlockLinks) == 16);
 struct StallGuard {
     bool armed = false;
     bool fired = false;
-    unsigned countdown = 0;
-    std::uint64_t events = 0;
-    std::uint64_t eventsSeen = 0;
-    std::chrono::steady_clock::duration allowed{};
-    std::chrono::steady_clock::time_point lastEvent;
 };
 
 thread_local StallGuard t_guard;
-
-// The clock is read on every few allocations only: reading it on each would
-// cost more than the allocation.
-constexpr unsigned kAllocationsPerClockRead = 16;
+std::atomic<std::uint64_t> g_events{0};
+std::atomic<std::uint64_t> g_eventLine{0};
+std::atomic<bool> g_stopRequested{false};
 
 void CheckStallGuard()
 {
-    if (!t_guard.armed || --t_guard.countdown != 0)
-        return;
-    t_guard.countdown = kAllocationsPerClockRead;
-    const auto now = std::chrono::steady_clock::now();
-    if (t_guard.events != t_guard.eventsSeen) {
-        t_guard.eventsSeen = t_guard.events;
-        t_guard.lastEvent = now;
-        return;
-    }
-    if (now - t_guard.lastEvent < t_guard.allowed)
+    if (!t_guard.armed || !g_stopRequested.load(std::memory_order_relaxed))
         return;
     // Once only: the parser frees its structures while the exception
     // unwinds, and some of its destructors allocate. A second throw there
@@ -72,14 +58,11 @@ void CheckStallGuard()
 
 } // namespace
 
-void ArmParserStallGuard(std::chrono::steady_clock::duration allowed)
+void ArmParserStallGuard()
 {
+    g_stopRequested = false;
     t_guard.armed = true;
     t_guard.fired = false;
-    t_guard.countdown = kAllocationsPerClockRead;
-    t_guard.allowed = allowed;
-    t_guard.eventsSeen = t_guard.events;
-    t_guard.lastEvent = std::chrono::steady_clock::now();
 }
 
 void DisarmParserStallGuard()
@@ -87,14 +70,35 @@ void DisarmParserStallGuard()
     t_guard.armed = false;
 }
 
-void NoteParserProgress()
-{
-    ++t_guard.events;
-}
-
 bool ParserStallGuardFired()
 {
     return t_guard.fired;
+}
+
+void NoteParserProgress()
+{
+    g_events.fetch_add(1, std::memory_order_relaxed);
+}
+
+void NoteParserProgress(std::uint64_t line)
+{
+    g_eventLine.store(line, std::memory_order_relaxed);
+    g_events.fetch_add(1, std::memory_order_relaxed);
+}
+
+std::uint64_t ParserProgressEvents()
+{
+    return g_events.load(std::memory_order_relaxed);
+}
+
+std::uint64_t ParserProgressLine()
+{
+    return g_eventLine.load(std::memory_order_relaxed);
+}
+
+void StopParserAtNextAllocation()
+{
+    g_stopRequested = true;
 }
 
 XmlMemoryPool::XmlMemoryPool(std::uint64_t ceilingBytes) : m_ceiling(ceilingBytes) {}

@@ -8,21 +8,26 @@
 #include <xercesc/framework/MemoryManager.hpp>
 
 #include <array>
-#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
 
-// A bound on the time the parser may work without reaching the next
-// document event. No setting of the parser bounds it: a content model with a
-// sequence repeated thousands of times takes minutes to compile, when the
-// element first needs it. The reader notes each event; while the guard is
-// armed, the parser's allocations on this thread fail once no event has come
-// for the allowed time, and the load reports a resource limit.
-void ArmParserStallGuard(std::chrono::steady_clock::duration allowed);
+// A bound on the work the parser may do without reaching the next document
+// event. No setting of the parser bounds it: a content model with a sequence
+// repeated thousands of times takes minutes to compile, when the element
+// first needs it. The reader notes each event; a watchdog outside the parse
+// compares them with the processor time the parsing thread used, and asks
+// the parse to stop. While the guard is armed, the parser's next allocation
+// on the parsing thread then fails, and the load reports a resource limit.
+void ArmParserStallGuard();
 void DisarmParserStallGuard();
-void NoteParserProgress();
 bool ParserStallGuardFired();
+void NoteParserProgress();
+void NoteParserProgress(std::uint64_t line);
+// For the watchdog, from any thread.
+std::uint64_t ParserProgressEvents();
+std::uint64_t ParserProgressLine(); // the line of the last event that named one
+void StopParserAtNextAllocation();
 
 class XmlMemoryPool final : public xercesc::MemoryManager {
 public:
@@ -37,6 +42,9 @@ public:
 
     std::uint64_t Ceiling() const { return m_ceiling; }
     std::uint64_t BytesInUse() const { return m_inUse; }
+    // Whether an allocation failed at the ceiling (rather than for want of
+    // memory below it).
+    bool CeilingReached() const { return m_ceilingReached; }
 
 private:
     static constexpr std::size_t kGranule = 16;

@@ -10,6 +10,7 @@
 #include "platform/xml_positions.h"
 #include "platform/xml_reader.h"
 
+#include <xercesc/framework/XMLErrorCodes.hpp>
 #include <xercesc/framework/XMLSchemaDescription.hpp>
 #include <xercesc/framework/XMLValidator.hpp>
 #include <xercesc/framework/XMLValidityCodes.hpp>
@@ -18,6 +19,7 @@
 #include <xercesc/util/OutOfMemoryException.hpp>
 #include <xercesc/util/SecurityManager.hpp>
 #include <xercesc/util/XMLException.hpp>
+#include <xercesc/util/XMLExceptMsgs.hpp>
 #include <xercesc/util/XMLUni.hpp>
 
 #include <algorithm>
@@ -54,6 +56,7 @@ struct PassError {
     XmlDocumentPosition documentPosition;
     std::string linuxPath; // the local file the position refers to; empty if remote
     bool encodingError = false;
+    bool surrogateError = false;
 };
 
 std::string Utf8(std::u16string_view text)
@@ -100,7 +103,7 @@ public:
 
     void Run()
     {
-        ArmParserStallGuard(ParserStallTime());
+        ArmParserStallGuard();
         LocalFileInputSource source(m_request.linuxPath, m_mainSystemId, true, &m_memory);
         try {
             m_reader.parse(source);
@@ -159,7 +162,8 @@ public:
     {
         std::vector<XmlCachedSchemaSet::Source> sources;
         for (const auto& [systemId, resource] : m_registry.All())
-            if (resource.kind == XmlResourceKind::Schema && !resource.remote && !resource.linuxPath.empty())
+            if ((resource.kind == XmlResourceKind::Schema || resource.kind == XmlResourceKind::SchemaEntity) &&
+                !resource.remote && !resource.linuxPath.empty())
                 sources.push_back({resource.linuxPath, resource.size, resource.modifiedNs});
         return sources;
     }
@@ -179,8 +183,8 @@ public:
             return;
         const XmlResource* resource = systemId.empty() ? nullptr : m_registry.Find(std::u16string(systemId));
         const XmlResource& in = resource != nullptr ? *resource : m_registry.MainDocument();
-        const bool inGrammar = in.kind == XmlResourceKind::Schema || in.kind == XmlResourceKind::Dtd ||
-                               in.kind == XmlResourceKind::SchemaDtd;
+        const bool inGrammar = in.kind == XmlResourceKind::Schema || in.kind == XmlResourceKind::SchemaEntity ||
+                               in.kind == XmlResourceKind::Dtd || in.kind == XmlResourceKind::SchemaDtd;
         const std::uint32_t errorCode =
             XmlParserErrorCode(domain, code, severity,
                                inGrammar ? XmlErrorPlace::ReferencedDocument : XmlErrorPlace::Document);
@@ -204,6 +208,8 @@ public:
             column = m_referencePosition.line != 0 && resource == nullptr ? m_referencePosition.column
                                                                            : m_reader.CurrentColumn();
             error.linuxPath = m_request.linuxPath;
+            if (domain == xc::XMLUni::fgExceptDomain && in.kind == XmlResourceKind::MainDocument)
+                PlaceUndecodableDeclaration(code, line, column);
         } else {
             error.linuxPath = in.linuxPath;
         }
@@ -213,6 +219,9 @@ public:
                                      ? XmlDocumentPosition{line, column}
                                      : m_referencePosition;
         error.encodingError = domain == xc::XMLUni::fgExceptDomain && IsXmlEncodingErrorCode(code);
+        error.surrogateError = domain == xc::XMLUni::fgXMLErrDomain &&
+                               (code == xc::XMLErrs::Expected2ndSurrogateChar ||
+                                code == xc::XMLErrs::Unexpected2ndSurrogateChar);
         m_error = std::move(error);
         throw XmlParseStop{};
     }
@@ -330,6 +339,16 @@ private:
         return words + ")";
     }
 
+    // The parser gives up on a declaration too long to decode before it has
+    // a place in the document; the declaration is on the first line.
+    void PlaceUndecodableDeclaration(std::uint32_t code, std::uint64_t& line, std::uint64_t& column) const
+    {
+        if (line != 0 || code != xc::XMLExcepts::Reader_CouldNotDecodeFirstLine)
+            return;
+        line = 1;
+        column = static_cast<std::uint64_t>(EncodingNameColumn(m_request.linuxPath));
+    }
+
     bool GrammarInForce() const
     {
         if (m_dtdInForce || m_schemaRequested)
@@ -355,9 +374,7 @@ private:
                      " levels deep; the document is not read further (resource limit)";
             break;
         case XmlOwnError::ParserStalled:
-            reason = "The parser worked more than " + SecondsText(ParserStallTime()) +
-                     " s without getting further in the document (a schema too complex to compile, "
-                     "or a pattern too costly to match); the document is not read further (resource limit)";
+            reason = ParserStalledReason();
             break;
         case XmlOwnError::EntityTextLimit:
             reason = "Entity references expand to far more text than the document holds (more than " +
@@ -366,8 +383,12 @@ private:
                      "(resource limit)";
             break;
         default:
-            reason = "The parser needed more than " + MiB(m_memory.Ceiling()) +
-                     " of memory for this document; the document is not read further (resource limit)";
+            if (m_memory.CeilingReached())
+                reason = "The parser needed more than " + MiB(m_memory.Ceiling()) +
+                         " of memory for this document; the document is not read further (resource limit)";
+            else
+                reason = "The parser needed more memory than a load may use; the document is not read "
+                         "further (resource limit)";
             ownError = XmlOwnError::MemoryLimit;
             break;
         }
@@ -387,10 +408,13 @@ private:
         error.error.code = XmlParserErrorCode(xc::XMLUni::fgExceptDomain, code, XmlErrorSeverity::Fatal,
                                               XmlErrorPlace::Document);
         error.error.reason = message != nullptr ? std::u16string(message) : std::u16string();
-        error.error.line = ToLong(m_reader.CurrentLine());
-        error.error.column = ToLong(m_reader.CurrentColumn());
+        std::uint64_t line = m_reader.CurrentLine();
+        std::uint64_t column = m_reader.CurrentColumn();
+        PlaceUndecodableDeclaration(code, line, column);
+        error.error.line = ToLong(line);
+        error.error.column = ToLong(column);
         error.linuxPath = m_request.linuxPath;
-        error.documentPosition = {m_reader.CurrentLine(), m_reader.CurrentColumn()};
+        error.documentPosition = {line, column};
         m_error = std::move(error);
     }
 
@@ -473,6 +497,13 @@ XmlLoadError WithCharacterPositions(PassError passError)
         }
         return error;
     }
+    if (passError.surrogateError) {
+        if (const auto at = FindLoneSurrogate(passError.linuxPath, error.line, error.column)) {
+            error.line = at->line;
+            error.column = at->column;
+            return error;
+        }
+    }
     if (error.column > 0) {
         if (const auto column = CharacterColumn(passError.linuxPath, error.line, error.column))
             error.column = *column;
@@ -480,9 +511,29 @@ XmlLoadError WithCharacterPositions(PassError passError)
     return error;
 }
 
-} // namespace
+// The parser drops a tail of bytes too short to be a character; a document
+// whose last character is cut short is not well formed.
+std::optional<XmlLoadError> IncompleteFinalCharacter(const XmlLoadRequest& request)
+{
+    const auto incomplete = FindIncompleteFinalCharacter(request.linuxPath);
+    if (!incomplete)
+        return std::nullopt;
+    XmlLoadError error;
+    error.code = XmlParserErrorCode(xc::XMLUni::fgExceptDomain,
+                                    incomplete->utf16 ? xc::XMLExcepts::Trans_BadSrcSeq
+                                                      : xc::XMLExcepts::UTF8_FormatError,
+                                    XmlErrorSeverity::Fatal, XmlErrorPlace::Document);
+    error.reason = incomplete->utf16
+                       ? u"The document ends inside a character: an odd byte follows its last whole "
+                         u"UTF-16 character (an incomplete character at the end)"
+                       : u"The document ends inside a character: its last bytes begin a UTF-8 sequence "
+                         u"that the file cuts short (an incomplete character at the end)";
+    error.line = incomplete->at.line;
+    error.column = incomplete->at.column;
+    return error;
+}
 
-std::optional<XmlLoadError> LoadXmlDocument(const XmlLoadRequest& request)
+std::optional<XmlLoadError> LoadOnce(const XmlLoadRequest& request)
 {
     std::uint64_t size = 0;
     if (auto problem = DocumentProblem(request, size))
@@ -544,8 +595,26 @@ std::optional<XmlLoadError> LoadXmlDocument(const XmlLoadRequest& request)
             first = dtdError;
     }
     if (!first)
-        return std::nullopt;
+        return IncompleteFinalCharacter(request);
     return WithCharacterPositions(std::move(*first));
+}
+
+} // namespace
+
+std::optional<XmlLoadError> LoadXmlDocument(const XmlLoadRequest& request)
+{
+    // Descriptions echo names and locations as the document wrote them.
+    auto error = LoadOnce(request);
+    if (error)
+        error->reason = VisibleText(error->reason);
+    return error;
+}
+
+std::string ParserStalledReason()
+{
+    return "The parser worked more than " + SecondsText(ParserStallTime()) +
+           " s of processor time without getting further in the document (a schema too complex to "
+           "compile, or a pattern too costly to match); the document is not read further (resource limit)";
 }
 
 std::chrono::milliseconds ParserStallTime()

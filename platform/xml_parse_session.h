@@ -27,7 +27,11 @@ struct XmlLoadRequest {
 // Nothing when the document loaded (and, if asked, validated) without error.
 std::optional<XmlLoadError> LoadXmlDocument(const XmlLoadRequest& request);
 
-// How long the parser may work without getting further in the document
-// (XmlLimits::kParserStallTime). Tests shorten it; nothing else changes it.
+// The processor time the parser may use without getting further in the
+// document (XmlLimits::kParserStallTime). Tests shorten it; nothing else
+// changes it.
 std::chrono::milliseconds ParserStallTime();
 void SetParserStallTime(std::chrono::milliseconds allowed);
+
+// What a load that reached that bound reports.
+std::string ParserStalledReason();

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
@@ -169,7 +170,9 @@ Decoded NextUtf8(ByteReader& reader)
     return out;
 }
 
-Decoded NextUtf16(ByteReader& reader, bool littleEndian)
+// `pending` holds a unit read ahead after a lone leading surrogate: that
+// unit is a character of its own, and is where the next call starts.
+Decoded NextUtf16(ByteReader& reader, bool littleEndian, int& pending)
 {
     Decoded out;
     const auto unit = [&]() -> int {
@@ -179,7 +182,8 @@ Decoded NextUtf16(ByteReader& reader, bool littleEndian)
             return -1;
         return littleEndian ? (a | (b << 8)) : ((a << 8) | b);
     };
-    const int first = unit();
+    const int first = pending >= 0 ? pending : unit();
+    pending = -1;
     if (first < 0) {
         out.end = true;
         return out;
@@ -187,11 +191,15 @@ Decoded NextUtf16(ByteReader& reader, bool littleEndian)
     out.cp = static_cast<char32_t>(first);
     if (first >= 0xD800 && first <= 0xDBFF) {
         const int second = unit();
-        if (second >= 0xDC00 && second <= 0xDFFF)
+        if (second >= 0xDC00 && second <= 0xDFFF) {
             out.cp = 0x10000 + ((static_cast<char32_t>(first) - 0xD800) << 10) +
                      (static_cast<char32_t>(second) - 0xDC00);
-        else
+        } else {
             out.valid = false;
+            pending = second;
+        }
+    } else if (first >= 0xDC00 && first <= 0xDFFF) {
+        out.valid = false;
     }
     return out;
 }
@@ -223,10 +231,10 @@ public:
             ch = NextUtf8(m_reader);
             break;
         case Encoding::Utf16LE:
-            ch = NextUtf16(m_reader, true);
+            ch = NextUtf16(m_reader, true, m_pendingUnit);
             break;
         case Encoding::Utf16BE:
-            ch = NextUtf16(m_reader, false);
+            ch = NextUtf16(m_reader, false, m_pendingUnit);
             break;
         case Encoding::SingleUnit: {
             const int byte = m_reader.Next();
@@ -255,6 +263,7 @@ public:
 private:
     ByteReader m_reader;
     Encoding m_encoding;
+    int m_pendingUnit = -1;
     long m_line = 1;
     long m_column = 1;
     bool m_pendingBreak = false;
@@ -527,4 +536,92 @@ std::optional<TextPosition> FindInvalidUtf8(const std::string& linuxPath)
         reader.Advance(count);
     }
     return TextPosition{line, Utf8Characters(linuxPath, lineStart, *bad) + 1};
+}
+
+std::optional<TextPosition> FindLoneSurrogate(const std::string& linuxPath, long line, long utf16Column)
+{
+    int bomBytes = 0;
+    const Encoding encoding = DetectEncoding(linuxPath, bomBytes);
+    if (encoding != Encoding::Utf16LE && encoding != Encoding::Utf16BE)
+        return std::nullopt;
+    CharacterWalker walker(linuxPath, encoding, bomBytes);
+    std::optional<TextPosition> found;
+    long walkerLine = 1;
+    long unitColumn = 1;
+    while (walker.IsOpen()) {
+        if (walker.Line() != walkerLine) {
+            walkerLine = walker.Line();
+            unitColumn = 1;
+        }
+        if (walkerLine > line || (walkerLine == line && unitColumn >= utf16Column))
+            break;
+        const TextPosition at{walker.Line(), walker.Column()};
+        const Decoded ch = walker.Next();
+        if (ch.end)
+            break;
+        if (!ch.valid)
+            found = at;
+        unitColumn += ch.cp >= 0x10000 ? 2 : 1;
+    }
+    return found;
+}
+
+std::optional<IncompleteCharacter> FindIncompleteFinalCharacter(const std::string& linuxPath)
+{
+    int bomBytes = 0;
+    const Encoding encoding = DetectEncoding(linuxPath, bomBytes);
+    if (encoding == Encoding::SingleUnit)
+        return std::nullopt;
+    struct stat info {};
+    const int fd = ::open(linuxPath.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
+        return std::nullopt;
+    const bool statted = ::fstat(fd, &info) == 0;
+    ::close(fd);
+    if (!statted)
+        return std::nullopt;
+    const auto size = static_cast<std::uint64_t>(info.st_size);
+    if (encoding == Encoding::Utf8) {
+        // Only the last few bytes can start a sequence the file cuts short;
+        // the parser reports any other undecodable byte itself.
+        const std::uint64_t from = std::max<std::uint64_t>(size >= 3 ? size - 3 : 0, bomBytes);
+        BlockReader reader(linuxPath, from);
+        const std::size_t available = reader.Ensure(4);
+        const std::uint8_t* data = reader.Data();
+        for (std::size_t i = 0; i < available; ++i) {
+            const std::uint8_t lead = data[i];
+            const std::size_t length = (lead & 0xE0) == 0xC0 ? 2 : (lead & 0xF0) == 0xE0 ? 3 : (lead & 0xF8) == 0xF0 ? 4 : 0;
+            if (length != 0 && i + length > available && ValidUtf8Length(data + i, available - i) == 0) {
+                const auto at = FindInvalidUtf8(linuxPath);
+                if (!at)
+                    return std::nullopt;
+                return IncompleteCharacter{*at, false};
+            }
+        }
+        return std::nullopt;
+    }
+    if ((size - static_cast<std::uint64_t>(bomBytes)) % 2 == 0)
+        return std::nullopt;
+    CharacterWalker walker(linuxPath, encoding, bomBytes);
+    TextPosition at{walker.Line(), walker.Column()};
+    while (!walker.Next().end)
+        at = {walker.Line(), walker.Column()};
+    return IncompleteCharacter{at, true};
+}
+
+long EncodingNameColumn(const std::string& linuxPath)
+{
+    ByteReader reader(linuxPath);
+    std::string head;
+    for (int i = 0; i < 512; ++i) {
+        const int byte = reader.Next();
+        if (byte < 0 || byte == '\n' || byte == '\r')
+            break;
+        head += static_cast<char>(byte);
+    }
+    if (!head.starts_with("<?xml"))
+        return 1;
+    const auto at = head.find("encoding");
+    const auto quote = at == std::string::npos ? at : head.find_first_of("\"'", at);
+    return quote == std::string::npos ? 1 : static_cast<long>(quote) + 2;
 }

@@ -22,3 +22,21 @@ std::optional<long> CharacterColumn(const std::string& linuxPath, long line, lon
 // The place of the first byte sequence that is not valid UTF-8 (by line and
 // character column), for a file read as UTF-8. Nothing when there is none.
 std::optional<TextPosition> FindInvalidUtf8(const std::string& linuxPath);
+
+// The place of the lone surrogate the parser complained of, given where the
+// parser stood when it did (a line and a UTF-16 column, a character or two
+// past it): the last one before that place, in a UTF-16 file.
+std::optional<TextPosition> FindLoneSurrogate(const std::string& linuxPath, long line, long utf16Column);
+
+// A file that ends inside a character: an odd byte after the last whole
+// UTF-16 unit, or a UTF-8 sequence cut short. The parser drops such a tail
+// without a word.
+struct IncompleteCharacter {
+    TextPosition at;
+    bool utf16 = false;
+};
+std::optional<IncompleteCharacter> FindIncompleteFinalCharacter(const std::string& linuxPath);
+
+// The column of the encoding name in the XML declaration on the first line,
+// or 1 when the line holds none.
+long EncodingNameColumn(const std::string& linuxPath);

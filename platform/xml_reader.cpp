@@ -160,7 +160,7 @@ void XmlSaxReader::ignorableWhitespace(const XMLCh* const /*chars*/, const XMLSi
 
 void XmlSaxReader::CountText(std::uint64_t characters)
 {
-    NoteParserProgress();
+    NoteParserProgress(CurrentLine());
     m_textDelivered += characters;
     if (m_textDelivered > m_textBudget)
         m_observer.OnLimitReached(XmlOwnError::EntityTextLimit, CurrentLine(), CurrentColumn());

@@ -43,7 +43,8 @@ CString BuildErrorReport(IXMLDOMDocument& document)
     strResult += strLine;
     strLine.Format(IDS_ERROR_SOURCE, lLine, lLinePos);
     strResult += strLine;
-    strLine.Format(IDS_ERROR_DESCRIPTION, CString(WideToAnsi(bstrReason)));
+    // The description may echo any name the user or the document gave.
+    strLine.Format(IDS_ERROR_DESCRIPTION, CString(WideToAnsi(VisibleText(bstrReason))));
     strResult += strLine;
     pXMLError.reset();
     return strResult;

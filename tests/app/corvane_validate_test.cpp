@@ -81,6 +81,26 @@ TEST(CorvaneValidate, VerdictsAndExitStatus)
     EXPECT_NE(missing.out.find("absent.xml"), std::string::npos) << missing.out;
 }
 
+TEST(CorvaneValidate, NetworkPathIsAReport)
+{
+    const ProgramRun run = RunProgram(kProgram, {"\\\\server\\share\\x.xml"});
+    EXPECT_EQ(run.exitStatus, 1);
+    EXPECT_EQ(run.out.rfind("Error:\r\n\"Code = 0x8c400001", 0), 0u) << run.out;
+    EXPECT_EQ(run.err, "");
+}
+
+TEST(CorvaneValidate, EchoedLocationsAreWrittenAsVisibleText)
+{
+    TempDir dir;
+    const auto file = dir.Write("doc.xml", "<r xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" "
+                                           "xsi:noNamespaceSchemaLocation=\"s%FF.xsd\"/>");
+    const ProgramRun run = RunProgram(kProgram, {file.string()});
+    EXPECT_EQ(run.exitStatus, 1);
+    EXPECT_NE(run.out.find("\\s\\xFF.xsd"), std::string::npos) << run.out;
+    for (const char byte : run.out)
+        EXPECT_TRUE(byte == '\r' || byte == '\n' || (byte >= 0x20 && byte < 0x7F)) << run.out;
+}
+
 TEST(CorvaneValidate, NameWithBackslashCannotBeNamed)
 {
     TempDir dir;

@@ -35,6 +35,46 @@ TEST(TextEncoding, WideFormOfKnownCharacters)
     EXPECT_EQ(WideToAnsi(std::u16string(1, char16_t(0xD800))), "\xEF\xBF\xBD");
 }
 
+TEST(TextEncoding, VisibleTextEscapesWhatCannotBeShown)
+{
+    struct Case {
+        std::string narrow;
+        std::string visible;
+    };
+    const Case cases[] = {
+        {"Z:\\a\\é \xF0\x9F\x93\x90", "Z:\\a\\é \xF0\x9F\x93\x90"},
+        {std::string("s.xsd\0.txt", 10), "s.xsd\\x00.txt"},
+        {"s\xFF\xC3.xsd", "s\\xFF\\xC3.xsd"},
+        {"tab\tline\r\nbell\a\x1B\x7F", "tab\tline\r\nbell\\x07\\x1B\\x7F"},
+    };
+    for (const Case& c : cases) {
+        const std::u16string visible = VisibleText(AnsiToWide(c.narrow));
+        EXPECT_EQ(WideToAnsi(visible), c.visible);
+        EXPECT_EQ(VisibleText(visible), visible) << c.visible; // escaping twice changes nothing
+    }
+    EXPECT_EQ(WideToAnsi(VisibleText(std::u16string(1, char16_t(0xD800)))), "\\uD800");
+}
+
+TEST(DrivePath, UnmappedPathsSayWhyTheyNameNoFile)
+{
+    struct Case {
+        const char* path;
+        const char* says;
+        const char* never;
+    };
+    const Case cases[] = {
+        {"Z:tmp", "drive-relative path, not a full path", "does not exist"},
+        {"C:\\data\\x.xml", "drive C: does not exist", "drive-relative"},
+        {"\\\\server\\share\\x.xml", "network path", "drive letter"},
+        {"site.xml", "not a full path with a drive letter", "network"},
+    };
+    for (const Case& c : cases) {
+        const std::string reason = UnmappedDrivePathReason(c.path);
+        EXPECT_NE(reason.find(c.says), std::string::npos) << reason;
+        EXPECT_EQ(reason.find(c.never), std::string::npos) << reason;
+    }
+}
+
 TEST(DrivePath, DriveZIsTheLinuxRoot)
 {
     struct Case {
@@ -65,6 +105,7 @@ TEST(DrivePath, LinuxPathsTakeTheDriveForm)
     EXPECT_EQ(DrivePathFromLinuxPath("/odd\\name.xml"), std::nullopt);
 
     EXPECT_EQ(DrivePathFromCommandLine("Z:\\x.xml"), "Z:\\x.xml");
+    EXPECT_EQ(DrivePathFromCommandLine("\\\\server\\x.xml"), "\\\\server\\x.xml");
     const auto relative = DrivePathFromCommandLine("dir/../site.xml");
     ASSERT_TRUE(relative.has_value());
     const auto expected = DrivePathFromLinuxPath((std::filesystem::current_path() / "site.xml").string());

@@ -87,6 +87,27 @@ TEST_F(SchemaCacheTest, ChangedIncludedSchemaIsReadAgain)
     EXPECT_TRUE(Load(file).Valid());
 }
 
+TEST_F(SchemaCacheTest, ChangedEntityOfSchemaIsReadAgain)
+{
+    m_dir.Write("list.xsd", "<!DOCTYPE xs:schema [<!ENTITY f SYSTEM \"facet.frag\">]>\n"
+                            "<xs:schema xmlns:xs=\"http://www.w3.org/2001/XMLSchema\">\n"
+                            "  <xs:element name=\"list\"><xs:complexType><xs:sequence>\n"
+                            "    <xs:element name=\"v\" maxOccurs=\"unbounded\"><xs:simpleType>\n"
+                            "      <xs:restriction base=\"xs:string\">&f;</xs:restriction>\n"
+                            "    </xs:simpleType></xs:element>\n"
+                            "  </xs:sequence></xs:complexType></xs:element>\n</xs:schema>\n");
+    const auto facet = [](const char* length) {
+        return std::string("<xs:maxLength xmlns:xs=\"http://www.w3.org/2001/XMLSchema\" value=\"") + length +
+               "\"/>";
+    };
+    const auto frag = m_dir.Write("facet.frag", facet("3"));
+    const auto file = m_dir.Write("doc.xml", List("<v>seven</v>"));
+    EXPECT_EQ(Load(file).Group(), XmlErrorGroup::Validity);
+    m_dir.Write("facet.frag", facet("9"));
+    std::filesystem::last_write_time(frag, std::filesystem::last_write_time(frag) + std::chrono::seconds(5));
+    EXPECT_TRUE(Load(file).Valid());
+}
+
 TEST_F(SchemaCacheTest, FurtherSchemaHintsAreStillFollowed)
 {
     // The second document names the same root schema, and one more on a

@@ -231,8 +231,44 @@ std::vector<DocumentCase> DocumentCases()
     const std::string binary = std::string("\x7F" "ELF\x02\x01\x01\x00\x00\x00\x00\x00", 12) +
                                std::string("\x03\x00\x3E\x00\x01\x00\x00\x00\x90\xC3\x01", 11);
 
+    const std::string fragmentSchema =
+        "<!DOCTYPE xs:schema [<!ENTITY f SYSTEM \"f.frag\">]>\n"
+        "<xs:schema xmlns:xs=\"http://www.w3.org/2001/XMLSchema\">\n"
+        "  <xs:element name=\"r\" type=\"t\"/>\n"
+        "  <xs:simpleType name=\"t\"><xs:restriction base=\"xs:string\">&f;</xs:restriction></xs:simpleType>\n"
+        "</xs:schema>\n";
+    const std::string fragment = "<xs:pattern xmlns:xs=\"http://www.w3.org/2001/XMLSchema\" value=\"q\"/>";
+    const auto hinted = [](const std::string& hint) {
+        return "<r xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" xsi:noNamespaceSchemaLocation=\"" +
+               hint + "\">zz</r>\n";
+    };
+    const std::string plainSchema = "<xs:schema xmlns:xs=\"http://www.w3.org/2001/XMLSchema\">"
+                                    "<xs:element name=\"r\" type=\"xs:string\"/></xs:schema>";
+
     return {
         {"ValidAgainstSchema", {{"note.xsd", kNoteSchema}, {"doc.xml", Note("note.xsd")}}, "doc.xml", Valid()},
+        {"EntityOfSchemaIsRead",
+         {{"s.xsd", fragmentSchema}, {"f.frag", fragment}, {"doc.xml", hinted("s.xsd")}},
+         "doc.xml",
+         Fails(XmlErrorGroup::Validity, "doc.xml", "zz</r>", {"'zz'"})},
+        {"EntityOfSchemaMissing",
+         {{"s.xsd", fragmentSchema}, {"doc.xml", hinted("s.xsd")}},
+         "doc.xml",
+         Fails(XmlErrorGroup::ReferencedDocument, "s.xsd", "&f;", {"{dir}\\f.frag", "{dir}\\s.xsd"},
+               MakeXmlErrorCode(XmlErrorGroup::ReferencedDocument, XmlErrorSource::Own,
+                                XmlOwnError::ReferencedFileNotFound))},
+        {"NulInLocation",
+         {{"s.xsd", plainSchema}, {"doc.xml", hinted("s.xsd%00.txt")}},
+         "doc.xml",
+         Fails(XmlErrorGroup::ReferencedDocument, "", "", {"s.xsd%00.txt", "%00"},
+               MakeXmlErrorCode(XmlErrorGroup::ReferencedDocument, XmlErrorSource::Own,
+                                XmlOwnError::ReferenceNotResolvable))},
+        {"UndecodableByteInLocationIsEscaped",
+         {{"doc.xml", hinted("s%FF%01.xsd")}},
+         "doc.xml",
+         Fails(XmlErrorGroup::ReferencedDocument, "", "", {"{dir}\\s\\xFF\\x01.xsd"},
+               MakeXmlErrorCode(XmlErrorGroup::ReferencedDocument, XmlErrorSource::Own,
+                                XmlOwnError::ReferencedFileNotFound))},
         {"DatatypeViolation",
          {{"note.xsd", kNoteSchema}, {"doc.xml", Note("note.xsd", "three")}},
          "doc.xml",
@@ -498,6 +534,45 @@ TEST_P(DocumentTest, VerdictAndFirstError)
 
 INSTANTIATE_TEST_SUITE_P(Documents, DocumentTest, ::testing::ValuesIn(DocumentCases()),
                          [](const auto& info) { return info.param.name; });
+
+// Bytes the parser decodes badly or not at all: each is reported on the
+// offending character.
+TEST(XmlComponent, UndecodableTextIsPlacedOnItsCharacter)
+{
+    const auto units = [](const std::u16string& text) { return Utf16LE(text).substr(2); };
+    const std::string leading("\x00\xD8", 2);
+    const std::string trailing("\x00\xDC", 2);
+    struct Case {
+        const char* name;
+        std::string bytes;
+        std::uint32_t code;
+        long line;
+        long column;
+    };
+    const auto except = [](std::uint32_t code) {
+        return MakeXmlErrorCode(XmlErrorGroup::WellFormedness, XmlErrorSource::ExceptionErrors, code);
+    };
+    const auto syntax = [](std::uint32_t code) {
+        return MakeXmlErrorCode(XmlErrorGroup::WellFormedness, XmlErrorSource::ParserErrors, code);
+    };
+    const Case cases[] = {
+        {"odd byte after UTF-16", Utf16LE(u"<r>\n</r>") + "A", except(78), 2, 5},
+        {"UTF-8 cut short", "<r/>\n\xE2\x82", except(89), 2, 1},
+        {"lone leading surrogate", Utf16LE(u"<r>abc") + leading + units(u"xyz</r>"), syntax(223), 1, 7},
+        {"lone leading surrogate before markup", Utf16LE(u"<r>abc") + leading + units(u"</r>"), syntax(223), 1, 7},
+        {"lone trailing surrogate", Utf16LE(u"<r>abc") + trailing + units(u"xyz</r>"), syntax(252), 1, 7},
+        {"lone surrogate after a pair", Utf16LE(u"<r>\n\U0001F600ab") + leading + units(u"c</r>"), syntax(223), 2, 4},
+        {"encoding name too long to decode",
+         "<?xml version=\"1.0\" encoding=\"" + std::string(100000, 'a') + "\"?><r/>", except(62), 1, 31},
+    };
+    TempDir dir;
+    for (const Case& c : cases) {
+        const XmlLoadOutcome outcome = LoadFile(dir.Write("doc.xml", c.bytes));
+        EXPECT_EQ(outcome.code, c.code) << c.name << ": " << outcome;
+        EXPECT_EQ(outcome.line, c.line) << c.name << ": " << outcome;
+        EXPECT_EQ(outcome.position, c.column) << c.name << ": " << outcome;
+    }
+}
 
 // The document itself cannot be read: an input/output error naming it as
 // the user named it, with no place in the file.

@@ -118,6 +118,8 @@ TEST_P(FailingServerTest, EndsInAnErrorNamingTheLocation)
         m_server.Hang("/note.xsd");
     else if (kind == "ClosingMidFile")
         m_server.CloseMidway("/note.xsd", std::string(kNoteSchema) + std::string(4000, ' '));
+    else if (kind == "NotHttp")
+        m_server.ReplyRaw("/note.xsd", "hello\r\n");
     else if (kind == "Refusing")
         url = "http://127.0.0.1:" + std::to_string(HttpTestServer::RefusingPort()) + "/note.xsd";
     std::optional<ScopedEnvironment> proxy;
@@ -138,6 +140,9 @@ TEST_P(FailingServerTest, EndsInAnErrorNamingTheLocation)
     if (kind == "NotFound") {
         EXPECT_NE(outcome.reason.find("404"), std::string::npos) << outcome;
     }
+    if (kind == "NotHttp") {
+        EXPECT_NE(outcome.reason.find("did not answer with HTTP"), std::string::npos) << outcome;
+    }
     if (kind == "RefusedByProxy") {
         EXPECT_NE(outcome.reason.find("proxy refused the connection with HTTP status 403"), std::string::npos)
             << outcome;
@@ -149,6 +154,7 @@ INSTANTIATE_TEST_SUITE_P(Remote, FailingServerTest,
                                            FailingServerCase{"ServerError", XmlOwnError::RemoteHttpStatus},
                                            FailingServerCase{"Hanging", XmlOwnError::RemoteTimedOut},
                                            FailingServerCase{"ClosingMidFile", XmlOwnError::RemoteTransferFailed},
+                                           FailingServerCase{"NotHttp", XmlOwnError::RemoteTransferFailed},
                                            FailingServerCase{"Refusing", XmlOwnError::RemoteConnectFailed},
                                            FailingServerCase{"RefusedByProxy", XmlOwnError::RemoteConnectFailed}),
                          [](const auto& info) { return std::string(info.param.name); });

@@ -134,6 +134,12 @@ void HttpTestServer::CloseMidway(const std::string& path, std::string body)
     m_routes[path] = {Behaviour::CloseMidway, 200, std::move(body)};
 }
 
+void HttpTestServer::ReplyRaw(const std::string& path, std::string bytes)
+{
+    std::lock_guard lock(m_mutex);
+    m_routes[path] = {Behaviour::Raw, 0, std::move(bytes)};
+}
+
 std::string HttpTestServer::Url(const std::string& path) const
 {
     return "http://127.0.0.1:" + std::to_string(m_port) + path;
@@ -201,6 +207,9 @@ void HttpTestServer::Answer(int connection)
         return;
     case Behaviour::CloseMidway:
         SendAll(connection, Headers(200, route.body.size()) + route.body.substr(0, route.body.size() / 2));
+        break;
+    case Behaviour::Raw:
+        SendAll(connection, route.body);
         break;
     }
     ::shutdown(connection, SHUT_RDWR);

@@ -27,6 +27,8 @@ public:
     void Hang(const std::string& path);
     // Announces the whole body, sends half of it and closes the connection.
     void CloseMidway(const std::string& path, std::string body);
+    // Answers with exactly these bytes, no status line or headers, and closes.
+    void ReplyRaw(const std::string& path, std::string bytes);
 
     // "http://127.0.0.1:PORT" + path.
     std::string Url(const std::string& path) const;
@@ -39,7 +41,7 @@ public:
     static int RefusingPort();
 
 private:
-    enum class Behaviour { Serve, Fail, Hang, CloseMidway };
+    enum class Behaviour { Serve, Fail, Hang, CloseMidway, Raw };
     struct Route {
         Behaviour behaviour = Behaviour::Serve;
         int status = 200;

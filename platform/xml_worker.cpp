@@ -1,0 +1,881 @@
+#include "platform/xml_worker.h"
+
+#include "platform/load_progress.h"
+#include "platform/remote_fetch.h"
+#include "platform/text_encoding.h"
+#include "platform/xml_error_codes.h"
+#include "platform/xml_limits.h"
+#include "platform/xml_memory.h"
+#include "platform/xml_runtime.h"
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cerrno>
+#include <condition_variable>
+#include <csignal>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <exception>
+#include <fcntl.h>
+#include <fstream>
+#include <mutex>
+#include <new>
+#include <poll.h>
+#include <pthread.h>
+#include <spawn.h>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <time.h>
+#include <unistd.h>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+// Names the worker's end of the connection in the environment of the
+// program started as a worker.
+constexpr std::string_view kWorkerFdVariable = "CORVANE_XML_WORKER_FD";
+constexpr int kWorkerFd = 3;
+
+class UniqueFd {
+public:
+    UniqueFd() = default;
+    explicit UniqueFd(int fd) : m_fd(fd) {}
+    ~UniqueFd() { Reset(); }
+    UniqueFd(UniqueFd&& other) noexcept : m_fd(other.m_fd) { other.m_fd = -1; }
+    UniqueFd& operator=(UniqueFd&& other) noexcept
+    {
+        if (this != &other) {
+            Reset();
+            m_fd = other.m_fd;
+            other.m_fd = -1;
+        }
+        return *this;
+    }
+    UniqueFd(const UniqueFd&) = delete;
+    UniqueFd& operator=(const UniqueFd&) = delete;
+    int Get() const { return m_fd; }
+    explicit operator bool() const { return m_fd >= 0; }
+    void Reset()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+        m_fd = -1;
+    }
+
+private:
+    int m_fd = -1;
+};
+
+// --- Messages -------------------------------------------------------------
+//
+// Each message is a kind byte, a 32-bit length and that many bytes. Numbers
+// are in the machine's own order: both ends are the same executable.
+
+enum class MessageKind : std::uint8_t {
+    Load = 'L',       // to the worker: one document to load
+    Progress = 'P',   // from the worker: bytes read, bytes in all
+    Result = 'R',     // from the worker: the outcome of the load
+    MemoryBound = 'M' // from the worker: its address space ran out
+};
+
+constexpr std::uint32_t kLargestMessage = 16u * 1024 * 1024;
+
+class MessageWriter {
+public:
+    void U8(std::uint8_t value) { m_bytes.push_back(static_cast<char>(value)); }
+    void U64(std::uint64_t value) { Raw(&value, sizeof value); }
+    void Text(std::string_view text)
+    {
+        U64(text.size());
+        m_bytes.append(text);
+    }
+    void Text16(std::u16string_view text)
+    {
+        U64(text.size());
+        Raw(text.data(), text.size() * sizeof(char16_t));
+    }
+    std::string Framed(MessageKind kind) const
+    {
+        std::string frame(1, static_cast<char>(kind));
+        const auto length = static_cast<std::uint32_t>(m_bytes.size());
+        frame.append(reinterpret_cast<const char*>(&length), sizeof length);
+        return frame + m_bytes;
+    }
+
+private:
+    void Raw(const void* data, std::size_t size) { m_bytes.append(static_cast<const char*>(data), size); }
+    std::string m_bytes;
+};
+
+class MessageReader {
+public:
+    explicit MessageReader(std::string_view bytes) : m_bytes(bytes) {}
+    bool Ok() const { return m_ok; }
+    std::uint8_t U8()
+    {
+        std::uint8_t value = 0;
+        Raw(&value, sizeof value);
+        return value;
+    }
+    std::uint64_t U64()
+    {
+        std::uint64_t value = 0;
+        Raw(&value, sizeof value);
+        return value;
+    }
+    std::string Text()
+    {
+        const std::uint64_t size = U64();
+        if (!m_ok || size > m_bytes.size())
+            return Fail<std::string>();
+        std::string text(m_bytes.substr(0, size));
+        m_bytes.remove_prefix(size);
+        return text;
+    }
+    std::u16string Text16()
+    {
+        const std::uint64_t size = U64();
+        if (!m_ok || size > m_bytes.size() / sizeof(char16_t))
+            return Fail<std::u16string>();
+        std::u16string text(size, u'\0');
+        Raw(text.data(), size * sizeof(char16_t));
+        return text;
+    }
+
+private:
+    template <typename T>
+    T Fail()
+    {
+        m_ok = false;
+        return {};
+    }
+    void Raw(void* data, std::size_t size)
+    {
+        if (!m_ok || m_bytes.size() < size) {
+            m_ok = false;
+            return;
+        }
+        std::memcpy(data, m_bytes.data(), size);
+        m_bytes.remove_prefix(size);
+    }
+    std::string_view m_bytes;
+    bool m_ok = true;
+};
+
+bool SendAll(int fd, std::string_view data)
+{
+    while (!data.empty()) {
+        const ssize_t sent = ::send(fd, data.data(), data.size(), MSG_NOSIGNAL);
+        if (sent < 0 && errno == EINTR)
+            continue;
+        if (sent <= 0)
+            return false;
+        data.remove_prefix(static_cast<std::size_t>(sent));
+    }
+    return true;
+}
+
+bool ReceiveAll(int fd, char* data, std::size_t size)
+{
+    while (size > 0) {
+        const ssize_t got = ::recv(fd, data, size, 0);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            return false;
+        data += got;
+        size -= static_cast<std::size_t>(got);
+    }
+    return true;
+}
+
+struct Message {
+    MessageKind kind{};
+    std::string body;
+};
+
+// Nothing when the other end went away (or broke the framing).
+std::optional<Message> ReceiveMessage(int fd)
+{
+    char header[1 + sizeof(std::uint32_t)];
+    if (!ReceiveAll(fd, header, sizeof header))
+        return std::nullopt;
+    std::uint32_t length = 0;
+    std::memcpy(&length, header + 1, sizeof length);
+    if (length > kLargestMessage)
+        return std::nullopt;
+    Message message;
+    message.kind = static_cast<MessageKind>(header[0]);
+    message.body.resize(length);
+    if (!ReceiveAll(fd, message.body.data(), length))
+        return std::nullopt;
+    return message;
+}
+
+// What travels with a request besides the document: the bounds the caller's
+// process has set for its loads.
+struct WorkerRequest {
+    XmlLoadRequest load;
+    std::uint64_t stallMs = 0;
+    RemoteFetchLimits remote;
+};
+
+std::string EncodeRequest(const WorkerRequest& request)
+{
+    MessageWriter writer;
+    writer.Text(request.load.linuxPath);
+    writer.Text(request.load.displayPath);
+    writer.U8(request.load.validate ? 1 : 0);
+    writer.U64(request.stallMs);
+    writer.U64(static_cast<std::uint64_t>(request.remote.connectTimeout.count()));
+    writer.U64(static_cast<std::uint64_t>(request.remote.stallTimeout.count()));
+    writer.U64(static_cast<std::uint64_t>(request.remote.totalTimeout.count()));
+    writer.U64(request.remote.maxBytes);
+    return writer.Framed(MessageKind::Load);
+}
+
+std::optional<WorkerRequest> DecodeRequest(std::string_view body)
+{
+    MessageReader reader(body);
+    WorkerRequest request;
+    request.load.linuxPath = reader.Text();
+    request.load.displayPath = reader.Text();
+    request.load.validate = reader.U8() != 0;
+    request.stallMs = reader.U64();
+    request.remote.connectTimeout = std::chrono::milliseconds(reader.U64());
+    request.remote.stallTimeout = std::chrono::milliseconds(reader.U64());
+    request.remote.totalTimeout = std::chrono::milliseconds(reader.U64());
+    request.remote.maxBytes = reader.U64();
+    if (!reader.Ok())
+        return std::nullopt;
+    return request;
+}
+
+// A result may tell that the worker ends right after it.
+std::string EncodeResult(const std::optional<XmlLoadError>& error, bool workerEnds)
+{
+    MessageWriter writer;
+    writer.U8(workerEnds ? 1 : 0);
+    writer.U8(error ? 1 : 0);
+    if (error) {
+        writer.U64(error->code);
+        writer.U64(static_cast<std::uint64_t>(error->line));
+        writer.U64(static_cast<std::uint64_t>(error->column));
+        writer.Text16(error->reason);
+    }
+    return writer.Framed(MessageKind::Result);
+}
+
+std::string EncodeProgress(std::uint64_t done, std::uint64_t total)
+{
+    MessageWriter writer;
+    writer.U64(done);
+    writer.U64(total);
+    return writer.Framed(MessageKind::Progress);
+}
+
+XmlLoadError LimitError(std::uint32_t ownError, std::uint64_t line, std::string reason)
+{
+    XmlLoadError error;
+    error.code = XmlOwnErrorCode(ownError);
+    error.line = static_cast<long>(std::min<std::uint64_t>(line, 0x7FFFFFFF));
+    error.reason = AnsiToWide(reason);
+    return error;
+}
+
+// --- The worker -------------------------------------------------------------
+
+int g_workerFd = -1;
+std::mutex g_sendMutex; // the parsing thread and the watchdog both send
+std::atomic<bool> g_memoryBoundReached{false};
+
+bool WorkerSend(const std::string& frame)
+{
+    std::lock_guard lock(g_sendMutex);
+    return SendAll(g_workerFd, frame);
+}
+
+// The address space bound made operator new fail: the parent is told before
+// anything else can go wrong, so that a worker which dies of it afterwards
+// is reported as having reached the bound.
+void OnAddressSpaceExhausted()
+{
+    if (!g_memoryBoundReached.exchange(true)) {
+        std::lock_guard lock(g_sendMutex);
+        SendAll(g_workerFd, std::string(1, static_cast<char>(MessageKind::MemoryBound)) +
+                                std::string(sizeof(std::uint32_t), '\0'));
+    }
+    throw std::bad_alloc();
+}
+
+std::uint64_t MappedBytes()
+{
+    std::ifstream statm("/proc/self/statm");
+    std::uint64_t pages = 0;
+    statm >> pages;
+    return pages * static_cast<std::uint64_t>(::sysconf(_SC_PAGESIZE));
+}
+
+// The outer memory bound of this load: well above the pool's own ceiling
+// for the document, on top of what is mapped already (the kept schemas, the
+// libraries). Under AddressSanitizer the shadow memory alone exceeds any
+// such bound.
+void BoundAddressSpace(const std::string& linuxPath)
+{
+#if !defined(__SANITIZE_ADDRESS__)
+    struct stat info {};
+    const std::uint64_t documentBytes =
+        ::stat(linuxPath.c_str(), &info) == 0 ? static_cast<std::uint64_t>(info.st_size) : 0;
+    const std::uint64_t ceiling =
+        XmlLimits::kParserMemoryFloor + XmlLimits::kParserMemoryPerDocumentByte * documentBytes;
+    // What is mapped includes the parsing thread's stack, reserved whole.
+    const std::uint64_t mapped = MappedBytes();
+    std::uint64_t bound = mapped + 2 * ceiling + XmlLimits::kWorkerAddressSpaceMargin;
+    if (const char* forTests = std::getenv("CORVANE_XML_WORKER_MEMORY_MIB"))
+        bound = mapped + std::strtoull(forTests, nullptr, 10) * 1024 * 1024;
+    rlimit limit{};
+    if (::getrlimit(RLIMIT_AS, &limit) != 0)
+        return;
+    limit.rlim_cur = limit.rlim_max == RLIM_INFINITY ? bound : std::min<rlim_t>(bound, limit.rlim_max);
+    ::setrlimit(RLIMIT_AS, &limit);
+#else
+    (void)linuxPath;
+#endif
+}
+
+struct ParseJob {
+    WorkerRequest request;
+    std::optional<XmlLoadError> outcome;
+};
+
+void RunParse(ParseJob& job)
+{
+    try {
+        job.outcome = LoadXmlDocument(job.request.load);
+    } catch (const std::bad_alloc&) {
+        job.outcome = LimitError(XmlOwnError::MemoryLimit, ParserProgressLine(),
+                                 "The parser ran out of memory; the document is not read further "
+                                 "(resource limit)");
+    } catch (...) {
+        XmlLoadError error;
+        error.code = XmlOwnErrorCode(XmlOwnError::UnexpectedFailure);
+        error.reason = u"The parser failed unexpectedly";
+        job.outcome = std::move(error);
+    }
+}
+
+// The thread that parses, with its large stack, kept for the worker's life:
+// a stack that large is unmapped again when its thread ends, which would
+// cost each load more than a small document's parse.
+class ParseThread {
+public:
+    bool Start()
+    {
+        int done[2];
+        if (::pipe2(done, O_CLOEXEC) != 0)
+            return false;
+        m_doneRead = UniqueFd(done[0]);
+        m_doneWrite = UniqueFd(done[1]);
+        pthread_attr_t attributes;
+        ::pthread_attr_init(&attributes);
+        int started = ::pthread_attr_setstacksize(&attributes, XmlLimits::kParserStackBytes) == 0
+                          ? ::pthread_create(&m_thread, &attributes, &ParseThread::Main, this)
+                          : EINVAL;
+        ::pthread_attr_destroy(&attributes);
+        if (started != 0) // no room for the large stack: the default one still serves most documents
+            started = ::pthread_create(&m_thread, nullptr, &ParseThread::Main, this);
+        if (started != 0)
+            return false;
+        m_timed = ::pthread_getcpuclockid(m_thread, &m_clock) == 0;
+        return true;
+    }
+
+    // Hands the job over; the done descriptor turns readable when it is done.
+    void Begin(ParseJob& job)
+    {
+        std::lock_guard lock(m_mutex);
+        m_job = &job;
+        m_wake.notify_one();
+    }
+    void Finish()
+    {
+        char byte = 0;
+        while (::read(m_doneRead.Get(), &byte, 1) < 0 && errno == EINTR) {
+        }
+    }
+    int DoneFd() const { return m_doneRead.Get(); }
+    std::optional<clockid_t> CpuClock() const { return m_timed ? std::optional(m_clock) : std::nullopt; }
+
+private:
+    static void* Main(void* self)
+    {
+        static_cast<ParseThread*>(self)->Serve();
+        return nullptr;
+    }
+
+    [[noreturn]] void Serve()
+    {
+        SetLoadProgressListener([](std::uint64_t done, std::uint64_t total) {
+            WorkerSend(EncodeProgress(done, total));
+        });
+        while (true) {
+            ParseJob* job = nullptr;
+            {
+                std::unique_lock lock(m_mutex);
+                m_wake.wait(lock, [this] { return m_job != nullptr; });
+                job = std::exchange(m_job, nullptr);
+            }
+            RunParse(*job);
+            const char byte = 1;
+            while (::write(m_doneWrite.Get(), &byte, 1) < 0 && errno == EINTR) {
+            }
+        }
+    }
+
+    pthread_t m_thread{};
+    clockid_t m_clock{};
+    bool m_timed = false;
+    UniqueFd m_doneRead;
+    UniqueFd m_doneWrite;
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
+    ParseJob* m_job = nullptr;
+};
+
+std::chrono::nanoseconds ThreadCpuTime(clockid_t clock)
+{
+    timespec now{};
+    if (::clock_gettime(clock, &now) != 0)
+        return {};
+    return std::chrono::seconds(now.tv_sec) + std::chrono::nanoseconds(now.tv_nsec);
+}
+
+// Watches the parse until it ends: the parent going away ends the worker;
+// a parse that works too long without an event is first asked to stop at
+// its next allocation, and if it does not (a pattern backtracking without
+// allocating), the worker reports the bound itself and ends.
+void Watch(const ParseThread& parser, const WorkerRequest& request)
+{
+    const int doneRead = parser.DoneFd();
+    const std::optional<clockid_t> cpuClock = parser.CpuClock();
+    const bool timed = cpuClock.has_value();
+    const clockid_t clock = cpuClock.value_or(CLOCK_MONOTONIC);
+    const std::chrono::nanoseconds allowed = std::chrono::milliseconds(request.stallMs);
+    const std::chrono::nanoseconds grace = std::min<std::chrono::nanoseconds>(allowed / 2, std::chrono::seconds(2));
+    std::uint64_t eventsSeen = ParserProgressEvents();
+    std::chrono::nanoseconds workSince = timed ? ThreadCpuTime(clock) : std::chrono::nanoseconds{};
+    bool asked = false;
+    while (true) {
+        pollfd polled[2] = {{doneRead, POLLIN, 0}, {g_workerFd, POLLIN, 0}};
+        const int ready = ::poll(polled, 2, 50);
+        if (ready < 0 && errno != EINTR)
+            _exit(3);
+        if (polled[0].revents != 0)
+            return;
+        if (polled[1].revents != 0)
+            _exit(0); // the parent is gone (it sends nothing while a load runs)
+        if (!timed)
+            continue;
+        const std::uint64_t events = ParserProgressEvents();
+        const std::chrono::nanoseconds used = ThreadCpuTime(clock);
+        if (events != eventsSeen) {
+            eventsSeen = events;
+            workSince = used;
+            continue;
+        }
+        if (!asked && used - workSince > allowed) {
+            StopParserAtNextAllocation();
+            asked = true;
+        } else if (asked && used - workSince > allowed + grace) {
+            const XmlLoadError error =
+                LimitError(XmlOwnError::ParserStalled, ParserProgressLine(), ParserStalledReason());
+            WorkerSend(EncodeResult(error, true));
+            _exit(0);
+        }
+    }
+}
+
+std::optional<XmlLoadError> ServeLoad(ParseThread& parser, const WorkerRequest& request)
+{
+    SetParserStallTime(std::chrono::milliseconds(request.stallMs));
+    SetRemoteFetchLimits(request.remote);
+    BoundAddressSpace(request.load.linuxPath);
+    ParseJob job{request, std::nullopt};
+    parser.Begin(job);
+    Watch(parser, request);
+    parser.Finish();
+    return job.outcome;
+}
+
+[[noreturn]] void RunWorker(int fd)
+{
+    g_workerFd = fd;
+    ::fcntl(fd, F_SETFD, FD_CLOEXEC);
+    std::signal(SIGPIPE, SIG_IGN);
+    std::set_new_handler(OnAddressSpaceExhausted);
+    std::set_terminate([] {
+        if (g_memoryBoundReached) {
+            WorkerSend(EncodeResult(LimitError(XmlOwnError::MemoryLimit, ParserProgressLine(),
+                                               "The parser needed more memory than a load may use; the "
+                                               "document is not read further (resource limit)"),
+                                    true));
+            _exit(4);
+        }
+        std::abort();
+    });
+    if (!EnsureXmlRuntime())
+        _exit(2);
+    ParseThread parser;
+    if (!parser.Start())
+        _exit(2);
+    while (auto message = ReceiveMessage(fd)) {
+        if (message->kind != MessageKind::Load)
+            _exit(2);
+        const auto request = DecodeRequest(message->body);
+        if (!request)
+            _exit(2);
+        const auto outcome = ServeLoad(parser, *request);
+        if (!WorkerSend(EncodeResult(outcome, false)))
+            break;
+    }
+    _exit(0);
+}
+
+// Runs before main(): a program started as a worker never reaches its own.
+[[maybe_unused]] const bool g_startedAsWorker = [] {
+    const char* fdText = std::getenv(std::string(kWorkerFdVariable).c_str());
+    if (fdText == nullptr)
+        return false;
+    const int fd = std::atoi(fdText);
+    ::unsetenv(std::string(kWorkerFdVariable).c_str());
+    if (fd < 0)
+        _exit(2);
+    RunWorker(fd);
+}();
+
+// --- The caller's side ------------------------------------------------------
+
+std::string SignalName(int signalNumber)
+{
+    const char* name = ::sigabbrev_np(signalNumber);
+    const char* description = ::sigdescr_np(signalNumber);
+    std::string text = "signal " + std::to_string(signalNumber);
+    if (name != nullptr && description != nullptr)
+        text += std::string(", SIG") + name + ", " + description;
+    return text;
+}
+
+// The line the parser had read up to, from the bytes read so far.
+std::uint64_t LineAtByte(const std::string& linuxPath, std::uint64_t bytes)
+{
+    std::ifstream file(linuxPath, std::ios::binary);
+    std::uint64_t line = 1;
+    char buffer[65536];
+    while (bytes > 0 && file) {
+        file.read(buffer, static_cast<std::streamsize>(std::min<std::uint64_t>(bytes, sizeof buffer)));
+        const auto got = static_cast<std::uint64_t>(file.gcount());
+        if (got == 0)
+            break;
+        for (std::uint64_t i = 0; i < got; ++i)
+            line += buffer[i] == '\n' ? 1 : 0;
+        bytes -= got;
+    }
+    return line;
+}
+
+class WorkerClient {
+public:
+    ~WorkerClient() { End(); }
+
+    std::optional<XmlLoadError> Load(const XmlLoadRequest& load)
+    {
+        std::lock_guard lock(m_mutex);
+        WorkerRequest request{load, static_cast<std::uint64_t>(ParserStallTime().count()),
+                              CurrentRemoteFetchLimits()};
+        const std::string frame = EncodeRequest(request);
+        // A worker that ended while idle (or belongs to the process this one
+        // was forked from) is replaced before the request is sent.
+        if (m_pid > 0 && m_owner != ::getpid())
+            Abandon();
+        // The worker reads its settings (a proxy, say) from the environment
+        // it was started with: one that changed since calls for a new worker.
+        std::vector<std::string> environment = WorkerEnvironment();
+        if (m_pid > 0 && environment != m_environment)
+            End();
+        if (m_pid > 0 && !SendAll(m_socket.Get(), frame))
+            End();
+        if (m_pid <= 0) {
+            if (auto problem = Start(std::move(environment)))
+                return problem;
+            if (!SendAll(m_socket.Get(), frame))
+                return Died(load, false, 0);
+        }
+
+        bool progressKnown = false;
+        std::uint64_t bytesRead = 0;
+        bool memoryBound = false;
+        m_lastTurn = std::chrono::steady_clock::now();
+        while (true) {
+            if (!AwaitMessage(m_socket.Get())) {
+                End();
+                return Cancelled();
+            }
+            auto message = ReceiveMessage(m_socket.Get());
+            if (!message)
+                break;
+            MessageReader reader(message->body);
+            if (message->kind == MessageKind::Progress) {
+                const std::uint64_t done = reader.U64();
+                const std::uint64_t total = reader.U64();
+                if (!reader.Ok())
+                    break;
+                progressKnown = true;
+                bytesRead = done;
+                ReportLoadProgress(done, total);
+            } else if (message->kind == MessageKind::MemoryBound) {
+                memoryBound = true;
+            } else if (message->kind == MessageKind::Result) {
+                const bool workerEnds = reader.U8() != 0;
+                std::optional<XmlLoadError> outcome;
+                if (reader.U8() != 0) {
+                    XmlLoadError error;
+                    error.code = static_cast<std::uint32_t>(reader.U64());
+                    error.line = static_cast<long>(reader.U64());
+                    error.column = static_cast<long>(reader.U64());
+                    error.reason = reader.Text16();
+                    outcome = std::move(error);
+                }
+                if (!reader.Ok())
+                    break;
+                if (workerEnds)
+                    End();
+                return outcome;
+            } else {
+                break;
+            }
+        }
+        return memoryBound ? MemoryBoundReached(load, progressKnown, bytesRead)
+                           : Died(load, progressKnown, bytesRead);
+    }
+
+    void End()
+    {
+        if (m_pid <= 0)
+            return;
+        if (m_owner != ::getpid()) {
+            Abandon();
+            return;
+        }
+        m_socket.Reset();
+        ::kill(m_pid, SIGKILL);
+        Reap();
+    }
+
+    bool Signal(int signalNumber) const
+    {
+        const pid_t pid = m_visiblePid.load();
+        return pid > 0 && ::kill(pid, signalNumber) == 0;
+    }
+
+    std::mutex& Mutex() { return m_mutex; }
+
+private:
+    static std::vector<std::string> WorkerEnvironment()
+    {
+        std::vector<std::string> environment;
+        for (char** entry = environ; entry != nullptr && *entry != nullptr; ++entry) {
+            const std::string_view text(*entry);
+            if (text.substr(0, kWorkerFdVariable.size() + 1) != std::string(kWorkerFdVariable) + "=")
+                environment.emplace_back(text);
+        }
+        return environment;
+    }
+
+    std::optional<XmlLoadError> Start(std::vector<std::string> environment)
+    {
+        int ends[2];
+        if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ends) != 0)
+            return StartFailed(errno);
+        UniqueFd mine(ends[0]);
+        UniqueFd theirs(ends[1]);
+
+        m_environment = environment;
+        environment.push_back(std::string(kWorkerFdVariable) + "=" + std::to_string(kWorkerFd));
+        std::vector<char*> envp;
+        for (auto& entry : environment)
+            envp.push_back(entry.data());
+        envp.push_back(nullptr);
+        std::string name = "corvane-xml-worker";
+        char* argv[] = {name.data(), nullptr};
+
+        posix_spawn_file_actions_t actions;
+        ::posix_spawn_file_actions_init(&actions);
+        ::posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+        ::posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+        ::posix_spawn_file_actions_adddup2(&actions, theirs.Get(), kWorkerFd);
+        // Nothing else of this process leaks into the worker: a pipe held
+        // open by it would keep its reader waiting after this process ended.
+        ::posix_spawn_file_actions_addclosefrom_np(&actions, kWorkerFd + 1);
+        posix_spawnattr_t attributes;
+        ::posix_spawnattr_init(&attributes);
+        sigset_t none;
+        sigset_t all;
+        sigemptyset(&none);
+        sigfillset(&all);
+        ::posix_spawnattr_setsigmask(&attributes, &none);
+        ::posix_spawnattr_setsigdefault(&attributes, &all);
+        ::posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
+        pid_t pid = 0;
+        const int failed = ::posix_spawn(&pid, "/proc/self/exe", &actions, &attributes, argv, envp.data());
+        ::posix_spawn_file_actions_destroy(&actions);
+        ::posix_spawnattr_destroy(&attributes);
+        if (failed != 0)
+            return StartFailed(failed);
+        m_pid = pid;
+        m_visiblePid = pid;
+        m_owner = ::getpid();
+        m_socket = std::move(mine);
+        return std::nullopt;
+    }
+
+    // The status of the worker that ended, as words.
+    std::string Reap()
+    {
+        int status = 0;
+        pid_t got = 0;
+        do {
+            got = ::waitpid(m_pid, &status, 0);
+        } while (got < 0 && errno == EINTR);
+        m_pid = 0;
+        m_visiblePid = 0;
+        m_socket.Reset();
+        if (got <= 0)
+            return "";
+        if (WIFSIGNALED(status))
+            return SignalName(WTERMSIG(status));
+        if (WIFEXITED(status))
+            return "exit status " + std::to_string(WEXITSTATUS(status));
+        return "";
+    }
+
+    // The worker of the process this one was forked from stays with it.
+    void Abandon()
+    {
+        m_socket.Reset();
+        m_pid = 0;
+        m_visiblePid = 0;
+    }
+
+    std::string WherePhrase(const XmlLoadRequest& load, bool progressKnown, std::uint64_t bytesRead,
+                            long& line) const
+    {
+        if (!progressKnown)
+            return "before reading the document";
+        line = static_cast<long>(std::min<std::uint64_t>(LineAtByte(load.linuxPath, bytesRead), 0x7FFFFFFF));
+        return "while reading line " + std::to_string(line);
+    }
+
+    XmlLoadError Died(const XmlLoadRequest& load, bool progressKnown, std::uint64_t bytesRead)
+    {
+        const std::string how = Reap();
+        XmlLoadError error;
+        error.code = XmlOwnErrorCode(XmlOwnError::UnexpectedFailure);
+        const std::string where = WherePhrase(load, progressKnown, bytesRead, error.line);
+        error.reason = AnsiToWide("The parser stopped unexpectedly" + (how.empty() ? "" : " (" + how + ")") +
+                                  " " + where);
+        return error;
+    }
+
+    XmlLoadError MemoryBoundReached(const XmlLoadRequest& load, bool progressKnown, std::uint64_t bytesRead)
+    {
+        Reap();
+        XmlLoadError error;
+        error.code = XmlOwnErrorCode(XmlOwnError::MemoryLimit);
+        const std::string where = WherePhrase(load, progressKnown, bytesRead, error.line);
+        error.reason = AnsiToWide("The parser needed more memory than a load may use " + where +
+                                  "; the document is not read further (resource limit)");
+        return error;
+    }
+
+    // Waits for the worker's next message. A caller that waits in slices (a
+    // window) gets its turn at least every slice, also while progress
+    // arrives without pause, and may end the wait.
+    bool AwaitMessage(int fd)
+    {
+        if (!HasLoadWaitHandler())
+            return true;
+        constexpr auto kSlice = std::chrono::milliseconds(30);
+        while (true) {
+            const auto now = std::chrono::steady_clock::now();
+            if (now - m_lastTurn >= kSlice) {
+                if (!ContinueLoadWait())
+                    return false;
+                m_lastTurn = std::chrono::steady_clock::now();
+            }
+            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+                m_lastTurn + kSlice - std::chrono::steady_clock::now());
+            pollfd ready{fd, POLLIN, 0};
+            const int found = ::poll(&ready, 1, static_cast<int>(std::max<std::int64_t>(left.count(), 0)));
+            if (found > 0 || (found < 0 && errno != EINTR))
+                return true; // the read that follows tells what arrived
+        }
+    }
+
+    static XmlLoadError Cancelled()
+    {
+        XmlLoadError error;
+        error.code = XmlOwnErrorCode(XmlOwnError::Cancelled);
+        error.reason = u"The validation was cancelled before it ended";
+        return error;
+    }
+
+    static XmlLoadError StartFailed(int errorNumber)
+    {
+        XmlLoadError error;
+        error.code = XmlOwnErrorCode(XmlOwnError::UnexpectedFailure);
+        error.reason = AnsiToWide(std::string("The parser could not be started: ") + std::strerror(errorNumber));
+        return error;
+    }
+
+    std::mutex m_mutex;
+    std::chrono::steady_clock::time_point m_lastTurn;
+    pid_t m_pid = 0;
+    pid_t m_owner = 0;
+    std::atomic<pid_t> m_visiblePid{0};
+    UniqueFd m_socket;
+    std::vector<std::string> m_environment; // the worker's, but for its connection
+};
+
+WorkerClient& Client()
+{
+    static WorkerClient client;
+    return client;
+}
+
+} // namespace
+
+std::optional<XmlLoadError> LoadXmlDocumentInWorker(const XmlLoadRequest& request)
+{
+    return Client().Load(request);
+}
+
+void EndXmlWorker()
+{
+    WorkerClient& client = Client();
+    std::lock_guard lock(client.Mutex());
+    client.End();
+}
+
+bool SignalXmlWorkerForTests(int signalNumber)
+{
+    return Client().Signal(signalNumber);
+}

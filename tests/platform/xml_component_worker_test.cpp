@@ -1,0 +1,148 @@
+// The parser runs apart from the program: documents that drive it into
+// runaway recursion or endless work end in verdicts, and a parser that dies
+// costs one report, not the program.
+
+#include "platform/load_progress.h"
+#include "platform/xml_parse_session.h"
+#include "platform/xml_worker.h"
+#include "tests/platform/xml_component_fixture.h"
+#include "tests/support/scoped_environment.h"
+
+#include <csignal>
+#include <string>
+
+namespace {
+
+const std::string kSchemaStart = "<xs:schema xmlns:xs=\"http://www.w3.org/2001/XMLSchema\">\n";
+
+std::string WithSchema(const std::string& root, const std::string& content)
+{
+    return "<" + root + " xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" "
+           "xsi:noNamespaceSchemaLocation=\"s.xsd\">" + content + "</" + root + ">\n";
+}
+
+std::string PatternSchema(const std::string& pattern)
+{
+    return kSchemaStart + "<xs:element name=\"v\"><xs:simpleType><xs:restriction base=\"xs:string\">"
+                          "<xs:pattern value=\"" + pattern + "\"/></xs:restriction></xs:simpleType>"
+                          "</xs:element>\n</xs:schema>\n";
+}
+
+std::string ChainedRestrictions(int count)
+{
+    std::string text = kSchemaStart + "<xs:simpleType name=\"t0\"><xs:restriction base=\"xs:string\"/></xs:simpleType>\n";
+    for (int i = 1; i < count; ++i)
+        text += "<xs:simpleType name=\"t" + std::to_string(i) + "\"><xs:restriction base=\"t" +
+                std::to_string(i - 1) + "\"/></xs:simpleType>\n";
+    return text + "<xs:element name=\"v\" type=\"t" + std::to_string(count - 1) + "\"/>\n</xs:schema>\n";
+}
+
+struct DeepCase {
+    std::string name;
+    std::string schema;
+    std::string value;
+    bool valid;
+};
+
+void PrintTo(const DeepCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+class DeepRecursionTest : public ::testing::TestWithParam<DeepCase> {};
+
+// Each of these once overflowed the parser's stack and ended the program.
+TEST_P(DeepRecursionTest, EndsInAVerdict)
+{
+    TempDir dir;
+    dir.Write("s.xsd", GetParam().schema);
+    const XmlLoadOutcome outcome = LoadFile(dir.Write("doc.xml", WithSchema("v", GetParam().value)));
+    EXPECT_EQ(outcome.Valid(), GetParam().valid) << outcome;
+    if (!GetParam().valid) {
+        EXPECT_EQ(outcome.Group(), XmlErrorGroup::Validity) << outcome;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Worker, DeepRecursionTest,
+    ::testing::Values(
+        DeepCase{"LongValueAgainstAlternation", PatternSchema("([A-Za-z]|[0-9]|_)*\\.xml"),
+                 std::string(20'000, 'x') + ".xml", true},
+        DeepCase{"LongValueAgainstAlternationFailing", PatternSchema("([A-Za-z]|[0-9]|_)*\\.xml"),
+                 std::string(20'000, 'x') + ".xsd", false},
+        DeepCase{"ChainedRestrictions", ChainedRestrictions(20'000), "text", true}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(XmlWorker, DeeplyNestedPatternEndsInAReport)
+{
+    TempDir dir;
+    dir.Write("s.xsd", PatternSchema(std::string(60'000, '(') + "a" + std::string(60'000, ')')));
+    const XmlLoadOutcome outcome = LoadFile(dir.Write("doc.xml", WithSchema("v", "a")));
+    EXPECT_NE(outcome.code, XmlOwnErrorCode(XmlOwnError::UnexpectedFailure)) << outcome;
+    EXPECT_TRUE(outcome.Valid() || outcome.code != 0) << outcome;
+}
+
+TEST(XmlWorker, ParserKilledMidLoadIsReportedAndTheNextLoadWorks)
+{
+    TempDir dir;
+    std::string text = "<r>\n";
+    while (text.size() < 4 * 1024 * 1024)
+        text += "<p x=\"1\">some text</p>\n";
+    text += "</r>\n";
+    const auto big = dir.Write("big.xml", text);
+    const auto small = dir.Write("small.xml", "<r/>");
+
+    auto document = NewXmlDocument();
+    ASSERT_TRUE(document);
+    // Killed once it has read past the start, so a position is known.
+    bool signalled = false;
+    SetLoadProgressListener([&](std::uint64_t done, std::uint64_t) {
+        if (done > 0 && !signalled)
+            signalled = SignalXmlWorkerForTests(SIGKILL);
+    });
+    const XmlLoadOutcome killed = LoadWith(*document, DriveForm(big));
+    SetLoadProgressListener({});
+    ASSERT_TRUE(signalled);
+    EXPECT_EQ(killed.status, S_FALSE) << killed;
+    EXPECT_EQ(killed.code, 0x8C4000FFu) << killed;
+    EXPECT_NE(killed.reason.find("signal 9"), std::string::npos) << killed;
+    EXPECT_NE(killed.reason.find("line " + std::to_string(killed.line)), std::string::npos) << killed;
+    EXPECT_GT(killed.line, 1) << killed;
+
+    EXPECT_TRUE(LoadWith(*document, DriveForm(small)).Valid());
+    EXPECT_TRUE(LoadWith(*document, DriveForm(big)).Valid());
+}
+
+TEST(XmlWorker, BacktrackingPatternEndsInTheStallReport)
+{
+    // The pattern backtracks exponentially without allocating; the bound on
+    // the parser's processor time is lowered to keep the test short.
+    const auto saved = ParserStallTime();
+    SetParserStallTime(std::chrono::milliseconds(500));
+    TempDir dir;
+    dir.Write("s.xsd", PatternSchema("(a|aa)*b"));
+    const XmlLoadOutcome outcome =
+        LoadFile(dir.Write("doc.xml", "<?xml version=\"1.0\"?>\n" + WithSchema("v", std::string(46, 'a') + "c")));
+    SetParserStallTime(saved);
+    EXPECT_EQ(outcome.code, XmlOwnErrorCode(XmlOwnError::ParserStalled)) << outcome;
+    EXPECT_EQ(outcome.line, 2) << outcome;
+    // The worker that had to be ended is replaced.
+    EXPECT_TRUE(LoadFile(dir.Write("ok.xml", WithSchema("v", "aab"))).Valid());
+}
+
+TEST(XmlWorker, MemoryBeyondTheWorkersBoundEndsInTheMemoryReport)
+{
+    // The outer bound is lowered far below the parser's own accounting.
+    // The environment changed, so the load starts a worker that sees it.
+    ScopedEnvironment bound("CORVANE_XML_WORKER_MEMORY_MIB", "64");
+    TempDir dir;
+    std::string text = "<?xml version=\"1.0\"?>\n<!DOCTYPE r [<!ELEMENT r (#PCDATA)>"
+                       "<!ATTLIST r a CDATA #IMPLIED><!ENTITY big \"" + std::string(100'000, 'x') + "\">]>\n<r a=\"";
+    for (int i = 0; i < 2'000; ++i)
+        text += "&big;";
+    const XmlLoadOutcome outcome = LoadFile(dir.Write("doc.xml", text + "\"/>\n"));
+    EXPECT_EQ(outcome.code, XmlOwnErrorCode(XmlOwnError::MemoryLimit)) << outcome;
+    EXPECT_EQ(outcome.line, 3) << outcome;
+}
+
+} // namespace
