@@ -16,6 +16,7 @@
 #include <QShortcut>
 #include <QWindow>
 
+#include <algorithm>
 #include <deque>
 
 namespace {
@@ -54,6 +55,16 @@ void RunNextDialogAction(CDialog& dialog, QWidget& widget)
     QMetaObject::invokeMethod(
         &widget, [&dialog, action = std::move(action)] { action(dialog); }, Qt::QueuedConnection);
 }
+
+namespace {
+
+std::vector<const DialogWindow*>& LiveDialogWindows()
+{
+    static std::vector<const DialogWindow*> windows;
+    return windows;
+}
+
+} // namespace
 
 // --- DialogWidget ---------------------------------------------------------
 
@@ -157,6 +168,7 @@ DialogWindow::DialogWindow(CDialog& dialog, const DialogTemplate& dialogTemplate
     : m_dialog(dialog), m_template(dialogTemplate), m_owner(owner), m_font(ResolveDialogFont(dialogTemplate)),
       m_widget(std::make_unique<DialogWidget>(*this, owner))
 {
+    LiveDialogWindows().push_back(this);
     DialogWidget& widget = *m_widget;
     widget.setObjectName(QStringLiteral("dialog_%1").arg(dialogTemplate.nID));
 
@@ -191,8 +203,15 @@ DialogWindow::DialogWindow(CDialog& dialog, const DialogTemplate& dialogTemplate
     QObject::connect(closeKey, &QShortcut::activated, &widget, [this] { SendSystemCommand(SC_CLOSE); });
 }
 
+bool DialogWindow::AnyEnding()
+{
+    const auto& windows = LiveDialogWindows();
+    return std::any_of(windows.begin(), windows.end(), [](const DialogWindow* window) { return window->Ending(); });
+}
+
 DialogWindow::~DialogWindow()
 {
+    std::erase(LiveDialogWindows(), this);
     m_ending = true;
     m_controls.clear();
     m_widget.reset();

@@ -65,6 +65,9 @@ public:
     void RunModalLoop();
     void EndModalLoop();
     bool Ending() const { return m_ending; }
+    // Whether any dialog that exists now is ending (its close box or Cancel
+    // was pressed while the program was busy).
+    static bool AnyEnding();
 
     // Routes the system command to the dialog; with the mouse's position.
     void SendSystemCommand(UINT nID);

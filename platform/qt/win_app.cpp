@@ -2,15 +2,26 @@
 
 #include "platform/message_box.h"
 #include "platform/qt/controls.h"
+#include "platform/qt/load_wait.h"
 #include "platform/qt/qt_file_chooser.h"
 #include "platform/qt/qt_message_box.h"
 
 #include <QApplication>
 #include <QCursor>
 
+#include <memory>
+
 namespace {
 
 CWinApp* g_application = nullptr;
+
+// The windows' life while the program waits, from the first BeginWaitCursor
+// to the last EndWaitCursor.
+std::unique_ptr<LoadWaitScope>& LoadWait()
+{
+    static std::unique_ptr<LoadWaitScope> scope;
+    return scope;
+}
 
 bool HaveWidgets()
 {
@@ -60,6 +71,7 @@ void CWinApp::BeginWaitCursor()
     if (m_nWaitCursorCount++ == 0 && HaveWidgets()) {
         QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
         m_bWaitCursorShown = true;
+        LoadWait() = std::make_unique<LoadWaitScope>();
     }
     // The thread is about to block: the cursor, and whatever the caller has
     // just put on the screen, must reach the display first.
@@ -72,6 +84,7 @@ void CWinApp::EndWaitCursor()
         return;
     if (--m_nWaitCursorCount == 0 && m_bWaitCursorShown) {
         m_bWaitCursorShown = false;
+        LoadWait().reset();
         if (HaveWidgets())
             QApplication::restoreOverrideCursor();
     }

@@ -1,0 +1,124 @@
+#include "platform/qt/load_wait.h"
+
+#include "platform/load_progress.h"
+#include "platform/qt/controls.h"
+#include "platform/qt/dialog_window.h"
+#include "platform/win_types.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QWidget>
+
+namespace {
+
+constexpr auto kProgressAfter = std::chrono::milliseconds(500);
+
+bool IsUserInput(QEvent::Type type)
+{
+    switch (type) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::Shortcut:
+    case QEvent::Wheel:
+    case QEvent::ContextMenu:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::TabletPress:
+    case QEvent::TabletRelease:
+    case QEvent::Drop:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// What may end the run: a press of a dialog's Cancel button, and Escape.
+bool EndsTheRun(const QObject* watched, const QEvent* event)
+{
+    const auto type = event->type();
+    if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease) {
+        const auto* button = qobject_cast<const QPushButton*>(watched);
+        return button != nullptr && button->objectName() == ControlObjectName(IDCANCEL, 0);
+    }
+    if (type == QEvent::KeyPress || type == QEvent::KeyRelease || type == QEvent::ShortcutOverride)
+        return static_cast<const QKeyEvent*>(event)->key() == Qt::Key_Escape;
+    return false;
+}
+
+} // namespace
+
+LoadWaitScope::LoadWaitScope() : m_started(std::chrono::steady_clock::now())
+{
+    QCoreApplication::instance()->installEventFilter(this);
+    SetLoadProgressListener([this](std::uint64_t bytesRead, std::uint64_t bytesTotal) {
+        m_bytesRead = bytesRead;
+        m_bytesTotal = bytesTotal;
+    });
+    SetLoadWaitHandler([this] { return Continue(); });
+}
+
+LoadWaitScope::~LoadWaitScope()
+{
+    SetLoadWaitHandler({});
+    SetLoadProgressListener({});
+    if (QCoreApplication* application = QCoreApplication::instance())
+        application->removeEventFilter(this);
+    RestoreTitles();
+    // The verdict is in: held input goes where it was going, unless its
+    // dialog ended meanwhile.
+    const bool ending = DialogWindow::AnyEnding();
+    for (HeldEvent& held : m_held) {
+        if (!ending && held.receiver)
+            QCoreApplication::postEvent(held.receiver.data(), held.event.release());
+    }
+}
+
+bool LoadWaitScope::eventFilter(QObject* watched, QEvent* event)
+{
+    if (!IsUserInput(event->type()) || EndsTheRun(watched, event))
+        return false;
+    m_held.push_back({QPointer<QObject>(watched), std::unique_ptr<QEvent>(event->clone())});
+    return true;
+}
+
+bool LoadWaitScope::Continue()
+{
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    ShowProgress();
+    return !DialogWindow::AnyEnding();
+}
+
+void LoadWaitScope::ShowProgress()
+{
+    if (m_bytesTotal == 0 || std::chrono::steady_clock::now() - m_started < kProgressAfter)
+        return;
+    const int percent = static_cast<int>(std::min<std::uint64_t>(m_bytesRead * 100 / m_bytesTotal, 100));
+    if (percent == m_percentShown)
+        return;
+    m_percentShown = percent;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (!window->isVisible() || !window->objectName().startsWith(QStringLiteral("dialog_")))
+            continue;
+        auto known = std::find_if(m_titles.begin(), m_titles.end(),
+                                  [window](const auto& entry) { return entry.first == window; });
+        if (known == m_titles.end())
+            known = m_titles.insert(m_titles.end(), {QPointer<QWidget>(window), window->windowTitle()});
+        window->setWindowTitle(QStringLiteral("%1% \u2013 %2").arg(percent).arg(known->second));
+    }
+}
+
+void LoadWaitScope::RestoreTitles()
+{
+    for (auto& [window, title] : m_titles) {
+        if (window)
+            window->setWindowTitle(title);
+    }
+    m_titles.clear();
+}

@@ -1,0 +1,100 @@
+// The window while OK waits for a load that takes long (a schema server that
+// does not answer): it stays alive, shows progress in its title, holds other
+// input until the verdict, and ends the run and the program on its close box.
+
+#include "tests/ui/main_window_fixture.h"
+
+#include "tests/support/http_test_server.h"
+
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <optional>
+#include <string>
+
+namespace {
+
+std::string DocumentReferencing(const std::string& schemaUrl)
+{
+    return "<r xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" xsi:noNamespaceSchemaLocation=\"" + schemaUrl +
+           "\">x</r>\n";
+}
+
+QPushButton* Button(const CDialog& dialog, int nID)
+{
+    return static_cast<QPushButton*>(ControlWidgetOf(dialog, nID));
+}
+
+class LoadWaitTest : public MainWindowTest {
+protected:
+    // Runs `during` from a timer once the load has waited a while (timers
+    // only fire if the window's events are processed during the load).
+    static void During(int afterMilliseconds, std::function<void()> during)
+    {
+        QTimer::singleShot(afterMilliseconds, &GuiTestApplication(), std::move(during));
+    }
+
+    std::optional<HttpTestServer> m_server{std::in_place};
+};
+
+TEST_F(LoadWaitTest, TheWindowLivesDuringALoadAndHeldInputArrivesAfterTheVerdict)
+{
+    m_server->Hang("/slow.xsd");
+    const auto file = m_home.Write("slow.xml", DocumentReferencing(m_server->Url("/slow.xsd")));
+
+    CorvaneDlgUnderTest dialog;
+    RunModal(dialog, [&](QDialog& widget) {
+        dialog.ChooseXmlFile(DriveForm(file).c_str());
+        bool ranDuringLoad = false;
+        std::string statusDuringLoad;
+        QString titleDuringLoad;
+        std::size_t boxesDuringLoad = 99;
+        During(800, [&] {
+            ranDuringLoad = true;
+            statusDuringLoad = Text(dialog, IDC_STATUS);
+            titleDuringLoad = widget.windowTitle();
+            // Help, pressed while the load runs, waits for the verdict.
+            QTest::mouseClick(Button(dialog, IDC_HELP_SUMMARY), Qt::LeftButton);
+            boxesDuringLoad = m_boxes.Boxes().size();
+            m_server.reset(); // the server goes away: the load ends in a report
+        });
+        Button(dialog, IDOK)->click();
+
+        EXPECT_TRUE(ranDuringLoad);
+        EXPECT_EQ(statusDuringLoad, "Please be Patient  - Validation may take a few minutes ");
+        EXPECT_EQ(titleDuringLoad, QStringLiteral("0% \u2013 XML Validation"));
+        EXPECT_EQ(boxesDuringLoad, 0u);
+        EXPECT_NE(Text(dialog, IDC_RESULT).find("Code = 0x8c3000"), std::string::npos) << Text(dialog, IDC_RESULT);
+        EXPECT_EQ(widget.windowTitle(), QStringLiteral("XML Validation"));
+
+        QCoreApplication::processEvents(); // the held click
+        EXPECT_EQ(m_boxes.Boxes().size(), 1u);
+        QTest::keyClick(&widget, Qt::Key_Escape);
+    });
+}
+
+TEST_F(LoadWaitTest, TheCloseBoxEndsTheRunAndTheDialog)
+{
+    m_server->Hang("/slow.xsd");
+    const auto file = m_home.Write("slow.xml", DocumentReferencing(m_server->Url("/slow.xsd")));
+
+    CorvaneDlgUnderTest dialog;
+    const INT_PTR result = RunModal(dialog, [&](QDialog& widget) {
+        dialog.ChooseXmlFile(DriveForm(file).c_str());
+        During(300, [&] {
+            QTest::mouseClick(Button(dialog, IDC_HELP_SUMMARY), Qt::LeftButton);
+            widget.close();
+        });
+        Button(dialog, IDOK)->click();
+        EXPECT_FALSE(widget.isVisible());
+        EXPECT_NE(Text(dialog, IDC_RESULT).find("cancelled"), std::string::npos) << Text(dialog, IDC_RESULT);
+    });
+    EXPECT_EQ(result, IDCANCEL);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(m_boxes.Boxes().empty()) << "input held for a dialog that ended is dropped";
+    // The server is still hanging: the run ended because the window closed.
+    EXPECT_EQ(m_server->Requests("/slow.xsd"), 1);
+}
+
+} // namespace
