@@ -115,26 +115,32 @@ public:
     {
         m_chosen.reset();
         const QStringList files = selectedFiles();
-        if (files.size() != 1) {
+        const QFileInfo typed(files.size() == 1 ? files.front() : QString());
+        // Folders are opened, and several names or a missing one left to the
+        // dialog, which says so in its own words.
+        if (files.size() != 1 || typed.isDir()) {
             QFileDialog::accept();
             return;
         }
-        QString path = files.front();
-        const QFileInfo typed(path);
+        QFileInfo chosen = typed;
         if (!typed.exists() && !m_defaultExtension.isEmpty() && typed.suffix().isEmpty()) {
-            const QString extended = path + u'.' + m_defaultExtension;
-            if (QFileInfo(extended).isFile()) {
-                path = extended;
-                selectFile(extended);
-            }
+            const QFileInfo extended(typed.absoluteFilePath() + u'.' + m_defaultExtension);
+            if (extended.isFile())
+                chosen = extended;
         }
-        m_chosen = DrivePathFromLinuxPath(LocalName(QFileInfo(path).absoluteFilePath()));
-        if (!m_chosen && (QFileInfo(path).exists() || fileMode() != QFileDialog::ExistingFile)) {
-            AfxMessageBox(BackslashNameRefusal(CString(LocalName(path))), MB_OK | MB_ICONEXCLAMATION);
+        if (!chosen.exists() && fileMode() == QFileDialog::ExistingFile) {
+            QFileDialog::accept();
             return;
         }
-        // The dialog checks what must exist and says so in its own words.
-        QFileDialog::accept();
+        m_chosen = DrivePathFromLinuxPath(LocalName(chosen.absoluteFilePath()));
+        if (!m_chosen) {
+            AfxMessageBox(BackslashNameRefusal(CString(LocalName(chosen.absoluteFilePath()))),
+                          MB_OK | MB_ICONEXCLAMATION);
+            return;
+        }
+        // Checked here, the completed name included, which the dialog's own
+        // check would still look for under the typed name.
+        QDialog::accept(); // NOLINT(bugprone-parent-virtual-call)
     }
 
 private:
