@@ -1,6 +1,6 @@
 #include "platform/com.h"
 
-#include "platform/xml_dom.h"
+#include "platform/xml/xml_dom.h"
 
 #include <algorithm>
 #include <vector>

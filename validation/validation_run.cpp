@@ -2,7 +2,7 @@
 
 #include "platform/com.h"
 #include "platform/text_encoding.h"
-#include "platform/xml_dom.h"
+#include "platform/xml/xml_dom.h"
 #include "res/resource.h"
 
 #include <memory>

@@ -1,5 +1,5 @@
 #include "platform/com.h"
-#include "platform/xml_dom.h"
+#include "platform/xml/xml_dom.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Schemas kept between loads: reused only for the same files, unchanged, and
 // never at the cost of a different verdict.
 
-#include "platform/xml_grammar_cache.h"
+#include "platform/xml/xml_grammar_cache.h"
 #include "tests/platform/xml_component_fixture.h"
 
 #include <chrono>

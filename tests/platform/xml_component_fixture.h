@@ -3,8 +3,8 @@
 // does, and reading back the verdict and the first error.
 
 #include "platform/text_encoding.h"
-#include "platform/xml_dom.h"
-#include "platform/xml_error_codes.h"
+#include "platform/xml/xml_dom.h"
+#include "platform/xml/xml_error_codes.h"
 #include "tests/support/temp_dir.h"
 
 #include <gtest/gtest.h>

@@ -2,8 +2,8 @@
 // leaks into the next. Also the error-code layout, progress, and positions.
 
 #include "platform/load_progress.h"
-#include "platform/xml_load_state.h"
-#include "platform/xml_positions.h"
+#include "platform/xml/xml_load_state.h"
+#include "platform/xml/xml_positions.h"
 #include "tests/platform/xml_component_fixture.h"
 #include "tests/support/child_process.h"
 

@@ -3,8 +3,8 @@
 // costs one report, not the program.
 
 #include "platform/load_progress.h"
-#include "platform/xml_parse_session.h"
-#include "platform/xml_worker.h"
+#include "platform/xml/xml_parse_session.h"
+#include "platform/xml/xml_worker.h"
 #include "tests/platform/xml_component_fixture.h"
 #include "tests/support/scoped_environment.h"
 

@@ -4,7 +4,7 @@
 #include "tests/ui/main_window_fixture.h"
 
 #include "platform/com.h"
-#include "platform/xml_dom.h"
+#include "platform/xml/xml_dom.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -2,7 +2,7 @@
 
 #include "platform/com.h"
 #include "platform/headless_window.h"
-#include "platform/xml_dom.h"
+#include "platform/xml/xml_dom.h"
 #include "res/corvane_resources.h"
 #include "res/resource.h"
 

@@ -1,10 +1,10 @@
-#include "platform/xml_grammar_cache.h"
+#include "platform/xml/xml_grammar_cache.h"
 
 #include "platform/text_encoding.h"
-#include "platform/xml_entity_resolver.h"
-#include "platform/xml_input_sources.h"
-#include "platform/xml_limits.h"
-#include "platform/xml_worker.h"
+#include "platform/xml/xml_entity_resolver.h"
+#include "platform/xml/xml_input_sources.h"
+#include "platform/xml/xml_limits.h"
+#include "platform/xml/xml_worker.h"
 
 #include <algorithm>
 #include <deque>

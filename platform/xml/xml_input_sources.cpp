@@ -1,4 +1,4 @@
-#include "platform/xml_input_sources.h"
+#include "platform/xml/xml_input_sources.h"
 
 #include "platform/load_progress.h"
 

@@ -1,12 +1,12 @@
-#include "platform/xml_entity_resolver.h"
+#include "platform/xml/xml_entity_resolver.h"
 
 #include "platform/drive_path.h"
 #include "platform/text_encoding.h"
-#include "platform/xml_builtin_schemas.h"
-#include "platform/xml_error_codes.h"
-#include "platform/xml_input_sources.h"
-#include "platform/xml_limits.h"
-#include "platform/xml_memory.h"
+#include "platform/xml/xml_builtin_schemas.h"
+#include "platform/xml/xml_error_codes.h"
+#include "platform/xml/xml_input_sources.h"
+#include "platform/xml/xml_limits.h"
+#include "platform/xml/xml_memory.h"
 
 #include <xercesc/util/XMLResourceIdentifier.hpp>
 

@@ -1,10 +1,10 @@
-#include "platform/xml_dom.h"
+#include "platform/xml/xml_dom.h"
 
 #include "platform/drive_path.h"
 #include "platform/text_encoding.h"
-#include "platform/xml_error_codes.h"
-#include "platform/xml_worker.h"
-#include "platform/xml_runtime.h"
+#include "platform/xml/xml_error_codes.h"
+#include "platform/xml/xml_worker.h"
+#include "platform/xml/xml_runtime.h"
 
 #include <new>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "platform/xml_error_codes.h"
+#include "platform/xml/xml_error_codes.h"
 
 #include <xercesc/framework/XMLErrorCodes.hpp>
 #include <xercesc/framework/XMLValidityCodes.hpp>

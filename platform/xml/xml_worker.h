@@ -7,7 +7,7 @@
 // keeps the schemas it read between loads; it is started again after it died
 // or was ended.
 
-#include "platform/xml_parse_session.h"
+#include "platform/xml/xml_parse_session.h"
 
 #include <optional>
 

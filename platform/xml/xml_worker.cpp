@@ -1,12 +1,12 @@
-#include "platform/xml_worker.h"
+#include "platform/xml/xml_worker.h"
 
 #include "platform/load_progress.h"
 #include "platform/remote_fetch.h"
 #include "platform/text_encoding.h"
-#include "platform/xml_error_codes.h"
-#include "platform/xml_limits.h"
-#include "platform/xml_memory.h"
-#include "platform/xml_runtime.h"
+#include "platform/xml/xml_error_codes.h"
+#include "platform/xml/xml_limits.h"
+#include "platform/xml/xml_memory.h"
+#include "platform/xml/xml_runtime.h"
 
 #include <algorithm>
 #include <atomic>

@@ -26,7 +26,7 @@
 // load ends there.
 
 #include "platform/remote_fetch.h"
-#include "platform/xml_load_state.h"
+#include "platform/xml/xml_load_state.h"
 
 #include <xercesc/framework/MemoryManager.hpp>
 #include <xercesc/sax/Locator.hpp>

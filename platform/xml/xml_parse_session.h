@@ -12,7 +12,7 @@
 // elements against the schemas only, so a second pass checks the DTD, and
 // the earlier of the two first errors is the load's error.
 
-#include "platform/xml_load_state.h"
+#include "platform/xml/xml_load_state.h"
 
 #include <chrono>
 #include <optional>

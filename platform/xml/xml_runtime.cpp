@@ -1,4 +1,4 @@
-#include "platform/xml_runtime.h"
+#include "platform/xml/xml_runtime.h"
 
 #include <xercesc/util/PlatformUtils.hpp>
 #include <xercesc/util/XMLException.hpp>

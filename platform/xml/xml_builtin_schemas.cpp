@@ -1,4 +1,4 @@
-#include "platform/xml_builtin_schemas.h"
+#include "platform/xml/xml_builtin_schemas.h"
 
 #include <array>
 

@@ -1,14 +1,14 @@
-#include "platform/xml_parse_session.h"
+#include "platform/xml/xml_parse_session.h"
 
 #include "platform/text_encoding.h"
-#include "platform/xml_entity_resolver.h"
-#include "platform/xml_error_codes.h"
-#include "platform/xml_grammar_cache.h"
-#include "platform/xml_input_sources.h"
-#include "platform/xml_limits.h"
-#include "platform/xml_memory.h"
-#include "platform/xml_positions.h"
-#include "platform/xml_reader.h"
+#include "platform/xml/xml_entity_resolver.h"
+#include "platform/xml/xml_error_codes.h"
+#include "platform/xml/xml_grammar_cache.h"
+#include "platform/xml/xml_input_sources.h"
+#include "platform/xml/xml_limits.h"
+#include "platform/xml/xml_memory.h"
+#include "platform/xml/xml_positions.h"
+#include "platform/xml/xml_reader.h"
 
 #include <xercesc/framework/XMLErrorCodes.hpp>
 #include <xercesc/framework/XMLSchemaDescription.hpp>

@@ -1,4 +1,4 @@
-#include "platform/xml_memory.h"
+#include "platform/xml/xml_memory.h"
 
 #include <xercesc/util/OutOfMemoryException.hpp>
 #include <xercesc/util/PlatformUtils.hpp>

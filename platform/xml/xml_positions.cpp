@@ -1,4 +1,4 @@
-#include "platform/xml_positions.h"
+#include "platform/xml/xml_positions.h"
 
 #include <algorithm>
 #include <cctype>

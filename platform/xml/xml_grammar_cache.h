@@ -12,8 +12,8 @@
 // everything in it came from those root hints and from local files. A load
 // that would need any further schema is restarted without the cache.
 
-#include "platform/xml_load_state.h"
-#include "platform/xml_memory.h"
+#include "platform/xml/xml_load_state.h"
+#include "platform/xml/xml_memory.h"
 
 #include <xercesc/framework/XMLGrammarPoolImpl.hpp>
 
@@ -58,5 +58,5 @@ std::unique_ptr<XmlCachedSchemaSet> NewSchemaSet(XmlSchemaSetKey key);
 std::unique_ptr<XmlCachedSchemaSet> TakeCachedSchemaSet(const XmlSchemaSetKey& key);
 // Returns a set to the cache (the least recently used sets make room).
 void KeepSchemaSet(std::unique_ptr<XmlCachedSchemaSet> set);
-// Empties the cache, the worker's too (platform/xml_worker.h).
+// Empties the cache, the worker's too (platform/xml/xml_worker.h).
 void ForgetCachedSchemaSets();

@@ -1,7 +1,7 @@
-#include "platform/xml_reader.h"
+#include "platform/xml/xml_reader.h"
 
-#include "platform/xml_limits.h"
-#include "platform/xml_memory.h"
+#include "platform/xml/xml_limits.h"
+#include "platform/xml/xml_memory.h"
 
 #include <xercesc/framework/XMLDocumentHandler.hpp>
 #include <xercesc/framework/XMLValidator.hpp>

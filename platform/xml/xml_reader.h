@@ -5,7 +5,7 @@
 // and text events carry the depth and text bounds, checked without a content
 // handler so that they cost next to nothing.
 
-#include "platform/xml_error_codes.h"
+#include "platform/xml/xml_error_codes.h"
 
 #include <xercesc/parsers/SAX2XMLReaderImpl.hpp>
 
