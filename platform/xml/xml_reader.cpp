@@ -129,12 +129,12 @@ void XmlSaxReader::startElement(const xc::XMLElementDecl& /*elemDecl*/, const un
         m_observer.OnRootElement();
     if (!isEmpty && ++m_depth > XmlLimits::kElementDepth)
         m_observer.OnLimitReached(XmlOwnError::DepthLimit, CurrentLine(), CurrentColumn());
+    // Defaulted values count as much as written ones: a long default repeated
+    // on every element delivers text far beyond the document's size, and
+    // every element of it is progress to the stall guard.
     std::uint64_t attributeText = 0;
-    for (XMLSize_t i = 0; i < attrCount; ++i) {
-        const xc::XMLAttr* attribute = attrList.elementAt(i);
-        if (attribute->getSpecified())
-            attributeText += xc::XMLString::stringLen(attribute->getValue());
-    }
+    for (XMLSize_t i = 0; i < attrCount; ++i)
+        attributeText += xc::XMLString::stringLen(attrList.elementAt(i)->getValue());
     CountText(attributeText);
 }
 

@@ -1,8 +1,8 @@
 // Hostile documents end in a resource-limit report, without exhausting the
 // machine and without a crash.
 
-#include "platform/xml_limits.h"
-#include "platform/xml_parse_session.h"
+#include "platform/xml/xml_limits.h"
+#include "platform/xml/xml_parse_session.h"
 #include "tests/platform/xml_component_fixture.h"
 
 #include <string>
@@ -32,6 +32,16 @@ std::string QuadraticBlowUp(bool inAttribute)
     for (int i = 0; i < 30'000; ++i)
         references += "&big;";
     return text + (inAttribute ? "<r a=\"" + references + "\"/>\n" : "<r>" + references + "</r>\n");
+}
+
+// A long default value, delivered again on every one of many elements.
+std::string RepeatedDefault()
+{
+    std::string text = "<!DOCTYPE r [<!ELEMENT r (e*)><!ELEMENT e EMPTY><!ATTLIST e a CDATA \"" +
+                       std::string(60'000, 'd') + "\">]>\n<r>";
+    for (int i = 0; i < 200'000; ++i)
+        text += "<e/>";
+    return text + "</r>\n";
 }
 
 std::string Nested(int depth)
@@ -79,6 +89,7 @@ INSTANTIATE_TEST_SUITE_P(
                     XmlOwnErrorCode(XmlOwnError::EntityTextLimit)},
         HostileCase{"QuadraticBlowUpInAttribute", [] { return QuadraticBlowUp(true); },
                     XmlOwnErrorCode(XmlOwnError::MemoryLimit)},
+        HostileCase{"RepeatedDefaultValue", RepeatedDefault, XmlOwnErrorCode(XmlOwnError::EntityTextLimit)},
         HostileCase{"MillionNestedElements", [] { return Nested(1'000'000); },
                     XmlOwnErrorCode(XmlOwnError::DepthLimit)}),
     [](const auto& info) { return info.param.name; });
