@@ -4,7 +4,6 @@
 #include "platform/text_encoding.h"
 #include "platform/xml/xml_error_codes.h"
 #include "platform/xml/xml_worker.h"
-#include "platform/xml/xml_runtime.h"
 
 #include <new>
 #include <optional>
@@ -143,9 +142,9 @@ private:
 
 HRESULT CreateDOMDocument40(std::unique_ptr<IUnknown>& instance)
 {
+    // The parser itself runs in the worker, which readies its runtime; the
+    // caller's process never needs it, and a first error comes sooner.
     instance.reset();
-    if (!EnsureXmlRuntime())
-        return E_FAIL;
     try {
         instance = std::make_unique<CXmlDocument>();
     } catch (const std::bad_alloc&) {
