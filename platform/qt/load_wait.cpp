@@ -8,6 +8,8 @@
 #include <QApplication>
 #include <QEvent>
 #include <QKeyEvent>
+#include <QKeySequence>
+#include <QShortcutEvent>
 #include <QPushButton>
 #include <QWidget>
 
@@ -39,7 +41,8 @@ bool IsUserInput(QEvent::Type type)
     }
 }
 
-// What may end the run: a press of a dialog's Cancel button, and Escape.
+// What may end the run: a press of a dialog's Cancel button, Escape and
+// Alt+F4 (the dialogs' only shortcut).
 bool EndsTheRun(const QObject* watched, const QEvent* event)
 {
     const auto type = event->type();
@@ -47,9 +50,13 @@ bool EndsTheRun(const QObject* watched, const QEvent* event)
         const auto* button = qobject_cast<const QPushButton*>(watched);
         return button != nullptr && button->objectName() == ControlObjectName(IDCANCEL, 0);
     }
-    if (type == QEvent::KeyPress || type == QEvent::KeyRelease || type == QEvent::ShortcutOverride)
-        return static_cast<const QKeyEvent*>(event)->key() == Qt::Key_Escape;
-    return false;
+    if (type == QEvent::KeyPress || type == QEvent::KeyRelease || type == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<const QKeyEvent*>(event);
+        return key->key() == Qt::Key_Escape || (key->key() == Qt::Key_F4 && key->modifiers() == Qt::AltModifier);
+    }
+    // Alt+F4 arrives as the dialog's shortcut.
+    return type == QEvent::Shortcut &&
+           static_cast<const QShortcutEvent*>(event)->key() == QKeySequence(Qt::ALT | Qt::Key_F4);
 }
 
 } // namespace

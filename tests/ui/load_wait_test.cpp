@@ -74,27 +74,39 @@ TEST_F(LoadWaitTest, TheWindowLivesDuringALoadAndHeldInputArrivesAfterTheVerdict
     });
 }
 
-TEST_F(LoadWaitTest, TheCloseBoxEndsTheRunAndTheDialog)
+TEST_F(LoadWaitTest, TheCloseBoxCancelEscapeAndAltF4EndTheRunAndTheDialog)
 {
     m_server->Hang("/slow.xsd");
     const auto file = m_home.Write("slow.xml", DocumentReferencing(m_server->Url("/slow.xsd")));
-
-    CorvaneDlgUnderTest dialog;
-    const INT_PTR result = RunModal(dialog, [&](QDialog& widget) {
-        dialog.ChooseXmlFile(DriveForm(file).c_str());
-        During(300, [&] {
-            QTest::mouseClick(Button(dialog, IDC_HELP_SUMMARY), Qt::LeftButton);
-            widget.close();
+    struct Case {
+        const char* name;
+        void (*end)(QDialog& widget, const CDialog& dialog);
+    };
+    const Case cases[] = {
+        {"close box", [](QDialog& widget, const CDialog&) { widget.close(); }},
+        {"Cancel", [](QDialog&, const CDialog& dialog) { QTest::mouseClick(Button(dialog, IDCANCEL), Qt::LeftButton); }},
+        {"Escape", [](QDialog& widget, const CDialog&) { QTest::keyClick(&widget, Qt::Key_Escape); }},
+        {"Alt+F4", [](QDialog& widget, const CDialog&) { QTest::keyClick(&widget, Qt::Key_F4, Qt::AltModifier); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CorvaneDlgUnderTest dialog;
+        const INT_PTR result = RunModal(dialog, [&](QDialog& widget) {
+            dialog.ChooseXmlFile(DriveForm(file).c_str());
+            During(300, [&] {
+                QTest::mouseClick(Button(dialog, IDC_HELP_SUMMARY), Qt::LeftButton);
+                c.end(widget, dialog);
+            });
+            Button(dialog, IDOK)->click();
+            EXPECT_FALSE(widget.isVisible());
+            EXPECT_NE(Text(dialog, IDC_RESULT).find("cancelled"), std::string::npos) << Text(dialog, IDC_RESULT);
         });
-        Button(dialog, IDOK)->click();
-        EXPECT_FALSE(widget.isVisible());
-        EXPECT_NE(Text(dialog, IDC_RESULT).find("cancelled"), std::string::npos) << Text(dialog, IDC_RESULT);
-    });
-    EXPECT_EQ(result, IDCANCEL);
-    QCoreApplication::processEvents();
-    EXPECT_TRUE(m_boxes.Boxes().empty()) << "input held for a dialog that ended is dropped";
-    // The server is still hanging: the run ended because the window closed.
-    EXPECT_EQ(m_server->Requests("/slow.xsd"), 1);
+        EXPECT_EQ(result, IDCANCEL);
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(m_boxes.Boxes().empty()) << "input held for a dialog that ended is dropped";
+    }
+    // The server is still hanging: each run ended because its window closed.
+    EXPECT_EQ(m_server->Requests("/slow.xsd"), 4);
 }
 
 } // namespace
