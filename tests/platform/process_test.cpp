@@ -132,23 +132,6 @@ const RecordedLaunch* Find(const std::vector<RecordedLaunch>& launches, DWORD pi
     return nullptr;
 }
 
-TEST_F(ProcessStartTest, TheXmlPathArrivesAsOneLinuxPath)
-{
-    const std::string names[] = {
-        "plain.xml", "site plan.xml", "site plan \"v2\".xml", "a\" b.xml",           "$HOME *.xml",
-        "ü ß €.xml", "-dash.xml",     "tab\there.xml",        "trailing blank .xml",
-    };
-    for (std::size_t i = 0; i < std::size(names); ++i) {
-        const fs::path xml = m_dir.Write("docs/" + names[i], "<a/>");
-        DWORD pid = 0;
-        ASSERT_TRUE(Start(DriveForm(m_editor) + " " + Quoted(xml), &pid)) << names[i];
-        const auto launches = WaitForRecordedLaunches(m_records, i + 1);
-        const RecordedLaunch* launch = Find(launches, pid);
-        ASSERT_NE(launch, nullptr) << names[i];
-        EXPECT_EQ(launch->argv, (Words{m_editor.string(), xml.string()})) << names[i];
-    }
-}
-
 TEST_F(ProcessStartTest, TheProgramInheritsEnvironmentAndFolderButNothingElse)
 {
     const ScopedEnvironment mark("CORVANE_RECORD_MARK", "inherited $x \"y\"");
@@ -379,22 +362,6 @@ TEST(DesktopEditorTest, CommonEditorsInPathWhenNoAssociationWorks)
     ASSERT_TRUE(launch);
     EXPECT_EQ(launch->program, (sandbox.bin / "gedit").string());
     EXPECT_EQ(launch->args, Words{sandbox.xml.string()});
-}
-
-TEST(DesktopEditorTest, NotepadStartsTheDesktopEditor)
-{
-    const XdgSandbox sandbox;
-    const fs::path records = sandbox.dir.Path() / "records";
-    fs::create_directories(records);
-    const ScopedEnvironment recordDir("CORVANE_RECORD_DIR", records.string());
-    sandbox.dir.Write("config/mimeapps.list", Defaults("rec.desktop"));
-    sandbox.dir.Write("data/applications/rec.desktop", App("rec"));
-    DWORD pid = 0;
-    ASSERT_TRUE(Start(sandbox.Line(), &pid));
-    const auto launches = WaitForRecordedLaunches(records, 1);
-    ASSERT_EQ(launches.size(), 1u);
-    EXPECT_EQ(launches.front().pid, static_cast<long>(pid));
-    EXPECT_EQ(launches.front().argv, (Words{kRecorder.string(), "--from", "rec", sandbox.xml.string()}));
 }
 
 } // namespace

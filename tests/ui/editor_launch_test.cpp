@@ -53,6 +53,7 @@ TEST_F(EditorLaunchTest, EveryPressStartsTheEditorWithTheFileAsOneArgument)
     const fs::path editor = InstallRecorder();
     const std::vector<std::string> names = {
         "site plan.xml", "say \"hi\".xml", "odd\" name.xml", "$HOME and `x`.xml", "Höhe €.xml", "'single' *.xml",
+        "-dash.xml",     "tab\there.xml",   "trailing blank .xml",
     };
     std::vector<fs::path> files;
     for (const std::string& name : names)
