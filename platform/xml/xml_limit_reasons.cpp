@@ -1,0 +1,40 @@
+#include "platform/xml/xml_limit_reasons.h"
+
+#include "platform/xml/xml_error_codes.h"
+#include "platform/xml/xml_limits.h"
+#include "platform/xml/xml_memory.h"
+#include "platform/xml/xml_parse_session.h"
+
+namespace {
+
+std::string MiB(std::uint64_t bytes)
+{
+    return std::to_string(bytes / (1024 * 1024)) + " MiB";
+}
+
+} // namespace
+
+XmlLimitFailure DescribeXmlLimit(std::uint32_t ownError, const XmlMemoryPool& memory)
+{
+    switch (ownError) {
+    case XmlOwnError::DepthLimit:
+        return {ownError, "Elements are nested more than " + std::to_string(XmlLimits::kElementDepth) +
+                              " levels deep; the document is not read further (resource limit)"};
+    case XmlOwnError::ParserStalled:
+        return {ownError, ParserStalledReason()};
+    case XmlOwnError::EntityTextLimit:
+        return {ownError, "Entity references expand to far more text than the document holds (more than " +
+                              std::to_string(XmlLimits::kTextAllowanceChars / (1024 * 1024)) +
+                              " million characters beyond its size); the document is not read further "
+                              "(resource limit)"};
+    default:
+        break;
+    }
+    if (memory.CeilingReached())
+        return {XmlOwnError::MemoryLimit, "The parser needed more than " + MiB(memory.Ceiling()) +
+                                              " of memory for this document; the document is not read "
+                                              "further (resource limit)"};
+    return {XmlOwnError::MemoryLimit,
+            "The parser needed more memory than a load may use; the document is not read further "
+            "(resource limit)"};
+}

@@ -1,0 +1,15 @@
+#pragma once
+// The words for a load that reached one of its bounds. A memory failure of
+// any kind is reported as the memory bound.
+
+#include <cstdint>
+#include <string>
+
+class XmlMemoryPool;
+
+struct XmlLimitFailure {
+    std::uint32_t ownError = 0; // an XmlOwnError
+    std::string reason;
+};
+
+XmlLimitFailure DescribeXmlLimit(std::uint32_t ownError, const XmlMemoryPool& memory);

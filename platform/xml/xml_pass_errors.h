@@ -1,0 +1,64 @@
+#pragma once
+// The first error of a pass, from whichever side it arises: a parser
+// message, a reference that cannot be followed, a bound, or an exception out
+// of the parser. Each is placed in the file it lies in and in the main
+// document, so that the errors of two passes can be ordered.
+
+#include "platform/xml/xml_error_codes.h"
+#include "platform/xml/xml_limit_reasons.h"
+#include "platform/xml/xml_load_state.h"
+
+#include <xercesc/sax/Locator.hpp>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+class XmlReferenceTracker;
+class XmlSaxReader;
+
+// The first error of a pass, with what is needed to order it against the
+// other pass and to re-establish its position in the file it lies in.
+struct PassError {
+    XmlLoadError error;
+    XmlDocumentPosition documentPosition;
+    std::string linuxPath; // the local file the position refers to; empty if remote
+    bool encodingError = false;
+    bool surrogateError = false;
+};
+
+struct XmlParserMessage {
+    std::u16string_view domain;
+    std::uint32_t code = 0;
+    XmlErrorSeverity severity = XmlErrorSeverity::Error;
+    std::u16string_view text;
+    std::u16string_view systemId;
+    std::uint64_t line = 0;
+    std::uint64_t column = 0;
+};
+
+class XmlPassErrorCapture {
+public:
+    XmlPassErrorCapture(const std::string& documentPath, const XmlResourceRegistry& registry,
+                        const XmlSaxReader& reader, const XmlReferenceTracker& references);
+
+    void CaptureParserMessage(const XmlParserMessage& message);
+    void CaptureReferenceFailure(std::uint32_t ownError, const std::string& reason,
+                                 const xercesc::Locator* where);
+    void CaptureLimit(const XmlLimitFailure& limit, std::uint64_t line, std::uint64_t column);
+    void CaptureException(std::uint32_t code, const XMLCh* message);
+    void CaptureUnexpected(const std::string& what);
+
+    const std::optional<PassError>& Error() const { return m_error; }
+
+private:
+    std::string SchemasReadWords() const;
+    void PlaceUndecodableDeclaration(std::uint32_t code, std::uint64_t& line, std::uint64_t& column) const;
+
+    const std::string& m_documentPath;
+    const XmlResourceRegistry& m_registry;
+    const XmlSaxReader& m_reader;
+    const XmlReferenceTracker& m_references;
+    std::optional<PassError> m_error;
+};
