@@ -50,10 +50,8 @@ private:
 
 XmlLoadError UnmappedPath(const std::string& path)
 {
-    XmlLoadError error;
-    error.code = XmlOwnErrorCode(XmlOwnError::NotADrivePath);
-    error.reason = AnsiToWide(UnmappedDrivePathReason(path));
-    return error;
+    return MakeXmlLoadError(XmlOwnErrorCode(XmlOwnError::NotADrivePath), 0, 0,
+                            AnsiToWide(UnmappedDrivePathReason(path)));
 }
 
 class CXmlDocument final : public IXMLDOMDocument {
@@ -121,10 +119,8 @@ private:
     HRESULT FailedUnexpectedly(HRESULT hr, std::u16string_view reason)
     {
         try {
-            XmlLoadError error;
-            error.code = XmlOwnErrorCode(XmlOwnError::UnexpectedFailure);
-            error.reason = reason;
-            m_lastError = std::move(error);
+            m_lastError = MakeXmlLoadError(XmlOwnErrorCode(XmlOwnError::UnexpectedFailure), 0, 0,
+                                           std::u16string(reason));
         } catch (const std::bad_alloc&) {
             m_lastError.reset();
             m_failedWithoutError = true;

@@ -7,6 +7,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 
 // The first error of a load, as the parse error object reports it.
 struct XmlLoadError {
@@ -15,6 +16,17 @@ struct XmlLoadError {
     long column = 0;
     std::u16string reason;
 };
+
+// Every error of a load is built here, so that a place beyond what the
+// error object can hold is reported alike wherever the error arises.
+inline XmlLoadError MakeXmlLoadError(std::uint32_t code, std::uint64_t line, std::uint64_t column,
+                                     std::u16string reason)
+{
+    const auto held = [](std::uint64_t value) {
+        return value > 0x7FFFFFFFu ? 0x7FFFFFFFL : static_cast<long>(value);
+    };
+    return {code, held(line), held(column), std::move(reason)};
+}
 
 // Thrown through the parser to end the parse once the load's outcome is
 // known (the first error has been recorded, or the parse must restart).

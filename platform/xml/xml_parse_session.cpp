@@ -35,32 +35,31 @@ std::optional<XmlLoadError> DocumentProblem(const XmlLoadRequest& request, std::
     size = check.size;
     if (!check.problem)
         return std::nullopt;
-    XmlLoadError error;
+    std::uint32_t ownError = XmlOwnError::ReadFailed;
     std::string reason;
     switch (*check.problem) {
     case LocalFileProblem::NotFound:
-        error.code = XmlOwnErrorCode(XmlOwnError::FileNotFound);
+        ownError = XmlOwnError::FileNotFound;
         reason = "The file " + request.displayPath + " does not exist";
         break;
     case LocalFileProblem::IsADirectory:
-        error.code = XmlOwnErrorCode(XmlOwnError::IsADirectory);
+        ownError = XmlOwnError::IsADirectory;
         reason = request.displayPath + " is a folder, not a file";
         break;
     case LocalFileProblem::PermissionDenied:
-        error.code = XmlOwnErrorCode(XmlOwnError::PermissionDenied);
+        ownError = XmlOwnError::PermissionDenied;
         reason = "The file " + request.displayPath + " cannot be read: permission denied";
         break;
     case LocalFileProblem::NotARegularFile:
-        error.code = XmlOwnErrorCode(XmlOwnError::NotARegularFile);
+        ownError = XmlOwnError::NotARegularFile;
         reason = request.displayPath + " is not a regular file";
         break;
     case LocalFileProblem::ReadFailed:
-        error.code = XmlOwnErrorCode(XmlOwnError::ReadFailed);
+        ownError = XmlOwnError::ReadFailed;
         reason = "The file " + request.displayPath + " cannot be read: " + check.detail;
         break;
     }
-    error.reason = AnsiToWide(reason);
-    return error;
+    return MakeXmlLoadError(XmlOwnErrorCode(ownError), 0, 0, AnsiToWide(reason));
 }
 
 // Lines and columns as the user counts them, in the file the error lies in.
@@ -97,19 +96,15 @@ std::optional<XmlLoadError> IncompleteFinalCharacter(const XmlLoadRequest& reque
     const auto incomplete = FindIncompleteFinalCharacter(request.linuxPath);
     if (!incomplete)
         return std::nullopt;
-    XmlLoadError error;
-    error.code = XmlParserErrorCode(xc::XMLUni::fgExceptDomain,
-                                    incomplete->utf16 ? xc::XMLExcepts::Trans_BadSrcSeq
-                                                      : xc::XMLExcepts::UTF8_FormatError,
-                                    XmlErrorSeverity::Fatal, XmlErrorPlace::Document);
-    error.reason = incomplete->utf16
-                       ? u"The document ends inside a character: an odd byte follows its last whole "
-                         u"UTF-16 character (an incomplete character at the end)"
-                       : u"The document ends inside a character: its last bytes begin a UTF-8 sequence "
-                         u"that the file cuts short (an incomplete character at the end)";
-    error.line = incomplete->at.line;
-    error.column = incomplete->at.column;
-    return error;
+    return MakeXmlLoadError(
+        XmlParserErrorCode(xc::XMLUni::fgExceptDomain,
+                           incomplete->utf16 ? xc::XMLExcepts::Trans_BadSrcSeq : xc::XMLExcepts::UTF8_FormatError,
+                           XmlErrorSeverity::Fatal, XmlErrorPlace::Document),
+        static_cast<std::uint64_t>(incomplete->at.line), static_cast<std::uint64_t>(incomplete->at.column),
+        incomplete->utf16 ? u"The document ends inside a character: an odd byte follows its last whole "
+                            u"UTF-16 character (an incomplete character at the end)"
+                          : u"The document ends inside a character: its last bytes begin a UTF-8 sequence "
+                            u"that the file cuts short (an incomplete character at the end)");
 }
 
 // What the passes over the document found: the first error, and whether the

@@ -17,12 +17,17 @@ namespace {
 
 namespace xc = xercesc;
 
-long ToLong(std::uint64_t value)
-{
-    return value > 0x7FFFFFFFu ? 0x7FFFFFFF : static_cast<long>(value);
-}
-
 } // namespace
+
+PassError MakePassError(std::uint32_t code, std::uint64_t line, std::uint64_t column, std::u16string reason,
+                        PassErrorPlace where)
+{
+    PassError error;
+    error.error = MakeXmlLoadError(code, line, column, std::move(reason));
+    error.linuxPath = std::move(where.linuxPath);
+    error.documentPosition = where.documentPosition;
+    return error;
+}
 
 XmlPassErrorCapture::XmlPassErrorCapture(const std::string& documentPath, const XmlResourceRegistry& registry,
                                          const XmlSaxReader& reader, const XmlReferenceTracker& references)
@@ -42,37 +47,32 @@ void XmlPassErrorCapture::CaptureParserMessage(const XmlParserMessage& message)
     const XmlResource& in = resource != nullptr ? *resource : m_registry.MainDocument();
     const bool inGrammar = in.kind == XmlResourceKind::Schema || in.kind == XmlResourceKind::SchemaEntity ||
                            in.kind == XmlResourceKind::Dtd || in.kind == XmlResourceKind::SchemaDtd;
-    const std::uint32_t errorCode =
+    const std::uint32_t parserCode =
         XmlParserErrorCode(domain, code, severity,
                            inGrammar ? XmlErrorPlace::ReferencedDocument : XmlErrorPlace::Document);
-
-    PassError error;
-    error.error.code = errorCode != 0
-                           ? errorCode
-                           : MakeXmlErrorCode(XmlErrorGroup::WellFormedness, XmlErrorSource::Own,
-                                              XmlOwnError::UnexpectedFailure);
+    const std::uint32_t errorCode =
+        parserCode != 0 ? parserCode
+                        : MakeXmlErrorCode(XmlErrorGroup::WellFormedness, XmlErrorSource::Own,
+                                           XmlOwnError::UnexpectedFailure);
     std::string reason = WideToAnsi(text);
     if (in.kind != XmlResourceKind::MainDocument)
         reason += std::string(" (in the ") + XmlResourceKindWord(in.kind) + " " + in.displayName + ")";
     else if (domain == xc::XMLUni::fgValidityDomain && code == xc::XMLValid::UniqueParticleAttributionFail)
         reason += SchemasReadWords();
-    error.error.reason = AnsiToWide(reason);
     const XmlDocumentPosition& reference = m_references.ReferencePosition();
+    std::string file = in.linuxPath;
     if (line == 0) {
         // The parser knows no place (a failed read, say): the reference
         // being followed, or where the document was.
         line = reference.line != 0 && resource == nullptr ? reference.line : m_reader.CurrentLine();
         column = reference.line != 0 && resource == nullptr ? reference.column : m_reader.CurrentColumn();
-        error.linuxPath = m_documentPath;
+        file = m_documentPath;
         if (domain == xc::XMLUni::fgExceptDomain && in.kind == XmlResourceKind::MainDocument)
             PlaceUndecodableDeclaration(code, line, column);
-    } else {
-        error.linuxPath = in.linuxPath;
     }
-    error.error.line = ToLong(line);
-    error.error.column = ToLong(column);
-    error.documentPosition =
+    const XmlDocumentPosition inDocument =
         in.kind == XmlResourceKind::MainDocument ? XmlDocumentPosition{line, column} : reference;
+    PassError error = MakePassError(errorCode, line, column, AnsiToWide(reason), {std::move(file), inDocument});
     error.encodingError = domain == xc::XMLUni::fgExceptDomain && IsXmlEncodingErrorCode(code);
     error.surrogateError = domain == xc::XMLUni::fgXMLErrDomain &&
                            (code == xc::XMLErrs::Expected2ndSurrogateChar ||
@@ -83,9 +83,6 @@ void XmlPassErrorCapture::CaptureParserMessage(const XmlParserMessage& message)
 void XmlPassErrorCapture::CaptureReferenceFailure(std::uint32_t ownError, const std::string& reason,
                                                   const xc::Locator* where)
 {
-    PassError error;
-    error.error.code = XmlOwnErrorCode(ownError);
-    error.error.reason = AnsiToWide(reason);
     std::uint64_t line = where != nullptr ? where->getLineNumber() : 0;
     std::uint64_t column = where != nullptr ? where->getColumnNumber() : 0;
     const XmlResource* in =
@@ -96,51 +93,35 @@ void XmlPassErrorCapture::CaptureReferenceFailure(std::uint32_t ownError, const 
         column = reference.line != 0 ? reference.column : m_reader.CurrentColumn();
         in = &m_registry.MainDocument();
     }
-    error.error.line = ToLong(line);
-    error.error.column = ToLong(column);
-    error.linuxPath = in->linuxPath;
-    error.documentPosition =
+    const XmlDocumentPosition inDocument =
         in->kind == XmlResourceKind::MainDocument ? XmlDocumentPosition{line, column} : reference;
-    m_error = std::move(error);
+    m_error = MakePassError(XmlOwnErrorCode(ownError), line, column, AnsiToWide(reason),
+                            {in->linuxPath, inDocument});
 }
 
 void XmlPassErrorCapture::CaptureLimit(const XmlLimitFailure& limit, std::uint64_t line, std::uint64_t column)
 {
-    PassError error;
-    error.error.code = XmlOwnErrorCode(limit.ownError);
-    error.error.reason = AnsiToWide(limit.reason);
-    error.error.line = ToLong(line);
-    error.error.column = ToLong(column);
-    error.linuxPath = m_documentPath;
-    error.documentPosition = {line, column};
-    m_error = std::move(error);
+    m_error = MakePassError(XmlOwnErrorCode(limit.ownError), line, column, AnsiToWide(limit.reason),
+                            {m_documentPath, {line, column}});
 }
 
 void XmlPassErrorCapture::CaptureException(std::uint32_t code, const XMLCh* message)
 {
-    PassError error;
-    error.error.code = XmlParserErrorCode(xc::XMLUni::fgExceptDomain, code, XmlErrorSeverity::Fatal,
-                                          XmlErrorPlace::Document);
-    error.error.reason = message != nullptr ? std::u16string(message) : std::u16string();
     std::uint64_t line = m_reader.CurrentLine();
     std::uint64_t column = m_reader.CurrentColumn();
     PlaceUndecodableDeclaration(code, line, column);
-    error.error.line = ToLong(line);
-    error.error.column = ToLong(column);
-    error.linuxPath = m_documentPath;
-    error.documentPosition = {line, column};
-    m_error = std::move(error);
+    m_error = MakePassError(XmlParserErrorCode(xc::XMLUni::fgExceptDomain, code, XmlErrorSeverity::Fatal,
+                                               XmlErrorPlace::Document),
+                            line, column, message != nullptr ? std::u16string(message) : std::u16string(),
+                            {m_documentPath, {line, column}});
 }
 
+// Such a failure has no place of its own to order it by: it sorts first.
 void XmlPassErrorCapture::CaptureUnexpected(const std::string& what)
 {
-    PassError error;
-    error.error.code = XmlOwnErrorCode(XmlOwnError::UnexpectedFailure);
-    error.error.reason = AnsiToWide("The parser failed unexpectedly: " + what);
-    error.error.line = ToLong(m_reader.CurrentLine());
-    error.error.column = ToLong(m_reader.CurrentColumn());
-    error.linuxPath = m_documentPath;
-    m_error = std::move(error);
+    m_error = MakePassError(XmlOwnErrorCode(XmlOwnError::UnexpectedFailure), m_reader.CurrentLine(),
+                            m_reader.CurrentColumn(), AnsiToWide("The parser failed unexpectedly: " + what),
+                            {m_documentPath, {}});
 }
 
 // The parser checks a schema's content models once it has read the schema

@@ -28,6 +28,16 @@ struct PassError {
     bool surrogateError = false;
 };
 
+// Where a pass's error lies: the file its line and column count in, and its
+// place in the main document.
+struct PassErrorPlace {
+    std::string linuxPath;
+    XmlDocumentPosition documentPosition;
+};
+
+PassError MakePassError(std::uint32_t code, std::uint64_t line, std::uint64_t column, std::u16string reason,
+                        PassErrorPlace where);
+
 struct XmlParserMessage {
     std::u16string_view domain;
     std::uint32_t code = 0;

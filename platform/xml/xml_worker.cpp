@@ -283,13 +283,9 @@ std::string EncodeProgress(std::uint64_t done, std::uint64_t total)
     return writer.Framed(MessageKind::Progress);
 }
 
-XmlLoadError LimitError(std::uint32_t ownError, std::uint64_t line, std::string reason)
+XmlLoadError LimitError(std::uint32_t ownError, std::uint64_t line, const std::string& reason)
 {
-    XmlLoadError error;
-    error.code = XmlOwnErrorCode(ownError);
-    error.line = static_cast<long>(std::min<std::uint64_t>(line, 0x7FFFFFFF));
-    error.reason = AnsiToWide(reason);
-    return error;
+    return MakeXmlLoadError(XmlOwnErrorCode(ownError), line, 0, AnsiToWide(reason));
 }
 
 // --- The worker -------------------------------------------------------------
@@ -366,10 +362,8 @@ void RunParse(ParseJob& job)
                                  "The parser ran out of memory; the document is not read further "
                                  "(resource limit)");
     } catch (...) {
-        XmlLoadError error;
-        error.code = XmlOwnErrorCode(XmlOwnError::UnexpectedFailure);
-        error.reason = u"The parser failed unexpectedly";
-        job.outcome = std::move(error);
+        job.outcome = MakeXmlLoadError(XmlOwnErrorCode(XmlOwnError::UnexpectedFailure), 0, 0,
+                                       u"The parser failed unexpectedly");
     }
 }
 
@@ -775,35 +769,34 @@ private:
         m_visiblePid = 0;
     }
 
+    // The line is that of the error object (zero when nothing was read).
     std::string WherePhrase(const XmlLoadRequest& load, bool progressKnown, std::uint64_t bytesRead,
-                            long& line) const
+                            std::uint64_t& line) const
     {
         if (!progressKnown)
             return "before reading the document";
-        line = static_cast<long>(std::min<std::uint64_t>(LineAtByte(load.linuxPath, bytesRead), 0x7FFFFFFF));
+        line = std::min<std::uint64_t>(LineAtByte(load.linuxPath, bytesRead), 0x7FFFFFFF);
         return "while reading line " + std::to_string(line);
     }
 
     XmlLoadError Died(const XmlLoadRequest& load, bool progressKnown, std::uint64_t bytesRead)
     {
         const std::string how = Reap();
-        XmlLoadError error;
-        error.code = XmlOwnErrorCode(XmlOwnError::UnexpectedFailure);
-        const std::string where = WherePhrase(load, progressKnown, bytesRead, error.line);
-        error.reason = AnsiToWide("The parser stopped unexpectedly" + (how.empty() ? "" : " (" + how + ")") +
-                                  " " + where);
-        return error;
+        std::uint64_t line = 0;
+        const std::string where = WherePhrase(load, progressKnown, bytesRead, line);
+        return MakeXmlLoadError(XmlOwnErrorCode(XmlOwnError::UnexpectedFailure), line, 0,
+                                AnsiToWide("The parser stopped unexpectedly" +
+                                           (how.empty() ? "" : " (" + how + ")") + " " + where));
     }
 
     XmlLoadError MemoryBoundReached(const XmlLoadRequest& load, bool progressKnown, std::uint64_t bytesRead)
     {
         Reap();
-        XmlLoadError error;
-        error.code = XmlOwnErrorCode(XmlOwnError::MemoryLimit);
-        const std::string where = WherePhrase(load, progressKnown, bytesRead, error.line);
-        error.reason = AnsiToWide("The parser needed more memory than a load may use " + where +
-                                  "; the document is not read further (resource limit)");
-        return error;
+        std::uint64_t line = 0;
+        const std::string where = WherePhrase(load, progressKnown, bytesRead, line);
+        return MakeXmlLoadError(XmlOwnErrorCode(XmlOwnError::MemoryLimit), line, 0,
+                                AnsiToWide("The parser needed more memory than a load may use " + where +
+                                           "; the document is not read further (resource limit)"));
     }
 
     // Waits for the worker's next message. A caller that waits in slices (a
@@ -832,18 +825,15 @@ private:
 
     static XmlLoadError Cancelled()
     {
-        XmlLoadError error;
-        error.code = XmlOwnErrorCode(XmlOwnError::Cancelled);
-        error.reason = u"The validation was cancelled before it ended";
-        return error;
+        return MakeXmlLoadError(XmlOwnErrorCode(XmlOwnError::Cancelled), 0, 0,
+                                u"The validation was cancelled before it ended");
     }
 
     static XmlLoadError StartFailed(int errorNumber)
     {
-        XmlLoadError error;
-        error.code = XmlOwnErrorCode(XmlOwnError::UnexpectedFailure);
-        error.reason = AnsiToWide(std::string("The parser could not be started: ") + std::strerror(errorNumber));
-        return error;
+        return MakeXmlLoadError(XmlOwnErrorCode(XmlOwnError::UnexpectedFailure), 0, 0,
+                                AnsiToWide(std::string("The parser could not be started: ") +
+                                           std::strerror(errorNumber)));
     }
 
     std::mutex m_mutex;
