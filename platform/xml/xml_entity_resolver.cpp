@@ -134,7 +134,7 @@ XmlResolvedLocation FromFileUrl(const std::string& url)
         const auto slash = rest.find('/', 2);
         const std::string host = Lower(rest.substr(2, slash == std::string::npos ? std::string::npos : slash - 2));
         if (!host.empty() && host != "localhost") {
-            target.problem = "files on another host cannot be read";
+            target.Fail(XmlLocationProblem::FileOnAnotherHost, "files on another host cannot be read");
             return target;
         }
         rest = slash == std::string::npos ? std::string("/") : rest.substr(slash);
@@ -148,14 +148,15 @@ XmlResolvedLocation FromFileUrl(const std::string& url)
     if (path.size() >= 2 && std::isalpha(static_cast<unsigned char>(path[0])) && path[1] == ':') {
         const auto mapped = LinuxPathFromDrivePath(path);
         if (!mapped) {
-            target.problem = std::string("drive ") + static_cast<char>(std::toupper(path[0])) +
-                             ": does not exist on this system";
+            target.Fail(XmlLocationProblem::NoSuchDrive, std::string("drive ") +
+                                                             static_cast<char>(std::toupper(path[0])) +
+                                                             ": does not exist on this system");
             return target;
         }
         path = *mapped;
     }
     if (!path.starts_with('/')) {
-        target.problem = "the file URL names no absolute path";
+        target.Fail(XmlLocationProblem::NoAbsolutePath, "the file URL names no absolute path");
         return target;
     }
     target.location = Normalised(path);
@@ -196,8 +197,17 @@ XmlResolvedLocation WithoutNul(XmlResolvedLocation target)
     if (target.location.find('\0') == std::string::npos)
         return target;
     target.location.clear();
-    target.problem = "the location holds %00 (a NUL character), which no file name can hold";
+    target.Fail(XmlLocationProblem::HoldsNul,
+                "the location holds %00 (a NUL character), which no file name can hold");
     return target;
+}
+
+// A location the load will not follow is refused; one that names no
+// readable place cannot be resolved.
+std::uint32_t OwnErrorOf(XmlLocationProblem problem)
+{
+    return problem == XmlLocationProblem::LocalFileFromNetwork ? XmlOwnError::ReferenceRefused
+                                                               : XmlOwnError::ReferenceNotResolvable;
 }
 
 } // namespace
@@ -211,34 +221,38 @@ XmlResolvedLocation ResolveXmlLocation(const std::string& reference, const XmlRe
         target.remote = true;
         target.location = ResolveRemoteReference({}, trimmed);
         if (target.location.empty())
-            target.problem = "the location is not a valid URL";
+            target.Fail(XmlLocationProblem::NotAValidUrl, "the location is not a valid URL");
         return target;
     }
     if (scheme == "file") {
         if (referrer.remote) {
             target.location = trimmed;
-            target.problem = "a document from the network may not refer to local files";
+            target.Fail(XmlLocationProblem::LocalFileFromNetwork,
+                        "a document from the network may not refer to local files");
             return target;
         }
         return WithoutNul(FromFileUrl(trimmed));
     }
     if (!scheme.empty()) {
-        target.problem = "locations of the kind \"" + scheme + ":\" are not supported (only files, http and https)";
+        target.Fail(XmlLocationProblem::UnsupportedScheme,
+                    "locations of the kind \"" + scheme + ":\" are not supported (only files, http and https)");
         return target;
     }
     if (trimmed.empty()) {
-        target.problem = "the location is empty";
+        target.Fail(XmlLocationProblem::Empty, "the location is empty");
         return target;
     }
     if (trimmed.size() >= 2 && std::isalpha(static_cast<unsigned char>(trimmed[0])) && trimmed[1] == ':') {
         if (referrer.remote) {
-            target.problem = "a document from the network may not refer to local files";
+            target.Fail(XmlLocationProblem::LocalFileFromNetwork,
+                        "a document from the network may not refer to local files");
             return target;
         }
         const auto mapped = LinuxPathFromDrivePath(trimmed);
         if (!mapped) {
-            target.problem = std::string("drive ") + static_cast<char>(std::toupper(trimmed[0])) +
-                             ": does not exist on this system";
+            target.Fail(XmlLocationProblem::NoSuchDrive, std::string("drive ") +
+                                                             static_cast<char>(std::toupper(trimmed[0])) +
+                                                             ": does not exist on this system");
             return target;
         }
         target.location = Normalised(*mapped);
@@ -248,7 +262,7 @@ XmlResolvedLocation ResolveXmlLocation(const std::string& reference, const XmlRe
         target.remote = true;
         target.location = ResolveRemoteReference(referrer.displayName, trimmed);
         if (target.location.empty())
-            target.problem = "the location is not a valid URL";
+            target.Fail(XmlLocationProblem::NotAValidUrl, "the location is not a valid URL");
         return target;
     }
     target.location = LocalPath(trimmed, referrer.linuxPath);
@@ -325,12 +339,9 @@ xc::InputSource* XmlReferenceResolver::resolveEntity(xc::XMLResourceIdentifier* 
 
     const XmlResolvedLocation target = ResolveXmlLocation(raw, *referrer);
     const std::string display = target.location.empty() ? raw : DisplayName(target);
-    if (!target.problem.empty()) {
-        const std::uint32_t code = target.problem.find("network may not") != std::string::npos
-                                       ? XmlOwnError::ReferenceRefused
-                                       : XmlOwnError::ReferenceNotResolvable;
-        m_events.FailReference(code, CannotLoad(kind, display, referrerName, target.problem), where);
-    }
+    if (!target.Resolved())
+        m_events.FailReference(OwnErrorOf(target.problemKind),
+                               CannotLoad(kind, display, referrerName, target.problem), where);
     if (target.remote)
         return LoadRemote(target, kind, display, referrerName, where);
     // The DTD's external subset is the document's own grammar; any other

@@ -35,6 +35,7 @@
 #include <chrono>
 #include <set>
 #include <string>
+#include <utility>
 
 // The load's side of the resolver: what it needs to know and to be told.
 class XmlReferenceEvents {
@@ -53,13 +54,34 @@ public:
     virtual std::u16string DoctypeSystemId() const = 0;
 };
 
+// Why a location names no place this system may read.
+enum class XmlLocationProblem {
+    None,
+    LocalFileFromNetwork, // refused: a document from the network names a local file
+    NotAValidUrl,
+    FileOnAnotherHost,
+    NoSuchDrive,
+    NoAbsolutePath,
+    UnsupportedScheme,
+    Empty,
+    HoldsNul,
+};
+
 // Resolves a location against the document that names it: an absolute
 // http(s) URL, or an absolute Linux path (empty when it names no place this
-// system can read, with the reason in `problem`).
+// system can read, with the kind of problem and its words for the user).
 struct XmlResolvedLocation {
     bool remote = false;
     std::string location;
+    XmlLocationProblem problemKind = XmlLocationProblem::None;
     std::string problem;
+
+    void Fail(XmlLocationProblem kind, std::string words)
+    {
+        problemKind = kind;
+        problem = std::move(words);
+    }
+    bool Resolved() const { return problemKind == XmlLocationProblem::None; }
 };
 XmlResolvedLocation ResolveXmlLocation(const std::string& reference, const XmlResource& referrer);
 

@@ -216,7 +216,7 @@ std::optional<XmlSchemaSetKey> RootSchemaSetKey(const XmlResource& document)
     bool anyHint = false;
     const auto addHint = [&](const std::string& space, const std::string& location) {
         const XmlResolvedLocation resolved = ResolveXmlLocation(location, document);
-        if (resolved.remote || !resolved.problem.empty())
+        if (resolved.remote || !resolved.Resolved())
             return false;
         key.text += space + '\x1F' + location + '\x1F' + resolved.location + '\x1E';
         key.spaces.push_back(AnsiToWide(space));
