@@ -23,7 +23,7 @@ XmlLimitFailure DescribeXmlLimit(std::uint32_t ownError, const XmlMemoryPool& me
     case XmlOwnError::ParserStalled:
         return {ownError, ParserStalledReason()};
     case XmlOwnError::EntityTextLimit:
-        return {ownError, "Entity references expand to far more text than the document holds (more than " +
+        return {ownError, "Entity references or default values produce far more text than the document holds (more than " +
                               std::to_string(XmlLimits::kTextAllowanceChars / (1024 * 1024)) +
                               " million characters beyond its size); the document is not read further "
                               "(resource limit)"};
