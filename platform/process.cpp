@@ -3,6 +3,7 @@
 #include "platform/desktop_editor.h"
 #include "platform/drive_path.h"
 #include "platform/program_search.h"
+#include "platform/unique_fd.h"
 
 #include <array>
 #include <cerrno>
@@ -22,36 +23,6 @@
 extern char** environ;
 
 namespace {
-
-class UniqueFd {
-public:
-    UniqueFd() = default;
-    explicit UniqueFd(int fd) : m_fd(fd) {}
-    ~UniqueFd() { Reset(); }
-    UniqueFd(UniqueFd&& other) noexcept : m_fd(other.m_fd) { other.m_fd = -1; }
-    UniqueFd& operator=(UniqueFd&& other) noexcept
-    {
-        if (this != &other) {
-            Reset();
-            m_fd = other.m_fd;
-            other.m_fd = -1;
-        }
-        return *this;
-    }
-    UniqueFd(const UniqueFd&) = delete;
-    UniqueFd& operator=(const UniqueFd&) = delete;
-
-    int Get() const { return m_fd; }
-    void Reset()
-    {
-        if (m_fd >= 0)
-            close(m_fd); // not retried on EINTR: on Linux the descriptor is gone either way
-        m_fd = -1;
-    }
-
-private:
-    int m_fd = -1;
-};
 
 // Handles stand for a started program; nothing is kept open behind them, the
 // program being detached. They only need to be distinct and to close once.

@@ -7,6 +7,7 @@
 #include "platform/xml/xml_limits.h"
 #include "platform/xml/xml_memory.h"
 #include "platform/xml/xml_runtime.h"
+#include "platform/unique_fd.h"
 
 #include <algorithm>
 #include <atomic>
@@ -44,36 +45,6 @@ namespace {
 // program started as a worker.
 constexpr std::string_view kWorkerFdVariable = "CORVANE_XML_WORKER_FD";
 constexpr int kWorkerFd = 3;
-
-class UniqueFd {
-public:
-    UniqueFd() = default;
-    explicit UniqueFd(int fd) : m_fd(fd) {}
-    ~UniqueFd() { Reset(); }
-    UniqueFd(UniqueFd&& other) noexcept : m_fd(other.m_fd) { other.m_fd = -1; }
-    UniqueFd& operator=(UniqueFd&& other) noexcept
-    {
-        if (this != &other) {
-            Reset();
-            m_fd = other.m_fd;
-            other.m_fd = -1;
-        }
-        return *this;
-    }
-    UniqueFd(const UniqueFd&) = delete;
-    UniqueFd& operator=(const UniqueFd&) = delete;
-    int Get() const { return m_fd; }
-    explicit operator bool() const { return m_fd >= 0; }
-    void Reset()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-        m_fd = -1;
-    }
-
-private:
-    int m_fd = -1;
-};
 
 // --- Messages -------------------------------------------------------------
 //
