@@ -3,7 +3,7 @@
 # The folder is replaced whenever the archive differs from the one unpacked
 # last, so a changed corpus never mixes with stale files.
 if(NOT EXISTS "${ARCHIVE}")
-  message(FATAL_ERROR "corpus archive ${ARCHIVE} not found: the shared corpus must sit beside the repository (or set CORVANE_CORPUS_DIR)")
+  message(FATAL_ERROR "corpus archive ${ARCHIVE} not found: it ships in tests/corpus (or set CORVANE_CORPUS_DIR to another copy)")
 endif()
 get_filename_component(name "${ARCHIVE}" NAME)
 string(REGEX REPLACE "\\.tar\\.xz$" "" name "${name}")
