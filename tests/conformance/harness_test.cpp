@@ -48,22 +48,33 @@ struct Mishap {
     const char* name;
     void (*act)();
     const char* named; // what the harness must say about the case
+    IsolationLimits limits;
 };
 
+// How long the memory case takes to grow past its bound depends on how much
+// of the machine it gets, so it must not race a time bound: it grows to twice
+// the bound and then waits to be ended, and only the memory bound ends it
+// unless that bound is broken, when the far time bound does.
+constexpr IsolationLimits kMemoryFirst{std::chrono::seconds(120), kTestLimits.residentBytes};
+
 const Mishap kMishaps[] = {
-    {"crash", [] { std::abort(); }, "signal 6"},
-    {"hang", [] { std::this_thread::sleep_for(std::chrono::seconds(60)); }, "without a verdict"},
+    {"crash", [] { std::abort(); }, "signal 6", kTestLimits},
+    {"hang", [] { std::this_thread::sleep_for(std::chrono::seconds(60)); }, "without a verdict", kTestLimits},
     {"memory",
      [] {
+         constexpr std::size_t kBlock = 16 << 20;
          std::vector<char*> blocks;
-         for (int i = 0; i < 64; ++i) {
-             blocks.push_back(static_cast<char*>(std::malloc(16 << 20)));
-             std::memset(blocks.back(), 1, 16 << 20);
-             std::this_thread::sleep_for(std::chrono::milliseconds(50));
+         while (blocks.size() * kBlock < 2 * kMemoryFirst.residentBytes) {
+             blocks.push_back(static_cast<char*>(std::malloc(kBlock)));
+             if (blocks.back() == nullptr)
+                 std::_Exit(4);
+             std::memset(blocks.back(), 1, kBlock);
          }
+         for (;;)
+             pause();
      },
-     "resident memory"},
-    {"exit", [] { std::_Exit(0); }, "exit status 0"},
+     "resident memory", kMemoryFirst},
+    {"exit", [] { std::_Exit(0); }, "exit status 0", kTestLimits},
 };
 
 TEST(IsolatedRunner, OneBadCaseCostsOnlyThatCase)
@@ -76,7 +87,7 @@ TEST(IsolatedRunner, OneBadCaseCostsOnlyThatCase)
                     mishap.act();
                 return Report(i);
             },
-            kTestLimits, nullptr);
+            mishap.limits, nullptr);
         ASSERT_EQ(outcomes.size(), 4u) << mishap.name;
         EXPECT_EQ(outcomes[1].got, Verdict::NoReport) << mishap.name;
         EXPECT_NE(outcomes[1].description.find(mishap.named), std::string::npos)
