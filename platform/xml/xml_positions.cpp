@@ -1,5 +1,7 @@
 #include "platform/xml/xml_positions.h"
 
+#include "platform/unique_fd.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
@@ -19,15 +21,8 @@ public:
         : m_fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)), m_buffer(1 << 20)
     {
     }
-    ~ByteReader()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    ByteReader(const ByteReader&) = delete;
-    ByteReader& operator=(const ByteReader&) = delete;
 
-    bool IsOpen() const { return m_fd >= 0; }
+    bool IsOpen() const { return static_cast<bool>(m_fd); }
 
     // The next byte, or -1 at the end.
     int Next()
@@ -46,11 +41,11 @@ public:
 private:
     bool Fill()
     {
-        if (m_fd < 0)
+        if (!m_fd)
             return false;
         ssize_t got = 0;
         do {
-            got = ::read(m_fd, m_buffer.data(), m_buffer.size());
+            got = ::read(m_fd.Get(), m_buffer.data(), m_buffer.size());
         } while (got < 0 && errno == EINTR);
         if (got <= 0)
             return false;
@@ -59,7 +54,7 @@ private:
         return true;
     }
 
-    int m_fd;
+    UniqueFd m_fd;
     std::vector<std::uint8_t> m_buffer;
     std::size_t m_next = 0;
     std::size_t m_end = 0;
@@ -279,15 +274,8 @@ public:
         : m_fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)), m_offset(offset), m_buffer(1 << 20)
     {
     }
-    ~BlockReader()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    BlockReader(const BlockReader&) = delete;
-    BlockReader& operator=(const BlockReader&) = delete;
 
-    bool IsOpen() const { return m_fd >= 0; }
+    bool IsOpen() const { return static_cast<bool>(m_fd); }
 
     // Makes at least `count` bytes available from Data() unless the file
     // ends first; returns how many are available.
@@ -299,8 +287,8 @@ public:
                   m_buffer.begin() + static_cast<std::ptrdiff_t>(m_end), m_buffer.begin());
         m_end -= m_next;
         m_next = 0;
-        while (m_end < count && m_fd >= 0) {
-            const ssize_t got = ::pread(m_fd, m_buffer.data() + m_end, m_buffer.size() - m_end,
+        while (m_end < count && m_fd) {
+            const ssize_t got = ::pread(m_fd.Get(), m_buffer.data() + m_end, m_buffer.size() - m_end,
                                         static_cast<off_t>(m_offset + m_end));
             if (got < 0 && errno == EINTR)
                 continue;
@@ -319,7 +307,7 @@ public:
     std::uint64_t Offset() const { return m_offset; }
 
 private:
-    int m_fd;
+    UniqueFd m_fd;
     std::uint64_t m_offset; // the file offset of Data()
     std::vector<std::uint8_t> m_buffer;
     std::size_t m_next = 0;
