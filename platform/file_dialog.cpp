@@ -4,12 +4,15 @@
 
 namespace {
 
-// Walks the list string by string; stops at the closing empty string, so it
-// never reads past a list that is closed as the format requires.
-template <class OnPair> void WalkFilterList(LPCSTR list, OnPair onPair)
+// Walks the list string by string and returns where reading stopped: after
+// the closing empty string, or after a description whose patterns are empty.
+// Such a description can only be the last (the text behind a filter
+// template's last separator), and what follows its terminator may already
+// lie past the caller's buffer, so nothing further is read.
+template <class OnPair> const char* WalkFilterList(LPCSTR list, OnPair onPair)
 {
     if (list == nullptr)
-        return;
+        return nullptr;
     const char* at = list;
     while (*at != '\0') {
         const char* description = at;
@@ -17,7 +20,10 @@ template <class OnPair> void WalkFilterList(LPCSTR list, OnPair onPair)
         const char* patterns = at;
         at += std::strlen(at) + 1;
         onPair(description, patterns);
+        if (*patterns == '\0')
+            return at;
     }
+    return at + 1;
 }
 
 } // namespace
@@ -33,13 +39,10 @@ std::vector<FileFilter> ReadFilterList(LPCSTR lpstrFilter)
 
 std::string FilterListBytes(LPCSTR lpstrFilter)
 {
-    std::string bytes;
-    WalkFilterList(lpstrFilter, [&](const char* description, const char* patterns) {
-        bytes.append(description, std::strlen(description) + 1);
-        bytes.append(patterns, std::strlen(patterns) + 1);
-    });
-    bytes.push_back('\0');
-    return bytes;
+    const char* end = WalkFilterList(lpstrFilter, [](const char*, const char*) {});
+    if (end == nullptr)
+        return std::string(1, '\0');
+    return std::string(lpstrFilter, static_cast<std::size_t>(end - lpstrFilter));
 }
 
 CFileDialog::CFileDialog(BOOL bOpenFileDialog, LPCSTR lpszDefExt, LPCSTR /*lpszFileName*/, DWORD dwFlags,

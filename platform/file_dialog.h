@@ -34,7 +34,8 @@ struct OPENFILENAMEA {
     DWORD lStructSize;
     // Pairs of NUL-terminated strings (a description, then its patterns
     // separated by ';'), closed by one more empty string. Read up to that
-    // closing empty string and never further.
+    // closing empty string, or up to a description without patterns (which
+    // ends the list), and never further.
     LPCSTR lpstrFilter;
     // 1-based index of the pair selected at first.
     DWORD nFilterIndex;
@@ -54,7 +55,8 @@ struct FileFilter {
 // Reads a filter list up to its closing empty string; null reads as empty.
 std::vector<FileFilter> ReadFilterList(LPCSTR lpstrFilter);
 
-// The bytes of a filter list, closing empty string included.
+// The bytes of a filter list as far as it is read, the terminator where
+// reading stopped included.
 std::string FilterListBytes(LPCSTR lpstrFilter);
 
 // What a chooser is asked to do, as its service receives it.

@@ -1,4 +1,5 @@
 #include "platform/drive_path.h"
+#include "platform/file_dialog.h"
 #include "platform/text_encoding.h"
 
 #include <gtest/gtest.h>
@@ -6,6 +7,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -114,3 +116,25 @@ TEST(DrivePath, LinuxPathsTakeTheDriveForm)
 }
 
 } // namespace
+
+// A list ends at its closing empty string, or at a description without
+// patterns; nothing behind either is read (the buffers here end exactly there,
+// so AddressSanitizer sees any read past them).
+TEST(FilterList, IsReadUpToWhereItEndsAndNoFurther)
+{
+    struct Case {
+        std::string list;
+        std::size_t pairs;
+    };
+    const Case cases[] = {
+        {std::string("\0", 1), 0},
+        {std::string("XML\0*.xml\0\0", 11), 1},
+        {std::string("XML\0*.xml\0\"\0\0", 13), 2},
+        {std::string("text\0\0", 6), 1},
+    };
+    for (const Case& c : cases) {
+        const std::vector<char> buffer(c.list.begin(), c.list.end());
+        EXPECT_EQ(ReadFilterList(buffer.data()).size(), c.pairs);
+        EXPECT_EQ(FilterListBytes(buffer.data()), c.list);
+    }
+}

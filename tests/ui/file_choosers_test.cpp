@@ -28,8 +28,10 @@ using namespace std::string_literals;
 // The construction flags, the ones every press adds, and the chooser's own.
 constexpr DWORD kExpectedFlags = 0x6u | 0x1808u | OFN_EXPLORER | OFN_ENABLESIZING;
 
-const std::string kXmlFilterBytes = "\"XML Data (*.xml)\0*.xml\0\"\0\0\0"s;
-const std::string kEditorFilterBytes = "\"Editor (*.exe)\0*.exe\0\"\0\0\0"s;
+// The trailing double quote is a description without patterns: the list
+// ends there.
+const std::string kXmlFilterBytes = "\"XML Data (*.xml)\0*.xml\0\"\0\0"s;
+const std::string kEditorFilterBytes = "\"Editor (*.exe)\0*.exe\0\"\0\0"s;
 
 std::optional<std::string> Stored(const char* name)
 {
