@@ -29,17 +29,24 @@ sanitize:
 	@$(MAKE) test BUILD_DIR=build-asan BUILD_TYPE=Debug CMAKE_FLAGS=-DCORVANE_SANITIZE=ON
 
 # Builds the libFuzzer targets with clang and runs each for FUZZ_SECONDS on a
-# scratch copy of its seed corpus; a failing input lands in build-fuzz/.
+# scratch copy of its seed corpus; a failing input lands in
+# build-fuzz/<name>-crash-* (or -leak-, -timeout-). A finding does not stop
+# the other targets from running; make fails at the end.
 FUZZ_SECONDS ?= 600
+FUZZERS = folder_path string_format filter_and_command_line drive_path
 fuzz:
 	@scripts/install-deps --fuzz
 	@cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCORVANE_FUZZ=ON \
 		-DCORVANE_BUILD_GUI=OFF -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
-	@cmake --build build-fuzz -j $(JOBS) --target folder_path_fuzzer
-	@mkdir -p build-fuzz/corpus/folder_path
-	@cp -n tests/fuzz/corpus/folder_path/* build-fuzz/corpus/folder_path/
-	build-fuzz/bin/folder_path_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=600 \
-		-artifact_prefix=build-fuzz/ build-fuzz/corpus/folder_path
+	@cmake --build build-fuzz -j $(JOBS) --target $(addsuffix _fuzzer,$(FUZZERS))
+	@failed=; for name in $(FUZZERS); do \
+		mkdir -p build-fuzz/corpus/$$name; \
+		cp -n tests/fuzz/corpus/$$name/* build-fuzz/corpus/$$name/ || exit 1; \
+		echo "== $${name}_fuzzer for $(FUZZ_SECONDS) s"; \
+		build-fuzz/bin/$${name}_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=600 \
+			-artifact_prefix=build-fuzz/$$name- build-fuzz/corpus/$$name || failed="$$failed $$name"; \
+	done; \
+	if [ -n "$$failed" ]; then echo "fuzz findings in:$$failed (inputs in build-fuzz/)"; exit 1; fi
 
 package: build
 	cd $(BUILD_DIR) && cpack -G DEB
