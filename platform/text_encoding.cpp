@@ -83,14 +83,24 @@ std::u16string AnsiToWide(std::string_view narrow)
     return wide;
 }
 
+namespace {
+
+// A high surrogate at `i` followed by a low one: one character in two units.
+bool StartsSurrogatePair(std::u16string_view text, std::size_t i)
+{
+    return text[i] >= 0xD800 && text[i] <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+           text[i + 1] <= 0xDFFF;
+}
+
+} // namespace
+
 std::string WideToAnsi(std::u16string_view wide)
 {
     std::string narrow;
     narrow.reserve(wide.size());
     for (std::size_t i = 0; i < wide.size(); ++i) {
         const char16_t unit = wide[i];
-        if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < wide.size() && wide[i + 1] >= 0xDC00 &&
-            wide[i + 1] <= 0xDFFF) {
+        if (StartsSurrogatePair(wide, i)) {
             const char32_t cp = 0x10000 + ((unit - 0xD800) << 10) + (wide[i + 1] - 0xDC00);
             AppendUtf8(narrow, cp);
             ++i;
@@ -118,8 +128,7 @@ std::u16string VisibleText(std::u16string_view text)
     visible.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char16_t unit = text[i];
-        if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
-            text[i + 1] <= 0xDFFF) {
+        if (StartsSurrogatePair(text, i)) {
             visible += unit;
             visible += text[++i];
         } else if (unit >= kEscapeBase && unit <= 0xDCFF) {
