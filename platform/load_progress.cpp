@@ -3,6 +3,7 @@
 namespace {
 thread_local LoadProgressListener t_listener;
 thread_local LoadWaitHandler t_waitHandler;
+thread_local LoadNoticeListener t_noticeListener;
 } // namespace
 
 void SetLoadProgressListener(LoadProgressListener listener)
@@ -14,6 +15,17 @@ void ReportLoadProgress(std::uint64_t bytesRead, std::uint64_t bytesTotal)
 {
     if (t_listener)
         t_listener(bytesRead, bytesTotal);
+}
+
+void SetLoadNoticeListener(LoadNoticeListener listener)
+{
+    t_noticeListener = std::move(listener);
+}
+
+void ReportLoadNotice(const std::string& notice)
+{
+    if (t_noticeListener)
+        t_noticeListener(notice);
 }
 
 void SetLoadWaitHandler(LoadWaitHandler handler)

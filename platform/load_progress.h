@@ -4,12 +4,22 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 
 using LoadProgressListener = std::function<void(std::uint64_t bytesRead, std::uint64_t bytesTotal)>;
 
 // Replaces the listener for this thread; an empty function removes it.
 void SetLoadProgressListener(LoadProgressListener listener);
 void ReportLoadProgress(std::uint64_t bytesRead, std::uint64_t bytesTotal);
+
+// Something the user should know about a load that is not its verdict: a
+// referenced document taken from the cache because its server could not be
+// reached, say. One line of text, without a terminator.
+using LoadNoticeListener = std::function<void(const std::string& notice)>;
+
+// Replaces the listener for this thread; an empty function removes it.
+void SetLoadNoticeListener(LoadNoticeListener listener);
+void ReportLoadNotice(const std::string& notice);
 
 // While a load waits for the parser, the caller's thread may do other work
 // between short waits: a window repaints and watches for the user ending the

@@ -6,6 +6,7 @@
 #include <cctype>
 #include <memory>
 #include <mutex>
+#include <string_view>
 
 namespace {
 
@@ -33,6 +34,69 @@ struct Transfer {
     std::uint64_t maxBytes;
     bool tooLarge = false;
 };
+
+struct SlistDeleter {
+    void operator()(curl_slist* list) const { curl_slist_free_all(list); }
+};
+
+std::string TrimmedHeaderValue(std::string_view value)
+{
+    while (!value.empty() && (value.front() == ' ' || value.front() == '\t'))
+        value.remove_prefix(1);
+    while (!value.empty() && (value.back() == '\r' || value.back() == '\n' || value.back() == ' ' ||
+                              value.back() == '\t'))
+        value.remove_suffix(1);
+    return std::string(value);
+}
+
+bool SameHeaderName(std::string_view a, std::string_view b)
+{
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+// Keeps the cache headers of the last answer only: a redirect's own headers
+// say nothing about the document.
+size_t KeepCacheHeader(char* data, size_t size, size_t count, void* userData)
+{
+    auto* result = static_cast<RemoteFetchResult*>(userData);
+    const size_t bytes = size * count;
+    const std::string_view line(data, bytes);
+    if (line.starts_with("HTTP/")) {
+        result->cacheControl.clear();
+        result->expires.clear();
+        result->date.clear();
+        result->age.clear();
+        result->etag.clear();
+        result->lastModified.clear();
+        return bytes;
+    }
+    const auto colon = line.find(':');
+    if (colon == std::string_view::npos)
+        return bytes;
+    const std::string_view name = line.substr(0, colon);
+    const std::string value = TrimmedHeaderValue(line.substr(colon + 1));
+    if (SameHeaderName(name, "Cache-Control"))
+        result->cacheControl += (result->cacheControl.empty() ? "" : ", ") + value;
+    else if (SameHeaderName(name, "Expires"))
+        result->expires = value;
+    else if (SameHeaderName(name, "Date"))
+        result->date = value;
+    else if (SameHeaderName(name, "Age"))
+        result->age = value;
+    else if (SameHeaderName(name, "ETag"))
+        result->etag = value;
+    else if (SameHeaderName(name, "Last-Modified"))
+        result->lastModified = value;
+    return bytes;
+}
+
+// A header value holding a line break would smuggle another header in.
+bool SafeHeaderValue(const std::string& value)
+{
+    return !value.empty() && value.find_first_of("\r\n") == std::string::npos;
+}
 
 size_t AppendBody(char* data, size_t size, size_t count, void* userData)
 {
@@ -102,7 +166,18 @@ void SetRemoteFetchLimits(const RemoteFetchLimits& limits)
     g_limits = limits;
 }
 
-RemoteFetchResult FetchRemoteDocument(const std::string& url, const RemoteFetchLimits& limits)
+std::optional<std::int64_t> ParseHttpDate(const std::string& text)
+{
+    if (text.empty())
+        return std::nullopt;
+    const time_t when = curl_getdate(text.c_str(), nullptr);
+    if (when == static_cast<time_t>(-1))
+        return std::nullopt;
+    return static_cast<std::int64_t>(when);
+}
+
+RemoteFetchResult FetchRemoteDocument(const std::string& url, const RemoteFetchLimits& limits,
+                                      const RemoteRevalidation& revalidation)
 {
     RemoteFetchResult result;
     result.effectiveUrl = url;
@@ -139,6 +214,16 @@ RemoteFetchResult FetchRemoteDocument(const std::string& url, const RemoteFetchL
     curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, errorText);
     curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, AppendBody);
     curl_easy_setopt(curl, CURLOPT_WRITEDATA, &transfer);
+    curl_easy_setopt(curl, CURLOPT_HEADERFUNCTION, KeepCacheHeader);
+    curl_easy_setopt(curl, CURLOPT_HEADERDATA, &result);
+    curl_slist* headers = nullptr;
+    if (SafeHeaderValue(revalidation.etag))
+        headers = curl_slist_append(headers, ("If-None-Match: " + revalidation.etag).c_str());
+    if (SafeHeaderValue(revalidation.lastModified))
+        headers = curl_slist_append(headers, ("If-Modified-Since: " + revalidation.lastModified).c_str());
+    const std::unique_ptr<curl_slist, SlistDeleter> headerList(headers);
+    if (headerList)
+        curl_easy_setopt(curl, CURLOPT_HTTPHEADER, headerList.get());
 
     const CURLcode code = curl_easy_perform(curl);
     curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &result.httpStatus);
@@ -155,7 +240,9 @@ RemoteFetchResult FetchRemoteDocument(const std::string& url, const RemoteFetchL
     const std::string reason = errorText[0] != '\0' ? errorText : curl_easy_strerror(code);
     switch (proxyRefused ? CURLE_COULDNT_CONNECT : code) {
     case CURLE_OK:
-        if (result.httpStatus != 0 && (result.httpStatus < 200 || result.httpStatus > 299)) {
+        if (result.httpStatus == 304 && headerList) {
+            result.status = RemoteFetchResult::Status::NotModified;
+        } else if (result.httpStatus != 0 && (result.httpStatus < 200 || result.httpStatus > 299)) {
             result.status = RemoteFetchResult::Status::HttpStatus;
             result.detail = "the server answered with HTTP status " + std::to_string(result.httpStatus);
         } else {

@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 struct RemoteFetchLimits {
@@ -14,6 +15,11 @@ struct RemoteFetchLimits {
     // No single fetch lasts longer than this.
     std::chrono::milliseconds totalTimeout{45'000};
     std::uint64_t maxBytes = 64ull * 1024 * 1024;
+    // Off: nothing is fetched; referenced documents come from the catalogs
+    // and the cache only.
+    bool networkAllowed = true;
+    // The cache of fetched documents keeps at most this many bytes.
+    std::uint64_t cacheMaxBytes = 256ull * 1024 * 1024;
 };
 
 struct RemoteFetchResult {
@@ -22,9 +28,11 @@ struct RemoteFetchResult {
         ConnectFailed,   // name lookup failed, refused, unreachable
         TimedOut,        // connect, stall or total timeout
         HttpStatus,      // the server answered with an HTTP error status
+        NotModified,     // the copy named in the revalidation is still current
         TooLarge,        // more than maxBytes
         TransferFailed,  // the connection broke, or the answer was malformed
         Unsupported,     // not an http or https URL
+        Offline,         // the network is off and no copy is kept
     };
     Status status = Status::TransferFailed;
     long httpStatus = 0;
@@ -34,9 +42,27 @@ struct RemoteFetchResult {
     std::string effectiveUrl;
     // What went wrong, in a few words, for the error's description.
     std::string detail;
+    // The final answer's cache headers, as the server sent them.
+    std::string cacheControl;
+    std::string expires;
+    std::string date;
+    std::string age;
+    std::string etag;
+    std::string lastModified;
 };
 
-RemoteFetchResult FetchRemoteDocument(const std::string& url, const RemoteFetchLimits& limits);
+// The time an HTTP date names, in seconds since 1970; nothing if it names none.
+std::optional<std::int64_t> ParseHttpDate(const std::string& text);
+
+// What a cache knows of its copy, so that the server can answer "not
+// modified" instead of sending the document again.
+struct RemoteRevalidation {
+    std::string etag;
+    std::string lastModified;
+};
+
+RemoteFetchResult FetchRemoteDocument(const std::string& url, const RemoteFetchLimits& limits,
+                                      const RemoteRevalidation& revalidation = {});
 
 // The limits every load uses. Tests shorten them to keep hanging-server
 // cases quick; nothing else changes them.

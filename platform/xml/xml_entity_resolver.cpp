@@ -1,6 +1,8 @@
 #include "platform/xml/xml_entity_resolver.h"
 
 #include "platform/drive_path.h"
+#include "platform/load_progress.h"
+#include "platform/remote_cache.h"
 #include "platform/text_encoding.h"
 #include "platform/xml/xml_builtin_schemas.h"
 #include "platform/xml/xml_error_codes.h"
@@ -422,7 +424,7 @@ xc::InputSource* XmlReferenceResolver::LoadRemote(const XmlResolvedLocation& tar
     if (kind != XmlResourceKind::ContentEntity)
         limits.maxBytes = std::min<std::uint64_t>(limits.maxBytes, XmlLimits::kReferencedDocumentBytes);
     const auto started = std::chrono::steady_clock::now();
-    RemoteFetchResult fetched = FetchRemoteDocument(target.location, limits);
+    RemoteFetchResult fetched = FetchThroughCache(target.location, limits, ReportLoadNotice);
     NoteParserProgress(); // waiting for the network is not the parser stalling
     m_remoteTimeLeft -= std::chrono::duration_cast<std::chrono::milliseconds>(
         std::chrono::steady_clock::now() - started);
@@ -449,6 +451,12 @@ xc::InputSource* XmlReferenceResolver::LoadRemote(const XmlResolvedLocation& tar
         break;
     case RemoteFetchResult::Status::Unsupported:
         code = XmlOwnError::ReferenceNotResolvable;
+        break;
+    case RemoteFetchResult::Status::Offline:
+        code = XmlOwnError::RemoteNotFetchedOffline;
+        break;
+    case RemoteFetchResult::Status::NotModified: // answered by the cache, never seen here
+        code = XmlOwnError::RemoteTransferFailed;
         break;
     }
     if (code != 0)

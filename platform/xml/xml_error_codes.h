@@ -74,6 +74,7 @@ inline constexpr std::uint32_t RemoteConnectFailed = 0x0021;
 inline constexpr std::uint32_t RemoteTimedOut = 0x0022;
 inline constexpr std::uint32_t RemoteHttpStatus = 0x0023;
 inline constexpr std::uint32_t RemoteTransferFailed = 0x0024;
+inline constexpr std::uint32_t RemoteNotFetchedOffline = 0x0025;
 
 // Resource limits.
 inline constexpr std::uint32_t EntityTextLimit = 0x0031;

@@ -54,6 +54,7 @@ constexpr int kWorkerFd = 3;
 enum class MessageKind : std::uint8_t {
     Load = 'L',       // to the worker: one document to load
     Progress = 'P',   // from the worker: bytes read, bytes in all
+    Notice = 'N',     // from the worker: a line for the user beside the verdict
     Result = 'R',     // from the worker: the outcome of the load
     MemoryBound = 'M' // from the worker: its address space ran out
 };
@@ -211,6 +212,8 @@ std::string EncodeRequest(const WorkerRequest& request)
     writer.U64(static_cast<std::uint64_t>(request.remote.stallTimeout.count()));
     writer.U64(static_cast<std::uint64_t>(request.remote.totalTimeout.count()));
     writer.U64(request.remote.maxBytes);
+    writer.U8(request.remote.networkAllowed ? 1 : 0);
+    writer.U64(request.remote.cacheMaxBytes);
     return writer.Framed(MessageKind::Load);
 }
 
@@ -226,6 +229,8 @@ std::optional<WorkerRequest> DecodeRequest(std::string_view body)
     request.remote.stallTimeout = std::chrono::milliseconds(reader.U64());
     request.remote.totalTimeout = std::chrono::milliseconds(reader.U64());
     request.remote.maxBytes = reader.U64();
+    request.remote.networkAllowed = reader.U8() != 0;
+    request.remote.cacheMaxBytes = reader.U64();
     if (!reader.Ok())
         return std::nullopt;
     return request;
@@ -252,6 +257,13 @@ std::string EncodeProgress(std::uint64_t done, std::uint64_t total)
     writer.U64(done);
     writer.U64(total);
     return writer.Framed(MessageKind::Progress);
+}
+
+std::string EncodeNotice(const std::string& notice)
+{
+    MessageWriter writer;
+    writer.Text(notice);
+    return writer.Framed(MessageKind::Notice);
 }
 
 XmlLoadError LimitError(std::uint32_t ownError, std::uint64_t line, const std::string& reason)
@@ -392,6 +404,7 @@ private:
         SetLoadProgressListener([](std::uint64_t done, std::uint64_t total) {
             WorkerSend(EncodeProgress(done, total));
         });
+        SetLoadNoticeListener([](const std::string& notice) { WorkerSend(EncodeNotice(notice)); });
         while (true) {
             ParseJob* job = nullptr;
             {
@@ -606,6 +619,11 @@ public:
                 progressKnown = true;
                 bytesRead = done;
                 ReportLoadProgress(done, total);
+            } else if (message->kind == MessageKind::Notice) {
+                const std::string notice = reader.Text();
+                if (!reader.Ok())
+                    break;
+                ReportLoadNotice(notice);
             } else if (message->kind == MessageKind::MemoryBound) {
                 memoryBound = true;
             } else if (message->kind == MessageKind::Result) {

@@ -43,8 +43,8 @@ void SendAll(int connection, const std::string& data)
     }
 }
 
-// The request's path, read until the end of its headers (or a short wait).
-std::string ReadRequestPath(int connection)
+// The request line and headers, read until their end (or a short wait).
+std::string ReadRequest(int connection)
 {
     std::string request;
     char buffer[4096];
@@ -57,6 +57,11 @@ std::string ReadRequestPath(int connection)
             break;
         request.append(buffer, static_cast<std::size_t>(n));
     }
+    return request;
+}
+
+std::string RequestPath(const std::string& request)
+{
     const auto firstSpace = request.find(' ');
     const auto secondSpace = request.find(' ', firstSpace + 1);
     if (firstSpace == std::string::npos || secondSpace == std::string::npos)
@@ -64,12 +69,17 @@ std::string ReadRequestPath(int connection)
     return request.substr(firstSpace + 1, secondSpace - firstSpace - 1);
 }
 
-std::string Headers(int status, std::size_t length)
+std::string Headers(int status, std::size_t length, const std::string& extra = {})
 {
-    const char* text = status == 200 ? "OK" : status == 404 ? "Not Found" : "Error";
+    const char* text = status == 200 ? "OK" : status == 404 ? "Not Found" : status == 304 ? "Not Modified" : "Error";
     return "HTTP/1.1 " + std::to_string(status) + " " + text +
-           "\r\nContent-Type: application/xml\r\nContent-Length: " + std::to_string(length) +
-           "\r\nConnection: close\r\n\r\n";
+           "\r\nContent-Type: application/xml\r\nContent-Length: " + std::to_string(length) + "\r\n" + extra +
+           "Connection: close\r\n\r\n";
+}
+
+bool AsksIfNoneMatch(const std::string& request, const std::string& etag)
+{
+    return !etag.empty() && request.find("\r\nIf-None-Match: " + etag + "\r\n") != std::string::npos;
 }
 
 } // namespace
@@ -113,31 +123,51 @@ HttpTestServer::~HttpTestServer()
 void HttpTestServer::Serve(const std::string& path, std::string body)
 {
     std::lock_guard lock(m_mutex);
-    m_routes[path] = {Behaviour::Serve, 200, std::move(body)};
+    m_routes[path] = {Behaviour::Serve, 200, std::move(body), {}, {}};
+}
+
+void HttpTestServer::ServeCacheable(const std::string& path, std::string body, const std::string& cacheControl,
+                                    const std::string& etag)
+{
+    std::lock_guard lock(m_mutex);
+    Route route{Behaviour::Serve, 200, std::move(body), {}, {}};
+    route.etag = etag;
+    if (!cacheControl.empty())
+        route.headers += "Cache-Control: " + cacheControl + "\r\n";
+    if (!etag.empty())
+        route.headers += "ETag: " + etag + "\r\n";
+    m_routes[path] = std::move(route);
+}
+
+int HttpTestServer::NotModifiedAnswers(const std::string& path) const
+{
+    std::lock_guard lock(m_mutex);
+    const auto found = m_notModified.find(path);
+    return found == m_notModified.end() ? 0 : found->second;
 }
 
 void HttpTestServer::Fail(const std::string& path, int status)
 {
     std::lock_guard lock(m_mutex);
-    m_routes[path] = {Behaviour::Fail, status, "<html><body>error</body></html>"};
+    m_routes[path] = {Behaviour::Fail, status, "<html><body>error</body></html>", {}, {}};
 }
 
 void HttpTestServer::Hang(const std::string& path)
 {
     std::lock_guard lock(m_mutex);
-    m_routes[path] = {Behaviour::Hang, 0, {}};
+    m_routes[path] = {Behaviour::Hang, 0, {}, {}, {}};
 }
 
 void HttpTestServer::CloseMidway(const std::string& path, std::string body)
 {
     std::lock_guard lock(m_mutex);
-    m_routes[path] = {Behaviour::CloseMidway, 200, std::move(body)};
+    m_routes[path] = {Behaviour::CloseMidway, 200, std::move(body), {}, {}};
 }
 
 void HttpTestServer::ReplyRaw(const std::string& path, std::string bytes)
 {
     std::lock_guard lock(m_mutex);
-    m_routes[path] = {Behaviour::Raw, 0, std::move(bytes)};
+    m_routes[path] = {Behaviour::Raw, 0, std::move(bytes), {}, {}};
 }
 
 std::string HttpTestServer::Url(const std::string& path) const
@@ -188,19 +218,27 @@ void HttpTestServer::Loop()
 
 void HttpTestServer::Answer(int connection)
 {
-    const std::string path = ReadRequestPath(connection);
-    Route route{Behaviour::Fail, 404, "<html><body>not found</body></html>"};
+    const std::string request = ReadRequest(connection);
+    const std::string path = RequestPath(request);
+    Route route{Behaviour::Fail, 404, "<html><body>not found</body></html>", {}, {}};
+    bool notModified = false;
     {
         std::lock_guard lock(m_mutex);
         ++m_requests[path];
         const auto found = m_routes.find(path);
         if (found != m_routes.end())
             route = found->second;
+        notModified = route.behaviour == Behaviour::Serve && AsksIfNoneMatch(request, route.etag);
+        if (notModified)
+            ++m_notModified[path];
     }
     switch (route.behaviour) {
     case Behaviour::Serve:
     case Behaviour::Fail:
-        SendAll(connection, Headers(route.status, route.body.size()) + route.body);
+        if (notModified)
+            SendAll(connection, Headers(304, 0, route.headers));
+        else
+            SendAll(connection, Headers(route.status, route.body.size(), route.headers) + route.body);
         break;
     case Behaviour::Hang:
         m_held.push_back(connection);

@@ -21,6 +21,12 @@ public:
 
     // Answers GET path with 200 and the body.
     void Serve(const std::string& path, std::string body);
+    // Answers GET path with 200, the body and these cache headers (either may
+    // be empty); a request naming the ETag in If-None-Match gets 304.
+    void ServeCacheable(const std::string& path, std::string body, const std::string& cacheControl,
+                        const std::string& etag);
+    // How many of the path's requests were answered with 304.
+    int NotModifiedAnswers(const std::string& path) const;
     // Answers GET path with the status and a short HTML body.
     void Fail(const std::string& path, int status);
     // Accepts the request and never answers, until the server stops.
@@ -46,6 +52,8 @@ private:
         Behaviour behaviour = Behaviour::Serve;
         int status = 200;
         std::string body;
+        std::string headers; // extra header lines, each ending in CRLF
+        std::string etag;
     };
 
     void Loop();
@@ -58,6 +66,7 @@ private:
     mutable std::mutex m_mutex;
     std::map<std::string, Route> m_routes;
     std::map<std::string, int> m_requests;
+    std::map<std::string, int> m_notModified;
     std::vector<int> m_held; // connections left hanging until the server stops
     std::thread m_thread;
 };
