@@ -5,6 +5,7 @@
 #include "platform/remote_cache.h"
 #include "platform/text_encoding.h"
 #include "platform/xml/xml_builtin_schemas.h"
+#include "platform/xml/xml_catalog.h"
 #include "platform/xml/xml_error_codes.h"
 #include "platform/xml/xml_input_sources.h"
 #include "platform/xml/xml_limits.h"
@@ -212,6 +213,41 @@ std::uint32_t OwnErrorOf(XmlLocationProblem problem)
                                                                : XmlOwnError::ReferenceNotResolvable;
 }
 
+// What the catalogs map a reference to, as a place to read; nothing when no
+// catalog maps it. The referrer does not matter: the mapping is the user's.
+std::optional<XmlResolvedLocation> CatalogTarget(const XmlCatalogQuery& query)
+{
+    const std::optional<std::string> uri = ResolveThroughCatalogs(query);
+    if (!uri)
+        return std::nullopt;
+    XmlResolvedLocation target;
+    const std::string scheme = SchemeOf(*uri);
+    if (scheme == "http" || scheme == "https") {
+        target.remote = true;
+        target.location = ResolveRemoteReference({}, *uri);
+        if (target.location.empty())
+            target.Fail(XmlLocationProblem::NotAValidUrl, "a catalog maps it to " + *uri + ", which is not a valid URL");
+        return target;
+    }
+    if (scheme == "file")
+        return WithoutNul(FromFileUrl(*uri));
+    if (uri->starts_with('/')) {
+        target.location = Normalised(*uri);
+        return WithoutNul(std::move(target));
+    }
+    target.Fail(XmlLocationProblem::UnsupportedScheme,
+                "a catalog maps it to \"" + *uri + "\", which names neither a file nor an http or https location");
+    return target;
+}
+
+// The document's location in the form catalogs name documents by.
+std::string CatalogForm(const XmlResolvedLocation& written)
+{
+    if (!written.Resolved() || written.location.empty())
+        return {};
+    return written.remote ? written.location : "file://" + written.location;
+}
+
 } // namespace
 
 XmlResolvedLocation ResolveXmlLocation(const std::string& reference, const XmlResource& referrer)
@@ -293,6 +329,7 @@ xc::InputSource* XmlReferenceResolver::resolveEntity(xc::XMLResourceIdentifier* 
     m_events.OnReference(identifier->getResourceIdentifierType() == xc::XMLResourceIdentifier::SchemaGrammar,
                          identifier->getLocator());
     XmlResourceKind kind = XmlResourceKind::ContentEntity;
+    std::optional<XmlResolvedLocation> importMapped;
     switch (identifier->getResourceIdentifierType()) {
     case xc::XMLResourceIdentifier::SchemaGrammar:
     case xc::XMLResourceIdentifier::SchemaImport:
@@ -306,9 +343,13 @@ xc::InputSource* XmlReferenceResolver::resolveEntity(xc::XMLResourceIdentifier* 
                 return new (m_manager) MemoryInputSource(builtin->text, builtin->systemId, m_manager);
             }
         }
-        // Any other import without a location relies on a grammar already known.
-        if (systemId.empty())
-            return nullptr;
+        // Any other import without a location relies on a grammar already
+        // known, unless a catalog names a schema for its namespace.
+        if (systemId.empty()) {
+            importMapped = CatalogTarget({{}, {}, {}, WideToAnsi(ToU16(identifier->getNameSpace()))});
+            if (!importMapped)
+                return nullptr;
+        }
         break;
     case xc::XMLResourceIdentifier::ExternalEntity:
     case xc::XMLResourceIdentifier::UnKnown:
@@ -339,7 +380,12 @@ xc::InputSource* XmlReferenceResolver::resolveEntity(xc::XMLResourceIdentifier* 
         return new (m_manager) MemoryInputSource(empty, standInId, m_manager);
     }
 
-    const XmlResolvedLocation target = ResolveXmlLocation(raw, *referrer);
+    const XmlResolvedLocation written = ResolveXmlLocation(raw, *referrer);
+    const std::optional<XmlResolvedLocation> mapped =
+        importMapped ? importMapped
+                     : CatalogTarget({WideToAnsi(ToU16(identifier->getPublicId())), raw, CatalogForm(written), {}});
+    // A location the catalogs map is read wherever it leads.
+    const XmlResolvedLocation& target = mapped ? *mapped : written;
     const std::string display = target.location.empty() ? raw : DisplayName(target);
     if (!target.Resolved())
         m_events.FailReference(OwnErrorOf(target.problemKind),

@@ -1,0 +1,115 @@
+#include "platform/xml/xml_catalog.h"
+
+#include <libxml/catalog.h>
+#include <libxml/parser.h>
+#include <libxml/xmlerror.h>
+
+#include <sys/stat.h>
+
+#include <cstdlib>
+#include <memory>
+#include <mutex>
+#include <sstream>
+#include <vector>
+
+namespace {
+
+// The engine's state is process-wide and not safe for concurrent use.
+std::mutex g_catalogMutex;
+std::string g_signature;
+bool g_initialised = false;
+
+struct XmlCharDeleter {
+    void operator()(xmlChar* text) const { xmlFree(text); }
+};
+using XmlText = std::unique_ptr<xmlChar, XmlCharDeleter>;
+
+// A broken catalog is the user's to mend; its complaints must not end up in
+// the middle of a report or a terminal's progress line.
+void IgnoreCatalogMessage(void*, const char*, ...) {}
+
+std::string CatalogFiles()
+{
+    const char* named = std::getenv("XML_CATALOG_FILES");
+    return named != nullptr ? std::string(named) : std::string("file:///etc/xml/catalog");
+}
+
+// What the catalogs were read from: the list and each top file's time stamp,
+// so that an edited catalog is read again by a program that stays open.
+std::string Signature(const std::string& files)
+{
+    std::string signature = files;
+    std::istringstream names(files);
+    std::string name;
+    while (names >> name) {
+        if (name.rfind("file://", 0) == 0)
+            name = name.substr(7);
+        struct stat info {};
+        if (::stat(name.c_str(), &info) == 0)
+            signature += "|" + std::to_string(info.st_mtim.tv_sec) + "." + std::to_string(info.st_mtim.tv_nsec) +
+                         ":" + std::to_string(info.st_size);
+    }
+    return signature;
+}
+
+void PrepareCatalogs()
+{
+    const std::string signature = Signature(CatalogFiles());
+    if (g_initialised && signature == g_signature)
+        return;
+    if (!g_initialised) {
+        xmlInitParser();
+        xmlSetGenericErrorFunc(nullptr, IgnoreCatalogMessage);
+        xmlCatalogSetDefaults(XML_CATA_ALLOW_ALL);
+    } else {
+        xmlCatalogCleanup();
+    }
+    // Reads XML_CATALOG_FILES itself, with the same default.
+    xmlInitializeCatalog();
+    g_signature = signature;
+    g_initialised = true;
+}
+
+const xmlChar* Chars(const std::string& text)
+{
+    return text.empty() ? nullptr : reinterpret_cast<const xmlChar*>(text.c_str());
+}
+
+std::optional<std::string> Taken(XmlText text)
+{
+    if (!text)
+        return std::nullopt;
+    return std::string(reinterpret_cast<const char*>(text.get()));
+}
+
+} // namespace
+
+std::optional<std::string> ResolveThroughCatalogs(const XmlCatalogQuery& query)
+{
+    std::lock_guard lock(g_catalogMutex);
+    PrepareCatalogs();
+    std::vector<std::string> systemIds;
+    for (const std::string* id : {&query.systemId, &query.resolvedSystemId})
+        if (!id->empty() && (systemIds.empty() || systemIds.front() != *id))
+            systemIds.push_back(*id);
+
+    if (!query.publicId.empty() || !systemIds.empty()) {
+        const std::string& firstSystem = systemIds.empty() ? std::string() : systemIds.front();
+        if (auto found = Taken(XmlText(xmlCatalogResolve(Chars(query.publicId), Chars(firstSystem)))))
+            return found;
+    }
+    for (const std::string& id : systemIds) {
+        if (&id != &systemIds.front())
+            if (auto found = Taken(XmlText(xmlCatalogResolveSystem(Chars(id)))))
+                return found;
+        if (auto found = Taken(XmlText(xmlCatalogResolveURI(Chars(id)))))
+            return found;
+    }
+    if (!query.importedNamespace.empty()) {
+        if (auto found = Taken(XmlText(xmlCatalogResolveURI(Chars(query.importedNamespace)))))
+            return found;
+        if (auto found = Taken(XmlText(xmlCatalogResolveSystem(Chars(query.importedNamespace)))))
+            return found;
+    }
+    return std::nullopt;
+}
