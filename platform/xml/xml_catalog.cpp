@@ -14,10 +14,20 @@
 
 namespace {
 
-// The engine's state is process-wide and not safe for concurrent use.
-std::mutex g_catalogMutex;
-std::string g_signature;
-bool g_initialised = false;
+// The engine's state is process-wide and not safe for concurrent use. Kept
+// in a function's static: a worker serves loads before main() starts, when
+// this file's globals may not have been constructed yet.
+struct CatalogState {
+    std::mutex mutex;
+    std::string signature;
+    bool initialised = false;
+};
+
+CatalogState& State()
+{
+    static CatalogState state;
+    return state;
+}
 
 struct XmlCharDeleter {
     void operator()(xmlChar* text) const { xmlFree(text); }
@@ -52,12 +62,12 @@ std::string Signature(const std::string& files)
     return signature;
 }
 
-void PrepareCatalogs()
+void PrepareCatalogs(CatalogState& state)
 {
     const std::string signature = Signature(CatalogFiles());
-    if (g_initialised && signature == g_signature)
+    if (state.initialised && signature == state.signature)
         return;
-    if (!g_initialised) {
+    if (!state.initialised) {
         xmlInitParser();
         xmlSetGenericErrorFunc(nullptr, IgnoreCatalogMessage);
         xmlCatalogSetDefaults(XML_CATA_ALLOW_ALL);
@@ -66,8 +76,8 @@ void PrepareCatalogs()
     }
     // Reads XML_CATALOG_FILES itself, with the same default.
     xmlInitializeCatalog();
-    g_signature = signature;
-    g_initialised = true;
+    state.signature = signature;
+    state.initialised = true;
 }
 
 const xmlChar* Chars(const std::string& text)
@@ -86,8 +96,9 @@ std::optional<std::string> Taken(XmlText text)
 
 std::optional<std::string> ResolveThroughCatalogs(const XmlCatalogQuery& query)
 {
-    std::lock_guard lock(g_catalogMutex);
-    PrepareCatalogs();
+    CatalogState& state = State();
+    std::lock_guard lock(state.mutex);
+    PrepareCatalogs(state);
     std::vector<std::string> systemIds;
     for (const std::string* id : {&query.systemId, &query.resolvedSystemId})
         if (!id->empty() && (systemIds.empty() || systemIds.front() != *id))

@@ -5,7 +5,6 @@
 #include "platform/remote_cache.h"
 #include "platform/text_encoding.h"
 #include "platform/xml/xml_builtin_schemas.h"
-#include "platform/xml/xml_catalog.h"
 #include "platform/xml/xml_error_codes.h"
 #include "platform/xml/xml_input_sources.h"
 #include "platform/xml/xml_limits.h"
@@ -213,9 +212,19 @@ std::uint32_t OwnErrorOf(XmlLocationProblem problem)
                                                                : XmlOwnError::ReferenceNotResolvable;
 }
 
+// The document's location in the form catalogs name documents by.
+std::string CatalogForm(const XmlResolvedLocation& written)
+{
+    if (!written.Resolved() || written.location.empty())
+        return {};
+    return written.remote ? written.location : "file://" + written.location;
+}
+
+} // namespace
+
 // What the catalogs map a reference to, as a place to read; nothing when no
 // catalog maps it. The referrer does not matter: the mapping is the user's.
-std::optional<XmlResolvedLocation> CatalogTarget(const XmlCatalogQuery& query)
+std::optional<XmlResolvedLocation> CatalogMappedLocation(const XmlCatalogQuery& query)
 {
     const std::optional<std::string> uri = ResolveThroughCatalogs(query);
     if (!uri)
@@ -240,15 +249,10 @@ std::optional<XmlResolvedLocation> CatalogTarget(const XmlCatalogQuery& query)
     return target;
 }
 
-// The document's location in the form catalogs name documents by.
-std::string CatalogForm(const XmlResolvedLocation& written)
+std::optional<XmlResolvedLocation> CatalogMappedLocation(const std::string& reference, const XmlResolvedLocation& written)
 {
-    if (!written.Resolved() || written.location.empty())
-        return {};
-    return written.remote ? written.location : "file://" + written.location;
+    return CatalogMappedLocation({{}, reference, CatalogForm(written), {}});
 }
-
-} // namespace
 
 XmlResolvedLocation ResolveXmlLocation(const std::string& reference, const XmlResource& referrer)
 {
@@ -346,7 +350,7 @@ xc::InputSource* XmlReferenceResolver::resolveEntity(xc::XMLResourceIdentifier* 
         // Any other import without a location relies on a grammar already
         // known, unless a catalog names a schema for its namespace.
         if (systemId.empty()) {
-            importMapped = CatalogTarget({{}, {}, {}, WideToAnsi(ToU16(identifier->getNameSpace()))});
+            importMapped = CatalogMappedLocation({{}, {}, {}, WideToAnsi(ToU16(identifier->getNameSpace()))});
             if (!importMapped)
                 return nullptr;
         }
@@ -383,7 +387,7 @@ xc::InputSource* XmlReferenceResolver::resolveEntity(xc::XMLResourceIdentifier* 
     const XmlResolvedLocation written = ResolveXmlLocation(raw, *referrer);
     const std::optional<XmlResolvedLocation> mapped =
         importMapped ? importMapped
-                     : CatalogTarget({WideToAnsi(ToU16(identifier->getPublicId())), raw, CatalogForm(written), {}});
+                     : CatalogMappedLocation({WideToAnsi(ToU16(identifier->getPublicId())), raw, CatalogForm(written), {}});
     // A location the catalogs map is read wherever it leads.
     const XmlResolvedLocation& target = mapped ? *mapped : written;
     const std::string display = target.location.empty() ? raw : DisplayName(target);

@@ -26,6 +26,7 @@
 // load ends there.
 
 #include "platform/remote_fetch.h"
+#include "platform/xml/xml_catalog.h"
 #include "platform/xml/xml_load_state.h"
 
 #include <xercesc/framework/MemoryManager.hpp>
@@ -33,6 +34,7 @@
 #include <xercesc/util/XMLEntityResolver.hpp>
 
 #include <chrono>
+#include <optional>
 #include <set>
 #include <string>
 #include <utility>
@@ -84,6 +86,15 @@ struct XmlResolvedLocation {
     bool Resolved() const { return problemKind == XmlLocationProblem::None; }
 };
 XmlResolvedLocation ResolveXmlLocation(const std::string& reference, const XmlResource& referrer);
+
+// Where the catalogs map a reference, as a place to read (or why it names
+// none); nothing when no catalog maps it. A catalog is the user's own
+// mapping, so the referrer's origin does not limit where it leads.
+std::optional<XmlResolvedLocation> CatalogMappedLocation(const XmlCatalogQuery& query);
+// The same for a location as a document wrote it (`written`: as resolved
+// against the document).
+std::optional<XmlResolvedLocation> CatalogMappedLocation(const std::string& reference,
+                                                         const XmlResolvedLocation& written);
 
 class XmlReferenceResolver final : public xercesc::XMLEntityResolver {
 public:

@@ -215,7 +215,10 @@ std::optional<XmlSchemaSetKey> RootSchemaSetKey(const XmlResource& document)
     XmlSchemaSetKey key;
     bool anyHint = false;
     const auto addHint = [&](const std::string& space, const std::string& location) {
-        const XmlResolvedLocation resolved = ResolveXmlLocation(location, document);
+        XmlResolvedLocation resolved = ResolveXmlLocation(location, document);
+        // A hint the catalogs map to a local schema is as good as a local hint.
+        if (auto mapped = CatalogMappedLocation(location, resolved))
+            resolved = std::move(*mapped);
         if (resolved.remote || !resolved.Resolved())
             return false;
         key.text += space + '\x1F' + location + '\x1F' + resolved.location + '\x1E';
