@@ -69,7 +69,9 @@ bool OneLine(const std::string& value)
     return value.find_first_of("\r\n") == std::string::npos;
 }
 
-std::string Encode(const CacheEntry& entry)
+// The header only: the body follows it as it is, so that a large document
+// is not copied to be written.
+std::string EncodeHeader(const CacheEntry& entry)
 {
     std::string text(kMagic);
     const auto field = [&text](std::string_view name, const std::string& value) {
@@ -84,7 +86,6 @@ std::string Encode(const CacheEntry& entry)
     field("length", std::to_string(entry.body.size()));
     field("checksum", Hex(Fnv1a(entry.body)));
     text += "\n";
-    text += entry.body;
     return text;
 }
 
@@ -280,8 +281,8 @@ public:
     // A copy that cannot be written costs only the next fetch.
     void Write(const CacheEntry& entry) const
     {
-        const std::string text = Encode(entry);
-        if (m_path.empty() || text.size() > m_maxBytes || !MakeFolders(m_folder))
+        const std::string header = EncodeHeader(entry);
+        if (m_path.empty() || header.size() + entry.body.size() > m_maxBytes || !MakeFolders(m_folder))
             return;
         static std::atomic<unsigned> counter{0};
         const std::string temporary =
@@ -290,7 +291,7 @@ public:
             const UniqueFd fd(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600));
             if (!fd)
                 return;
-            if (!WriteAll(fd.Get(), text)) {
+            if (!WriteAll(fd.Get(), header) || !WriteAll(fd.Get(), entry.body)) {
                 ::unlink(temporary.c_str());
                 return;
             }
