@@ -438,6 +438,36 @@ long Utf8Characters(const std::string& path, std::uint64_t from, std::uint64_t t
 
 } // namespace
 
+namespace {
+
+// The units and characters before a UTF-16 column on the UTF-8 line that
+// begins at `start`.
+void CountUtf8LineTo(const std::string& linuxPath, std::uint64_t start, long utf16Column, long& unitsBefore,
+                     long& charactersBefore)
+{
+    BlockReader reader(linuxPath, start);
+    while (unitsBefore < utf16Column - 1) {
+        const std::size_t available = reader.Ensure(4);
+        if (available == 0 || reader.Data()[0] == '\r' || reader.Data()[0] == '\n')
+            break;
+        const std::size_t length = ValidUtf8Length(reader.Data(), available);
+        const long units = length == 4 ? 2 : 1;
+        if (unitsBefore + units > utf16Column - 1)
+            break;
+        unitsBefore += units;
+        ++charactersBefore;
+        reader.Advance(length == 0 ? 1 : length);
+    }
+}
+
+// Past the end of the line's text every unit is one character.
+long CharacterColumnFrom(long utf16Column, long unitsBefore, long charactersBefore)
+{
+    return charactersBefore + 1 + (utf16Column - 1 - unitsBefore);
+}
+
+} // namespace
+
 std::optional<long> CharacterColumn(const std::string& linuxPath, long line, long utf16Column)
 {
     if (line < 1 || utf16Column < 1)
@@ -452,19 +482,7 @@ std::optional<long> CharacterColumn(const std::string& linuxPath, long line, lon
         const auto start = LineStart(linuxPath, static_cast<std::uint64_t>(bomBytes), line);
         if (!start)
             return std::nullopt;
-        BlockReader reader(linuxPath, *start);
-        while (unitsBefore < utf16Column - 1) {
-            const std::size_t available = reader.Ensure(4);
-            if (available == 0 || reader.Data()[0] == '\r' || reader.Data()[0] == '\n')
-                break;
-            const std::size_t length = ValidUtf8Length(reader.Data(), available);
-            const long units = length == 4 ? 2 : 1;
-            if (unitsBefore + units > utf16Column - 1)
-                break;
-            unitsBefore += units;
-            ++charactersBefore;
-            reader.Advance(length == 0 ? 1 : length);
-        }
+        CountUtf8LineTo(linuxPath, *start, utf16Column, unitsBefore, charactersBefore);
     } else {
         CharacterWalker walker(linuxPath, encoding, bomBytes);
         if (!walker.IsOpen())
@@ -483,8 +501,45 @@ std::optional<long> CharacterColumn(const std::string& linuxPath, long line, lon
             ++charactersBefore;
         }
     }
-    // Past the end of the line's text every unit is one character.
-    return charactersBefore + 1 + (utf16Column - 1 - unitsBefore);
+    return CharacterColumnFrom(utf16Column, unitsBefore, charactersBefore);
+}
+
+void ToCharacterColumns(const std::string& linuxPath, std::vector<TextPosition*>& positions)
+{
+    int bomBytes = 0;
+    const Encoding encoding = DetectEncoding(linuxPath, bomBytes);
+    if (encoding == Encoding::SingleUnit)
+        return;
+    if (encoding != Encoding::Utf8) {
+        // Rare enough (many errors in a UTF-16 file) to walk the file once
+        // for each; the first few are placed, the rest keep the parser's
+        // column, which differs only beyond the Basic Multilingual Plane.
+        constexpr std::size_t kWalked = 16;
+        for (std::size_t i = 0; i < positions.size() && i < kWalked; ++i)
+            if (const auto column = CharacterColumn(linuxPath, positions[i]->line, positions[i]->column))
+                positions[i]->column = *column;
+        return;
+    }
+    std::vector<TextPosition*> byLine;
+    for (TextPosition* position : positions)
+        if (position->line >= 1 && position->column >= 1)
+            byLine.push_back(position);
+    std::stable_sort(byLine.begin(), byLine.end(),
+                     [](const TextPosition* a, const TextPosition* b) { return a->line < b->line; });
+    std::uint64_t lineStart = static_cast<std::uint64_t>(bomBytes);
+    long startLine = 1;
+    for (TextPosition* position : byLine) {
+        // Each search goes on from the line found before.
+        const auto start = LineStart(linuxPath, lineStart, position->line - startLine + 1);
+        if (!start)
+            return;
+        lineStart = *start;
+        startLine = position->line;
+        long unitsBefore = 0;
+        long charactersBefore = 0;
+        CountUtf8LineTo(linuxPath, lineStart, position->column, unitsBefore, charactersBefore);
+        position->column = CharacterColumnFrom(position->column, unitsBefore, charactersBefore);
+    }
 }
 
 std::optional<TextPosition> FindInvalidUtf8(const std::string& linuxPath)
