@@ -38,7 +38,8 @@ TEST(CorvaneValidate, UsageAndVersion)
     };
     const Case cases[] = {
         {{}, 64, true},
-        {{"a.xml", "b.xml"}, 64, true},
+        {{"--format=xml", "a.xml"}, 64, true},
+        {{"--offline"}, 64, true},
         {{"--frobnicate"}, 64, true},
         {{"--help"}, 0, false},
     };
