@@ -17,8 +17,10 @@ namespace {
 // Sequential, buffered reading of a file's bytes.
 class ByteReader {
 public:
-    explicit ByteReader(const std::string& path)
-        : m_fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)), m_buffer(1 << 20)
+    // A reader of the first few bytes takes a small buffer: each load reads
+    // its document's start, and a large one would cost more than the read.
+    explicit ByteReader(const std::string& path, std::size_t bufferBytes = 1 << 20)
+        : m_fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)), m_buffer(bufferBytes)
     {
     }
 
@@ -74,7 +76,7 @@ std::string Lower(std::string text)
 Encoding DetectEncoding(const std::string& path, int& bomBytes)
 {
     bomBytes = 0;
-    ByteReader reader(path);
+    ByteReader reader(path, 4096);
     std::string head;
     for (int i = 0; i < 512; ++i) {
         const int byte = reader.Next();
@@ -270,8 +272,8 @@ private:
 // below: they run at memory speed even through a file of gigabytes.
 class BlockReader {
 public:
-    BlockReader(const std::string& path, std::uint64_t offset)
-        : m_fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)), m_offset(offset), m_buffer(1 << 20)
+    BlockReader(const std::string& path, std::uint64_t offset, std::size_t bufferBytes = 1 << 20)
+        : m_fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)), m_offset(offset), m_buffer(bufferBytes)
     {
     }
 
@@ -628,7 +630,7 @@ std::optional<IncompleteCharacter> FindIncompleteFinalCharacter(const std::strin
         // Only the last few bytes can start a sequence the file cuts short;
         // the parser reports any other undecodable byte itself.
         const std::uint64_t from = std::max<std::uint64_t>(size >= 3 ? size - 3 : 0, bomBytes);
-        BlockReader reader(linuxPath, from);
+        BlockReader reader(linuxPath, from, 64);
         const std::size_t available = reader.Ensure(4);
         const std::uint8_t* data = reader.Data();
         for (std::size_t i = 0; i < available; ++i) {

@@ -317,12 +317,14 @@ void OnAddressSpaceExhausted()
     throw std::bad_alloc();
 }
 
+// Read before every load, so without a stream's set-up.
 std::uint64_t MappedBytes()
 {
-    std::ifstream statm("/proc/self/statm");
-    std::uint64_t pages = 0;
-    statm >> pages;
-    return pages * static_cast<std::uint64_t>(::sysconf(_SC_PAGESIZE));
+    const UniqueFd statm(::open("/proc/self/statm", O_RDONLY | O_CLOEXEC));
+    char text[64] = {};
+    if (!statm || ::read(statm.Get(), text, sizeof text - 1) <= 0)
+        return 0;
+    return std::strtoull(text, nullptr, 10) * static_cast<std::uint64_t>(::sysconf(_SC_PAGESIZE));
 }
 
 // The outer memory bound of this load: well above the pool's own ceiling
