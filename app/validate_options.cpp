@@ -54,8 +54,10 @@ ParsedCommandLine ParseValidateCommandLine(const std::vector<std::string>& argum
     bool optionsEnded = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string_view arg = arguments[i];
-        // A lone "-" is a file name like any other.
-        if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
+        // A lone "-" is a file name like any other; an empty one names none.
+        if (arg.empty()) {
+            return {std::nullopt, {"an empty argument names no file"}};
+        } else if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
             options.files.emplace_back(arg);
         } else if (arg == "--") {
             optionsEnded = true;

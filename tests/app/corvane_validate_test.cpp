@@ -44,6 +44,7 @@ TEST(CorvaneValidate, UsageAndVersion)
         {{}, 64, true},
         {{"--format=xml", "a.xml"}, 64, true},
         {{"--offline"}, 64, true},
+        {{"--", ""}, 64, true},
         {{"--frobnicate"}, 64, true},
         {{"--help"}, 0, false},
     };
