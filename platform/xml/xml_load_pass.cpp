@@ -155,9 +155,6 @@ void XmlLoadPass::ConfigureReader()
     m_reader.setFeature(xc::XMLUni::fgXercesDynamic, m_mode == XmlPassMode::Probe);
     m_reader.setFeature(xc::XMLUni::fgXercesSchema, schemas);
     m_reader.setFeature(xc::XMLUni::fgXercesSchemaFullChecking, true);
-    // Annotations never change a verdict; building them is most of the cost
-    // of reading a well-documented schema.
-    m_reader.setFeature(xc::XMLUni::fgXercesIgnoreAnnotations, true);
     m_reader.setFeature(xc::XMLUni::fgXercesIdentityConstraintChecking, true);
     m_reader.setFeature(xc::XMLUni::fgXercesHandleMultipleImports, true);
     m_reader.setFeature(xc::XMLUni::fgXercesLoadSchema, true);
