@@ -1,22 +1,28 @@
-// corvane-validate: the validation run for a terminal or a script.
+// corvane-validate: the validation run for a terminal, a script or an
+// editor, on one file or many. The exit status is the worst of the files':
 //   exit 0  "Loaded and Validated"
 //   exit 1  an error report
 //   exit 2  no report could be had (the failure text, or an empty result)
-//   exit 64 bad usage
+//   exit 64 bad usage (before any file is read)
 
+#include "app/validate_options.h"
+#include "app/verdict_output.h"
 #include "platform/console.h"
 #include "platform/drive_path.h"
 #include "platform/headless_window.h"
 #include "platform/load_progress.h"
+#include "platform/remote_fetch.h"
 #include "platform/resources.h"
 #include "res/corvane_resources.h"
 #include "res/resource.h"
 #include "validation/validation_run.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <iostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -24,8 +30,6 @@ constexpr int kExitValid = 0;
 constexpr int kExitInvalid = 1;
 constexpr int kExitNoReport = 2;
 constexpr int kExitUsage = 64;
-
-constexpr const char* kUsage = "usage: corvane-validate [--version] FILE\n";
 
 std::string VersionText()
 {
@@ -76,15 +80,34 @@ private:
     int m_lastPercent = -1;
 };
 
-int ExitStatusFor(const CString& result)
+int ExitStatusFor(const FileVerdict& verdict)
 {
-    if (result == kLoadedAndValidated)
+    if (!verdict.unnamable.empty())
+        return kExitNoReport;
+    switch (verdict.outcome.verdict) {
+    case ValidationVerdict::Valid:
         return kExitValid;
-    CString header;
-    header.LoadString(IDS_ERROR_HEADER);
-    if (!header.IsEmpty() && result.Left(header.GetLength()) == header)
+    case ValidationVerdict::ErrorReport:
         return kExitInvalid;
+    case ValidationVerdict::NoReport:
+        break;
+    }
     return kExitNoReport;
+}
+
+// The files of one call share the parser's worker, and with it the schemas
+// it read: the second file that names a schema does not read it again.
+FileVerdict ValidateFile(CHeadlessDialog& window, const std::string& file, bool allErrors)
+{
+    FileVerdict verdict;
+    verdict.path = file;
+    const auto drivePath = DrivePathFromCommandLine(file);
+    if (!drivePath) {
+        verdict.unnamable = "a file whose path holds a backslash cannot be named as a drive path";
+        return verdict;
+    }
+    verdict.outcome = RunValidation(window, CString(*drivePath), allErrors);
+    return verdict;
 }
 
 } // namespace
@@ -93,56 +116,65 @@ int main(int argc, char** argv)
 {
     UseCorvaneResources();
 
-    std::string_view file;
-    bool optionsEnded = false;
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view arg = argv[i];
-        if (!optionsEnded && arg == "--") {
-            optionsEnded = true;
-        } else if (!optionsEnded && arg == "--version") {
-            std::cout << VersionText() << '\n';
-            return kExitValid;
-        } else if (!optionsEnded && (arg == "--help" || arg == "-h")) {
-            std::cout << kUsage;
-            return kExitValid;
-        } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
-            std::cerr << "corvane-validate: unknown option " << arg << '\n' << kUsage;
-            return kExitUsage;
-        } else if (file.empty()) {
-            file = arg;
-        } else {
-            std::cerr << kUsage;
-            return kExitUsage;
-        }
-    }
-    if (file.empty()) {
-        std::cerr << kUsage;
+    const ParsedCommandLine parsed = ParseValidateCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    if (!parsed.options) {
+        if (!parsed.error.message.empty())
+            std::cerr << "corvane-validate: " << parsed.error.message << '\n';
+        std::cerr << kValidateUsage;
         return kExitUsage;
     }
+    const ValidateOptions& options = *parsed.options;
+    if (options.help) {
+        std::cout << kValidateUsage << '\n' << kValidateHelp;
+        return kExitValid;
+    }
+    if (options.version) {
+        std::cout << VersionText() << '\n';
+        return kExitValid;
+    }
 
-    const auto drivePath = DrivePathFromCommandLine(file);
-    if (!drivePath) {
-        std::cerr << "corvane-validate: " << file
-                  << ": a file whose path holds a backslash cannot be named as a drive path\n";
-        return kExitNoReport;
+    if (options.offline) {
+        RemoteFetchLimits limits = CurrentRemoteFetchLimits();
+        limits.networkAllowed = false;
+        SetRemoteFetchLimits(limits);
     }
 
     CHeadlessDialog window;
-    CTextControl& result = window.AddControl(IDC_RESULT);
+    window.AddControl(IDC_RESULT);
     CTextControl& status = window.AddControl(IDC_STATUS);
 
+    const bool showProgress = !options.quiet && StandardErrorIsTerminal();
     TerminalProgress progress;
-    if (StandardErrorIsTerminal()) {
+    if (showProgress) {
         status.ObserveText([&progress](const CString& text) { progress.ShowStatus(text); });
         SetLoadProgressListener([&progress](std::uint64_t done, std::uint64_t total) {
             progress.ShowProgress(done, total);
         });
     }
+    // A note (a schema taken from the cache, say) may tell the verdict is
+    // not today's: it is written even with --quiet, on standard error.
+    const std::string* current = nullptr;
+    SetLoadNoticeListener([&current, showProgress](const std::string& notice) {
+        if (showProgress)
+            std::fputs("\r\033[K", stderr);
+        std::cerr << "corvane-validate: " << OneLineText(current != nullptr ? *current : std::string()) << ": "
+                  << OneLineText(notice) << std::endl;
+    });
 
-    RunValidation(window, CString(*drivePath));
+    const bool several = options.files.size() > 1;
+    int exitStatus = kExitValid;
+    for (const std::string& file : options.files) {
+        current = &file;
+        const FileVerdict verdict = ValidateFile(window, file, options.allErrors);
+        if (!verdict.unnamable.empty() && options.format == OutputFormat::Text && !options.quiet)
+            std::cerr << "corvane-validate: " << file << ": " << verdict.unnamable << '\n';
+        if (!options.quiet)
+            WriteVerdict(std::cout, options.format, verdict, several);
+        exitStatus = std::max(exitStatus, ExitStatusFor(verdict));
+    }
+    current = nullptr;
     SetLoadProgressListener({});
-
-    const CString verdict = result.GetWindowText();
-    std::cout << verdict.str() << '\n';
-    return ExitStatusFor(verdict);
+    SetLoadNoticeListener({});
+    std::cout.flush();
+    return exitStatus;
 }

@@ -60,6 +60,20 @@ HRESULT CoCreateInstance(const CLSID& rclsid, IUnknown* pUnkOuter, DWORD dwClsCo
     return S_OK;
 }
 
+// Asks an object for another of its interfaces. An interface pointer owns
+// its object, so the object moves to the new pointer when it has the
+// interface, and stays where it was otherwise.
+template <class Interface, class Held>
+HRESULT QueryInterface(std::unique_ptr<Held>& object, std::unique_ptr<Interface>& ppv)
+{
+    auto* typed = dynamic_cast<Interface*>(object.get());
+    if (typed == nullptr)
+        return E_NOINTERFACE;
+    object.release();
+    ppv.reset(typed);
+    return S_OK;
+}
+
 // A class factory fills the instance and returns S_OK, or returns a failure.
 using ClassFactory = std::function<HRESULT(std::unique_ptr<IUnknown>& instance)>;
 

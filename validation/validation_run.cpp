@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -15,9 +16,43 @@ struct ReportUnavailable {
     HRESULT hr;
 };
 
+// A read that fails without delivering a value shows 0 or an empty text.
+ValidationError ReadError(IXMLDOMParseError& parseError)
+{
+    std::u16string bstrReason;
+    ValidationError error;
+    parseError.get_reason(&bstrReason);
+    parseError.get_errorCode(&error.lErrorCode);
+    parseError.get_line(&error.lLine);
+    parseError.get_linepos(&error.lLinePos);
+    // The description may echo any name the user or the document gave.
+    error.strDescription = CString(WideToAnsi(VisibleText(bstrReason)));
+    return error;
+}
+
+// The errors after the first, when the component keeps them; none when it
+// cannot tell them.
+void ReadFurtherErrors(std::unique_ptr<IXMLDOMParseError>& pXMLError, std::vector<ValidationError>& errors)
+{
+    std::unique_ptr<IXMLDOMParseError2> pXMLError2;
+    std::unique_ptr<IXMLDOMParseErrorCollection> pAllErrors;
+    if (FAILED(QueryInterface(pXMLError, pXMLError2)) || FAILED(pXMLError2->get_allErrors(pAllErrors)) ||
+        !pAllErrors)
+        return;
+    LONG lLength = 0;
+    pAllErrors->get_length(&lLength);
+    for (LONG i = 1; i < lLength; ++i) {
+        std::unique_ptr<IXMLDOMParseError2> pItem;
+        if (pAllErrors->get_item(i, pItem) != S_OK || !pItem)
+            break;
+        errors.push_back(ReadError(*pItem));
+    }
+}
+
 // Builds the five-line report of the first error; an empty text when the
-// component delivers no error object.
-CString BuildErrorReport(IXMLDOMDocument& document)
+// component delivers no error object. The errors read are added to `errors`
+// (all of them with bAllErrors).
+CString BuildErrorReport(IXMLDOMDocument& document, bool bAllErrors, std::vector<ValidationError>& errors)
 {
     std::unique_ptr<IXMLDOMParseError> pXMLError;
     const HRESULT hr = document.get_parseError(pXMLError);
@@ -26,34 +61,52 @@ CString BuildErrorReport(IXMLDOMDocument& document)
     if (!pXMLError)
         return {};
 
-    // A read that fails without delivering a value shows 0 or an empty text.
-    std::u16string bstrReason;
-    LONG lErrorCode = 0;
-    LONG lLine = 0;
-    LONG lLinePos = 0;
-    pXMLError->get_reason(&bstrReason);
-    pXMLError->get_errorCode(&lErrorCode);
-    pXMLError->get_line(&lLine);
-    pXMLError->get_linepos(&lLinePos);
-
-    CString strResult;
-    CString strLine;
-    strResult.LoadString(IDS_ERROR_HEADER);
-    strLine.Format(IDS_ERROR_CODE, lErrorCode);
-    strResult += strLine;
-    strLine.Format(IDS_ERROR_SOURCE, lLine, lLinePos);
-    strResult += strLine;
-    // The description may echo any name the user or the document gave.
-    strLine.Format(IDS_ERROR_DESCRIPTION, CString(WideToAnsi(VisibleText(bstrReason))));
-    strResult += strLine;
+    const ValidationError first = ReadError(*pXMLError);
+    errors.push_back(first);
+    if (bAllErrors)
+        ReadFurtherErrors(pXMLError, errors);
     pXMLError.reset();
-    return strResult;
+    return ErrorReportText(first);
+}
+
+// Asks the document for every error; a document without that property
+// reports its first error alone.
+void AskForAllErrors(std::unique_ptr<IXMLDOMDocument>& pXMLDoc)
+{
+    std::unique_ptr<IXMLDOMDocument2> pXMLDoc2;
+    if (FAILED(QueryInterface(pXMLDoc, pXMLDoc2)))
+        return;
+    VARIANT varMultiple;
+    varMultiple.vt = VT_BOOL;
+    varMultiple.boolVal = VARIANT_TRUE;
+    pXMLDoc2->setProperty(u"MultipleErrorMessages", varMultiple);
+    pXMLDoc = std::move(pXMLDoc2);
 }
 
 } // namespace
 
+CString ErrorReportText(const ValidationError& error)
+{
+    CString strResult;
+    CString strLine;
+    strResult.LoadString(IDS_ERROR_HEADER);
+    strLine.Format(IDS_ERROR_CODE, error.lErrorCode);
+    strResult += strLine;
+    strLine.Format(IDS_ERROR_SOURCE, error.lLine, error.lLinePos);
+    strResult += strLine;
+    strLine.Format(IDS_ERROR_DESCRIPTION, error.strDescription);
+    strResult += strLine;
+    return strResult;
+}
+
 void RunValidation(CWnd& window, const CString& strXmlPath)
 {
+    RunValidation(window, strXmlPath, false);
+}
+
+ValidationOutcome RunValidation(CWnd& window, const CString& strXmlPath, bool bAllErrors)
+{
+    ValidationOutcome outcome;
     CWnd* pResult = window.GetDlgItem(IDC_RESULT);
     CWnd* pStatus = window.GetDlgItem(IDC_STATUS);
 
@@ -70,10 +123,13 @@ void RunValidation(CWnd& window, const CString& strXmlPath)
             strFailed.LoadString(IDS_LOAD_FAILED);
             pResult->SetWindowText(strFailed);
         }
+        outcome.strResult.LoadString(IDS_LOAD_FAILED);
         CoUninitialize();
-        return;
+        return outcome;
     }
 
+    if (bAllErrors)
+        AskForAllErrors(pXMLDoc);
     pXMLDoc->put_validateOnParse(VARIANT_TRUE);
 
     VARIANT varSource;
@@ -97,13 +153,17 @@ void RunValidation(CWnd& window, const CString& strXmlPath)
     CString strResult;
     if (hrLoad == S_OK) {
         strResult = kLoadedAndValidated;
+        outcome.verdict = ValidationVerdict::Valid;
     } else {
         try {
-            strResult = BuildErrorReport(*pXMLDoc);
+            strResult = BuildErrorReport(*pXMLDoc, bAllErrors, outcome.errors);
+            outcome.verdict = outcome.errors.empty() ? ValidationVerdict::NoReport : ValidationVerdict::ErrorReport;
         } catch (...) {
             strResult.LoadString(IDS_LOAD_FAILED);
+            outcome.errors.clear();
         }
     }
+    outcome.strResult = strResult;
 
     if (pResult != nullptr)
         pResult->SetWindowText(strResult);
@@ -113,4 +173,5 @@ void RunValidation(CWnd& window, const CString& strXmlPath)
     pXMLDoc.reset();
     CoUninitialize();
     window.EndWaitCursor();
+    return outcome;
 }

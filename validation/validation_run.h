@@ -8,8 +8,38 @@
 #include "platform/cstring.h"
 #include "platform/window.h"
 
+#include <vector>
+
 // The success verdict, fixed in the program rather than taken from the string
 // table (whose entry 105 has the same words).
 inline constexpr const char* kLoadedAndValidated = "Loaded and Validated";
 
 void RunValidation(CWnd& window, const CString& strXmlPath);
+
+// One error the component reported, as the report shows it.
+struct ValidationError {
+    LONG lErrorCode = 0;
+    LONG lLine = 0;
+    LONG lLinePos = 0;
+    CString strDescription; // written as visible text
+};
+
+// The five-line report of one error, exactly as the window shows the first.
+CString ErrorReportText(const ValidationError& error);
+
+enum class ValidationVerdict {
+    Valid,       // "Loaded and Validated"
+    ErrorReport, // the window shows the report of the first error
+    NoReport,    // the window shows the failure text: no error could be had
+};
+
+struct ValidationOutcome {
+    ValidationVerdict verdict = ValidationVerdict::NoReport;
+    CString strResult;                  // what the window's result field shows
+    std::vector<ValidationError> errors; // the first, or every error when asked
+};
+
+// The same run, also handing back what it found: with bAllErrors, the load
+// reads on after validity errors and every error is in the outcome (the
+// window still shows the first).
+ValidationOutcome RunValidation(CWnd& window, const CString& strXmlPath, bool bAllErrors);

@@ -6,14 +6,21 @@
 #include "platform/xml/xml_worker.h"
 
 #include <new>
+#include <memory>
 #include <optional>
+#include <string_view>
+#include <vector>
 
 namespace {
 
-// A snapshot of the first error of a load; later loads do not change it.
-class CXmlParseError final : public IXMLDOMParseError {
+// Every error of one load, shared by the error objects that read it.
+using XmlLoadErrors = std::shared_ptr<const std::vector<XmlLoadError>>;
+
+// A snapshot of one error of a load (the first, unless taken from the
+// collection of all); later loads do not change it.
+class CXmlParseError final : public IXMLDOMParseError2 {
 public:
-    explicit CXmlParseError(XmlLoadError error) : m_error(std::move(error)) {}
+    CXmlParseError(XmlLoadError error, XmlLoadErrors all) : m_error(std::move(error)), m_all(std::move(all)) {}
 
     HRESULT get_errorCode(LONG* errorCode) override
     {
@@ -43,10 +50,51 @@ public:
         *reasonString = m_error.reason;
         return S_OK;
     }
+    HRESULT get_allErrors(std::unique_ptr<IXMLDOMParseErrorCollection>& allErrors) override;
 
 private:
     XmlLoadError m_error;
+    XmlLoadErrors m_all;
 };
+
+class CXmlParseErrorCollection final : public IXMLDOMParseErrorCollection {
+public:
+    explicit CXmlParseErrorCollection(XmlLoadErrors all) : m_all(std::move(all)) {}
+
+    HRESULT get_length(LONG* length) override
+    {
+        if (length == nullptr)
+            return E_POINTER;
+        *length = static_cast<LONG>(m_all->size());
+        return S_OK;
+    }
+    HRESULT get_item(LONG index, std::unique_ptr<IXMLDOMParseError2>& error) override
+    {
+        error.reset();
+        if (index < 0 || static_cast<std::size_t>(index) >= m_all->size())
+            return S_FALSE;
+        try {
+            error = std::make_unique<CXmlParseError>((*m_all)[static_cast<std::size_t>(index)], m_all);
+        } catch (const std::bad_alloc&) {
+            return E_OUTOFMEMORY;
+        }
+        return S_OK;
+    }
+
+private:
+    XmlLoadErrors m_all;
+};
+
+HRESULT CXmlParseError::get_allErrors(std::unique_ptr<IXMLDOMParseErrorCollection>& allErrors)
+{
+    try {
+        allErrors = std::make_unique<CXmlParseErrorCollection>(m_all);
+    } catch (const std::bad_alloc&) {
+        allErrors.reset();
+        return E_OUTOFMEMORY;
+    }
+    return S_OK;
+}
 
 XmlLoadError UnmappedPath(const std::string& path)
 {
@@ -54,8 +102,18 @@ XmlLoadError UnmappedPath(const std::string& path)
                             AnsiToWide(UnmappedDrivePathReason(path)));
 }
 
-class CXmlDocument final : public IXMLDOMDocument {
+constexpr std::u16string_view kMultipleErrorMessages = u"MultipleErrorMessages";
+
+class CXmlDocument final : public IXMLDOMDocument2 {
 public:
+    HRESULT setProperty(const std::u16string& name, VARIANT value) override
+    {
+        if (name != kMultipleErrorMessages || value.vt != VT_BOOL)
+            return E_INVALIDARG;
+        m_multipleErrors = value.boolVal != VARIANT_FALSE;
+        return S_OK;
+    }
+
     HRESULT put_validateOnParse(VARIANT_BOOL isValidating) override
     {
         m_validateOnParse = isValidating != VARIANT_FALSE;
@@ -72,6 +130,7 @@ public:
     HRESULT load(VARIANT xmlSource, VARIANT_BOOL* isSuccessful) override
     {
         m_lastError.reset();
+        m_furtherErrors.clear();
         m_failedWithoutError = false;
         if (isSuccessful != nullptr)
             *isSuccessful = VARIANT_FALSE;
@@ -83,7 +142,8 @@ public:
             if (!linuxPath)
                 m_lastError = UnmappedPath(drivePath);
             else
-                m_lastError = LoadXmlDocumentInWorker({*linuxPath, drivePath, m_validateOnParse});
+                m_lastError = LoadXmlDocumentInWorker({*linuxPath, drivePath, m_validateOnParse, m_multipleErrors},
+                                                      m_multipleErrors ? &m_furtherErrors : nullptr);
         } catch (const std::bad_alloc&) {
             return FailedUnexpectedly(E_OUTOFMEMORY, u"The parser failed unexpectedly: out of memory");
         } catch (...) {
@@ -105,7 +165,13 @@ public:
             return E_FAIL;
         }
         try {
-            errorObj = std::make_unique<CXmlParseError>(m_lastError.value_or(XmlLoadError{}));
+            const XmlLoadError first = m_lastError.value_or(XmlLoadError{});
+            auto all = std::make_shared<std::vector<XmlLoadError>>();
+            if (m_lastError) {
+                all->push_back(first);
+                all->insert(all->end(), m_furtherErrors.begin(), m_furtherErrors.end());
+            }
+            errorObj = std::make_unique<CXmlParseError>(first, std::move(all));
         } catch (const std::bad_alloc&) {
             errorObj.reset();
             return E_OUTOFMEMORY;
@@ -123,12 +189,15 @@ private:
                                            std::u16string(reason));
         } catch (const std::bad_alloc&) {
             m_lastError.reset();
+            m_furtherErrors.clear();
             m_failedWithoutError = true;
         }
         return hr;
     }
 
     bool m_validateOnParse = true;
+    bool m_multipleErrors = false;
+    std::vector<XmlLoadError> m_furtherErrors;
     bool m_failedWithoutError = false;
     bool m_async = true;
     std::optional<XmlLoadError> m_lastError;

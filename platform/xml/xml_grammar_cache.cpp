@@ -15,12 +15,15 @@
 namespace {
 
 constexpr std::size_t kProbeBytes = 256 * 1024;
+// Most documents' root tag lies in their first few kilobytes: these are read
+// first, and the whole probe only when they do not hold it.
+constexpr std::size_t kFirstProbeBytes = 8 * 1024;
 constexpr std::size_t kKeptSets = 4;
 constexpr std::string_view kInstanceNamespace = "http://www.w3.org/2001/XMLSchema-instance";
 
-std::string ReadStart(const std::string& path)
+std::string ReadStart(const std::string& path, std::size_t probeBytes)
 {
-    std::string bytes(kProbeBytes, '\0');
+    std::string bytes(probeBytes, '\0');
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
         return {};
@@ -198,11 +201,15 @@ Cache& TheCache()
 
 std::optional<XmlSchemaSetKey> RootSchemaSetKey(const XmlResource& document)
 {
-    const std::string start = ReadStart(document.linuxPath);
-    if (start.empty() || !ReadableAsAscii(start))
-        return std::nullopt;
-    StartTagReader reader(start);
-    const auto attributes = reader.RootAttributes();
+    std::optional<std::vector<std::pair<std::string, std::string>>> attributes;
+    for (const std::size_t probeBytes : {kFirstProbeBytes, kProbeBytes}) {
+        const std::string start = ReadStart(document.linuxPath, probeBytes);
+        if (start.empty() || !ReadableAsAscii(start))
+            return std::nullopt;
+        attributes = StartTagReader(start).RootAttributes();
+        if (attributes || start.size() < probeBytes)
+            break;
+    }
     if (!attributes)
         return std::nullopt;
     std::string instancePrefix;
@@ -221,7 +228,9 @@ std::optional<XmlSchemaSetKey> RootSchemaSetKey(const XmlResource& document)
             resolved = std::move(*mapped);
         if (resolved.remote || !resolved.Resolved())
             return false;
-        key.text += space + '\x1F' + location + '\x1F' + resolved.location + '\x1E';
+        // The files, not the words that name them: documents in other
+        // folders reach the same schema by other relative paths.
+        key.text += space + '\x1F' + resolved.location + '\x1E';
         key.spaces.push_back(AnsiToWide(space));
         anyHint = true;
         return true;

@@ -6,8 +6,8 @@
 // The parser's own grammar pool finds grammars by namespace alone, which
 // would validate a document against another document's schema of the same
 // namespace. So a set of grammars is reused only for a document whose root
-// element names the same schema locations, resolved to the same files, in
-// the same order, with no DOCTYPE; and only while none of the files read to
+// element's schema hints resolve to the same files (however the document
+// words them), for the same namespaces in the same order, with no DOCTYPE; and only while none of the files read to
 // build it has changed (size and modification time). A set is kept only when
 // everything in it came from those root hints and from local files. A load
 // that would need any further schema is restarted without the cache.
@@ -26,7 +26,7 @@
 // What identifies a document's schemas before it is parsed: its root
 // element's schema hints, resolved against the document.
 struct XmlSchemaSetKey {
-    std::string text;                    // every hint with its resolved location, in order
+    std::string text;                    // every hinted namespace with its resolved location, in order
     std::vector<std::u16string> spaces;  // the hinted namespaces
     friend bool operator==(const XmlSchemaSetKey& a, const XmlSchemaSetKey& b) { return a.text == b.text; }
 };

@@ -3,6 +3,7 @@
 // when reached, ends the load with an error in the resource-limits group.
 
 #include <chrono>
+#include <cstddef>
 #include <cstdint>
 
 namespace XmlLimits {
@@ -51,5 +52,12 @@ inline constexpr std::uint64_t kWorkerAddressSpaceMargin = 1024ull * 1024 * 1024
 // derivations and nested groups as deep as the document makes it; this is
 // reserved address space, used only as deep as a document goes.
 inline constexpr std::uint64_t kParserStackBytes = 512ull * 1024 * 1024;
+
+// Errors one load reports when the caller asks for every error rather than
+// the first: a document broken on every line would otherwise send millions,
+// and their descriptions together are held to a size that travels from the
+// worker in one message. The load stops reading at either bound.
+inline constexpr std::size_t kReportedErrors = 1000;
+inline constexpr std::uint64_t kReportedErrorTextChars = 1024 * 1024;
 
 } // namespace XmlLimits

@@ -31,6 +31,8 @@ XmlLoadPass::XmlLoadPass(const XmlLoadRequest& request, std::uint64_t documentBy
 {
     m_registry.SetMainDocument(m_references.MainSystemId(), {XmlResourceKind::MainDocument,
                                                              request.displayPath, request.linuxPath, false});
+    if (request.multipleErrors)
+        m_errors.CollectFurtherErrors();
     ConfigureReader();
 }
 
@@ -59,10 +61,10 @@ bool XmlLoadPass::KeepCollectedSchemas(const XmlSchemaSetKey& key, xc::XMLGramma
     if (m_use != XmlGrammarUse::Collect || m_references.RestartRequested() ||
         m_references.SchemaNamedAfterRoot() || m_references.DtdInForce() || !m_references.InContent())
         return false;
-    const auto& error = m_errors.Error();
-    if (error && (XmlErrorGroupOf(error->error.code) != XmlErrorGroup::Validity &&
-                  XmlErrorGroupOf(error->error.code) != XmlErrorGroup::WellFormedness))
-        return false;
+    for (const PassError* error : {m_errors.Error() ? &*m_errors.Error() : nullptr, m_errors.LatestError()})
+        if (error != nullptr && (XmlErrorGroupOf(error->error.code) != XmlErrorGroup::Validity &&
+                                 XmlErrorGroupOf(error->error.code) != XmlErrorGroup::WellFormedness))
+            return false;
     for (const auto& [systemId, resource] : m_registry.All())
         if (resource.remote)
             return false;
@@ -110,6 +112,12 @@ void XmlLoadPass::OnParserMessage(std::u16string_view domain, std::uint32_t code
     if (domain == xc::XMLUni::fgValidityDomain && !GrammarInForce())
         return;
     m_errors.CaptureParserMessage({domain, code, severity, text, systemId, line, column});
+    // The parser goes on after a validity error by itself; after any other
+    // error what follows would only be its echo.
+    const PassError* recorded = m_errors.LatestError();
+    if (severity == XmlErrorSeverity::Error && m_errors.Collecting() && recorded != nullptr &&
+        XmlErrorGroupOf(recorded->error.code) == XmlErrorGroup::Validity)
+        return;
     throw XmlParseStop{};
 }
 

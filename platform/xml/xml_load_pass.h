@@ -1,7 +1,8 @@
 #pragma once
 // One pass of the parser over the document: it answers the reader's and the
 // resolver's events, and ends with the pass's first error, or with the
-// request to start over in another mode.
+// request to start over in another mode. Asked for every error, it reads on
+// past validity errors (never past any other kind) up to a bound.
 
 #include "platform/xml/xml_entity_resolver.h"
 #include "platform/xml/xml_grammar_cache.h"
@@ -30,6 +31,10 @@ public:
         return m_references.DtdInForce() && m_references.SchemaRequested();
     }
     const std::optional<PassError>& Error() const { return m_errors.Error(); }
+    // The errors after the first, when the request asked for every error.
+    const std::vector<PassError>& FurtherErrors() const { return m_errors.FurtherErrors(); }
+    // The pass's last error: a later error may be of another kind than the first.
+    const PassError* LatestError() const { return m_errors.LatestError(); }
 
     // Whether the schemas this pass collected may serve later loads: all of
     // them came from the root's hints, from local files, and loaded whole.

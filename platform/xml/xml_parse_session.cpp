@@ -11,7 +11,10 @@
 #include <xercesc/util/XMLExceptMsgs.hpp>
 #include <xercesc/util/XMLUni.hpp>
 
+#include <algorithm>
 #include <atomic>
+#include <iterator>
+#include <map>
 #include <cstdlib>
 #include <memory>
 #include <utility>
@@ -112,6 +115,7 @@ std::optional<XmlLoadError> IncompleteFinalCharacter(const XmlLoadRequest& reque
 struct PassesOutcome {
     std::optional<PassError> first;
     bool checkDtdToo = false;
+    std::vector<PassError> further; // when every error was asked for
 };
 
 // Debian's library turns every DOCTYPE into an error when this is set; a
@@ -143,11 +147,11 @@ std::optional<PassesOutcome> ValidateWithKeptSchemas(const XmlLoadRequest& reque
         XmlLoadPass pass(request, size, XmlPassMode::Full, kept.get(), XmlGrammarUse::Reuse);
         pass.Run();
         if (!pass.RestartRequested())
-            outcome = PassesOutcome{pass.Error(), false};
-        const auto& error = pass.Error();
+            outcome = PassesOutcome{pass.Error(), false, pass.FurtherErrors()};
+        const PassError* error = pass.LatestError();
         // The parser completes a grammar's content models when it first needs
         // them; one cut short by a limit is not kept.
-        intact = !outcome || !error ||
+        intact = !outcome || error == nullptr ||
                  (XmlErrorGroupOf(error->error.code) != XmlErrorGroup::ResourceLimits &&
                   error->error.code != XmlOwnErrorCode(XmlOwnError::UnexpectedFailure));
     } // the parser lets go of the kept schemas before they return to the cache
@@ -171,7 +175,7 @@ PassesOutcome ProbeThenValidate(const XmlLoadRequest& request, std::uint64_t siz
                                              XmlGrammarUse::Collect);
         pass->Run();
     }
-    PassesOutcome outcome{pass->Error(), pass->ValidatedAgainstDtdAndSchema()};
+    PassesOutcome outcome{pass->Error(), pass->ValidatedAgainstDtdAndSchema(), pass->FurtherErrors()};
     const bool keep = collected && pass->KeepCollectedSchemas(*key, *collected->pool);
     if (keep)
         collected->sources = pass->SchemaSources();
@@ -194,7 +198,66 @@ std::optional<PassError> WithDtdChecked(const XmlLoadRequest& request, std::uint
     return first;
 }
 
-std::optional<XmlLoadError> LoadOnce(const XmlLoadRequest& request)
+// Asked for every error, the errors of both passes are merged in the order
+// of the document (the schemas' first where both place one alike).
+void WithDtdErrorsMerged(const XmlLoadRequest& request, std::uint64_t size, PassesOutcome& outcome)
+{
+    XmlLoadPass pass(request, size, XmlPassMode::DtdOnly);
+    pass.Run();
+    std::vector<PassError> all;
+    const auto add = [&all](const std::optional<PassError>& first, const std::vector<PassError>& further) {
+        if (first)
+            all.push_back(*first);
+        all.insert(all.end(), further.begin(), further.end());
+    };
+    add(outcome.first, outcome.further);
+    add(pass.Error(), pass.FurtherErrors());
+    std::stable_sort(all.begin(), all.end(), [](const PassError& a, const PassError& b) {
+        return a.documentPosition < b.documentPosition;
+    });
+    if (all.size() > XmlLimits::kReportedErrors)
+        all.resize(XmlLimits::kReportedErrors);
+    outcome.first.reset();
+    outcome.further.clear();
+    if (all.empty())
+        return;
+    outcome.first = std::move(all.front());
+    outcome.further.assign(std::make_move_iterator(all.begin() + 1), std::make_move_iterator(all.end()));
+}
+
+// The further errors, placed as WithCharacterPositions places one error, but
+// reading each file once for all the errors in it.
+std::vector<XmlLoadError> FurtherWithCharacterPositions(std::vector<PassError> passErrors)
+{
+    std::vector<XmlLoadError> errors;
+    std::vector<TextPosition> positions;
+    errors.reserve(passErrors.size());
+    positions.reserve(passErrors.size());
+    for (const PassError& passError : passErrors)
+        positions.push_back({passError.error.line, passError.error.column});
+    std::map<std::string, std::vector<TextPosition*>> byFile;
+    for (std::size_t i = 0; i < passErrors.size(); ++i) {
+        const PassError& passError = passErrors[i];
+        // Undecodable text ends the document: such an error is the last,
+        // and placed as the first error would be.
+        if (passError.encodingError || passError.surrogateError) {
+            const XmlLoadError placed = WithCharacterPositions(passError);
+            positions[i] = {placed.line, placed.column};
+        } else if (!passError.linuxPath.empty() && passError.error.line > 0 && passError.error.column > 0) {
+            byFile[passError.linuxPath].push_back(&positions[i]);
+        }
+    }
+    for (auto& [linuxPath, inFile] : byFile)
+        ToCharacterColumns(linuxPath, inFile);
+    for (std::size_t i = 0; i < passErrors.size(); ++i) {
+        errors.push_back(std::move(passErrors[i].error));
+        errors.back().line = positions[i].line;
+        errors.back().column = positions[i].column;
+    }
+    return errors;
+}
+
+std::optional<XmlLoadError> LoadOnce(const XmlLoadRequest& request, std::vector<XmlLoadError>* further)
 {
     std::uint64_t size = 0;
     if (auto problem = DocumentProblem(request, size))
@@ -204,21 +267,30 @@ std::optional<XmlLoadError> LoadOnce(const XmlLoadRequest& request)
     auto outcome = ValidateWithKeptSchemas(request, size, key);
     if (!outcome)
         outcome = ProbeThenValidate(request, size, key);
-    if (outcome->checkDtdToo)
+    if (outcome->checkDtdToo && request.multipleErrors)
+        WithDtdErrorsMerged(request, size, *outcome);
+    else if (outcome->checkDtdToo)
         outcome->first = WithDtdChecked(request, size, std::move(outcome->first));
     if (!outcome->first)
         return IncompleteFinalCharacter(request);
+    if (further != nullptr)
+        *further = FurtherWithCharacterPositions(std::move(outcome->further));
     return WithCharacterPositions(std::move(*outcome->first));
 }
 
 } // namespace
 
-std::optional<XmlLoadError> LoadXmlDocument(const XmlLoadRequest& request)
+std::optional<XmlLoadError> LoadXmlDocument(const XmlLoadRequest& request, std::vector<XmlLoadError>* further)
 {
+    if (further != nullptr)
+        further->clear();
     // Descriptions echo names and locations as the document wrote them.
-    auto error = LoadOnce(request);
+    auto error = LoadOnce(request, further);
     if (error)
         error->reason = VisibleText(error->reason);
+    if (further != nullptr)
+        for (XmlLoadError& next : *further)
+            next.reason = VisibleText(next.reason);
     return error;
 }
 

@@ -17,15 +17,22 @@
 #include <chrono>
 #include <optional>
 #include <string>
+#include <vector>
 
 struct XmlLoadRequest {
     std::string linuxPath;
     std::string displayPath; // as the user named the file (a drive path)
     bool validate = true;
+    // Every error up to XmlLimits::kReportedErrors, not only the first: the
+    // load reads on after validity errors (never after any other error).
+    bool multipleErrors = false;
 };
 
 // Nothing when the document loaded (and, if asked, validated) without error.
-std::optional<XmlLoadError> LoadXmlDocument(const XmlLoadRequest& request);
+// The errors after the first go to `further` when the request asked for
+// every error (in the order of the document).
+std::optional<XmlLoadError> LoadXmlDocument(const XmlLoadRequest& request,
+                                            std::vector<XmlLoadError>* further = nullptr);
 
 // The processor time the parser may use without getting further in the
 // document (XmlLimits::kParserStallTime). Tests shorten it; nothing else

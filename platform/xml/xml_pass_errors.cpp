@@ -1,6 +1,7 @@
 #include "platform/xml/xml_pass_errors.h"
 
 #include "platform/text_encoding.h"
+#include "platform/xml/xml_limits.h"
 #include "platform/xml/xml_positions.h"
 #include "platform/xml/xml_reader.h"
 #include "platform/xml/xml_reference_tracker.h"
@@ -77,7 +78,7 @@ void XmlPassErrorCapture::CaptureParserMessage(const XmlParserMessage& message)
     error.surrogateError = domain == xc::XMLUni::fgXMLErrDomain &&
                            (code == xc::XMLErrs::Expected2ndSurrogateChar ||
                             code == xc::XMLErrs::Unexpected2ndSurrogateChar);
-    m_error = std::move(error);
+    Record(std::move(error));
 }
 
 void XmlPassErrorCapture::CaptureReferenceFailure(std::uint32_t ownError, const std::string& reason,
@@ -95,14 +96,14 @@ void XmlPassErrorCapture::CaptureReferenceFailure(std::uint32_t ownError, const 
     }
     const XmlDocumentPosition inDocument =
         in->kind == XmlResourceKind::MainDocument ? XmlDocumentPosition{line, column} : reference;
-    m_error = MakePassError(XmlOwnErrorCode(ownError), line, column, AnsiToWide(reason),
-                            {in->linuxPath, inDocument});
+    Record(MakePassError(XmlOwnErrorCode(ownError), line, column, AnsiToWide(reason),
+                         {in->linuxPath, inDocument}));
 }
 
 void XmlPassErrorCapture::CaptureLimit(const XmlLimitFailure& limit, std::uint64_t line, std::uint64_t column)
 {
-    m_error = MakePassError(XmlOwnErrorCode(limit.ownError), line, column, AnsiToWide(limit.reason),
-                            {m_documentPath, {line, column}});
+    Record(MakePassError(XmlOwnErrorCode(limit.ownError), line, column, AnsiToWide(limit.reason),
+                         {m_documentPath, {line, column}}));
 }
 
 void XmlPassErrorCapture::CaptureException(std::uint32_t code, const XMLCh* message)
@@ -110,18 +111,45 @@ void XmlPassErrorCapture::CaptureException(std::uint32_t code, const XMLCh* mess
     std::uint64_t line = m_reader.CurrentLine();
     std::uint64_t column = m_reader.CurrentColumn();
     PlaceUndecodableDeclaration(code, line, column);
-    m_error = MakePassError(XmlParserErrorCode(xc::XMLUni::fgExceptDomain, code, XmlErrorSeverity::Fatal,
-                                               XmlErrorPlace::Document),
-                            line, column, message != nullptr ? std::u16string(message) : std::u16string(),
-                            {m_documentPath, {line, column}});
+    Record(MakePassError(XmlParserErrorCode(xc::XMLUni::fgExceptDomain, code, XmlErrorSeverity::Fatal,
+                                            XmlErrorPlace::Document),
+                         line, column, message != nullptr ? std::u16string(message) : std::u16string(),
+                         {m_documentPath, {line, column}}));
+}
+
+// Without collecting, an error replaces any before it (a pass ends at its
+// first error anyway); collecting, the first stays first.
+void XmlPassErrorCapture::Record(PassError error)
+{
+    if (!m_collect || !m_error) {
+        m_error = std::move(error);
+        return;
+    }
+    if (!Collecting())
+        return;
+    m_furtherChars += error.error.reason.size();
+    m_further.push_back(std::move(error));
+}
+
+bool XmlPassErrorCapture::Collecting() const
+{
+    return m_collect && 1 + m_further.size() < XmlLimits::kReportedErrors &&
+           m_furtherChars < XmlLimits::kReportedErrorTextChars;
+}
+
+const PassError* XmlPassErrorCapture::LatestError() const
+{
+    if (!m_further.empty())
+        return &m_further.back();
+    return m_error ? &*m_error : nullptr;
 }
 
 // Such a failure has no place of its own to order it by: it sorts first.
 void XmlPassErrorCapture::CaptureUnexpected(const std::string& what)
 {
-    m_error = MakePassError(XmlOwnErrorCode(XmlOwnError::UnexpectedFailure), m_reader.CurrentLine(),
-                            m_reader.CurrentColumn(), AnsiToWide("The parser failed unexpectedly: " + what),
-                            {m_documentPath, {}});
+    Record(MakePassError(XmlOwnErrorCode(XmlOwnError::UnexpectedFailure), m_reader.CurrentLine(),
+                         m_reader.CurrentColumn(), AnsiToWide("The parser failed unexpectedly: " + what),
+                         {m_documentPath, {}}));
 }
 
 // The parser checks a schema's content models once it has read the schema

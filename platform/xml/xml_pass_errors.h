@@ -1,5 +1,5 @@
 #pragma once
-// The first error of a pass, from whichever side it arises: a parser
+// The first error of a pass (or, when asked, every error up to a bound), from whichever side it arises: a parser
 // message, a reference that cannot be followed, a bound, or an exception out
 // of the parser. Each is placed in the file it lies in and in the main
 // document, so that the errors of two passes can be ordered.
@@ -14,6 +14,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class XmlReferenceTracker;
 class XmlSaxReader;
@@ -62,7 +63,17 @@ public:
 
     const std::optional<PassError>& Error() const { return m_error; }
 
+    // Asked for, the errors after the first are kept too, in the order they
+    // arose, up to the number and text size of XmlLimits; Collecting() turns
+    // false once either bound is reached.
+    void CollectFurtherErrors() { m_collect = true; }
+    bool Collecting() const;
+    const std::vector<PassError>& FurtherErrors() const { return m_further; }
+    // The error recorded last: the first, or the last of the further ones.
+    const PassError* LatestError() const;
+
 private:
+    void Record(PassError error);
     std::string SchemasReadWords() const;
     void PlaceUndecodableDeclaration(std::uint32_t code, std::uint64_t& line, std::uint64_t& column) const;
 
@@ -71,4 +82,7 @@ private:
     const XmlSaxReader& m_reader;
     const XmlReferenceTracker& m_references;
     std::optional<PassError> m_error;
+    bool m_collect = false;
+    std::vector<PassError> m_further;
+    std::uint64_t m_furtherChars = 0;
 };

@@ -17,8 +17,10 @@ namespace {
 // Sequential, buffered reading of a file's bytes.
 class ByteReader {
 public:
-    explicit ByteReader(const std::string& path)
-        : m_fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)), m_buffer(1 << 20)
+    // A reader of the first few bytes takes a small buffer: each load reads
+    // its document's start, and a large one would cost more than the read.
+    explicit ByteReader(const std::string& path, std::size_t bufferBytes = 1 << 20)
+        : m_fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)), m_buffer(bufferBytes)
     {
     }
 
@@ -74,7 +76,7 @@ std::string Lower(std::string text)
 Encoding DetectEncoding(const std::string& path, int& bomBytes)
 {
     bomBytes = 0;
-    ByteReader reader(path);
+    ByteReader reader(path, 4096);
     std::string head;
     for (int i = 0; i < 512; ++i) {
         const int byte = reader.Next();
@@ -270,8 +272,8 @@ private:
 // below: they run at memory speed even through a file of gigabytes.
 class BlockReader {
 public:
-    BlockReader(const std::string& path, std::uint64_t offset)
-        : m_fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)), m_offset(offset), m_buffer(1 << 20)
+    BlockReader(const std::string& path, std::uint64_t offset, std::size_t bufferBytes = 1 << 20)
+        : m_fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)), m_offset(offset), m_buffer(bufferBytes)
     {
     }
 
@@ -438,6 +440,36 @@ long Utf8Characters(const std::string& path, std::uint64_t from, std::uint64_t t
 
 } // namespace
 
+namespace {
+
+// The units and characters before a UTF-16 column on the UTF-8 line that
+// begins at `start`.
+void CountUtf8LineTo(const std::string& linuxPath, std::uint64_t start, long utf16Column, long& unitsBefore,
+                     long& charactersBefore)
+{
+    BlockReader reader(linuxPath, start);
+    while (unitsBefore < utf16Column - 1) {
+        const std::size_t available = reader.Ensure(4);
+        if (available == 0 || reader.Data()[0] == '\r' || reader.Data()[0] == '\n')
+            break;
+        const std::size_t length = ValidUtf8Length(reader.Data(), available);
+        const long units = length == 4 ? 2 : 1;
+        if (unitsBefore + units > utf16Column - 1)
+            break;
+        unitsBefore += units;
+        ++charactersBefore;
+        reader.Advance(length == 0 ? 1 : length);
+    }
+}
+
+// Past the end of the line's text every unit is one character.
+long CharacterColumnFrom(long utf16Column, long unitsBefore, long charactersBefore)
+{
+    return charactersBefore + 1 + (utf16Column - 1 - unitsBefore);
+}
+
+} // namespace
+
 std::optional<long> CharacterColumn(const std::string& linuxPath, long line, long utf16Column)
 {
     if (line < 1 || utf16Column < 1)
@@ -452,19 +484,7 @@ std::optional<long> CharacterColumn(const std::string& linuxPath, long line, lon
         const auto start = LineStart(linuxPath, static_cast<std::uint64_t>(bomBytes), line);
         if (!start)
             return std::nullopt;
-        BlockReader reader(linuxPath, *start);
-        while (unitsBefore < utf16Column - 1) {
-            const std::size_t available = reader.Ensure(4);
-            if (available == 0 || reader.Data()[0] == '\r' || reader.Data()[0] == '\n')
-                break;
-            const std::size_t length = ValidUtf8Length(reader.Data(), available);
-            const long units = length == 4 ? 2 : 1;
-            if (unitsBefore + units > utf16Column - 1)
-                break;
-            unitsBefore += units;
-            ++charactersBefore;
-            reader.Advance(length == 0 ? 1 : length);
-        }
+        CountUtf8LineTo(linuxPath, *start, utf16Column, unitsBefore, charactersBefore);
     } else {
         CharacterWalker walker(linuxPath, encoding, bomBytes);
         if (!walker.IsOpen())
@@ -483,8 +503,45 @@ std::optional<long> CharacterColumn(const std::string& linuxPath, long line, lon
             ++charactersBefore;
         }
     }
-    // Past the end of the line's text every unit is one character.
-    return charactersBefore + 1 + (utf16Column - 1 - unitsBefore);
+    return CharacterColumnFrom(utf16Column, unitsBefore, charactersBefore);
+}
+
+void ToCharacterColumns(const std::string& linuxPath, std::vector<TextPosition*>& positions)
+{
+    int bomBytes = 0;
+    const Encoding encoding = DetectEncoding(linuxPath, bomBytes);
+    if (encoding == Encoding::SingleUnit)
+        return;
+    if (encoding != Encoding::Utf8) {
+        // Rare enough (many errors in a UTF-16 file) to walk the file once
+        // for each; the first few are placed, the rest keep the parser's
+        // column, which differs only beyond the Basic Multilingual Plane.
+        constexpr std::size_t kWalked = 16;
+        for (std::size_t i = 0; i < positions.size() && i < kWalked; ++i)
+            if (const auto column = CharacterColumn(linuxPath, positions[i]->line, positions[i]->column))
+                positions[i]->column = *column;
+        return;
+    }
+    std::vector<TextPosition*> byLine;
+    for (TextPosition* position : positions)
+        if (position->line >= 1 && position->column >= 1)
+            byLine.push_back(position);
+    std::stable_sort(byLine.begin(), byLine.end(),
+                     [](const TextPosition* a, const TextPosition* b) { return a->line < b->line; });
+    std::uint64_t lineStart = static_cast<std::uint64_t>(bomBytes);
+    long startLine = 1;
+    for (TextPosition* position : byLine) {
+        // Each search goes on from the line found before.
+        const auto start = LineStart(linuxPath, lineStart, position->line - startLine + 1);
+        if (!start)
+            return;
+        lineStart = *start;
+        startLine = position->line;
+        long unitsBefore = 0;
+        long charactersBefore = 0;
+        CountUtf8LineTo(linuxPath, lineStart, position->column, unitsBefore, charactersBefore);
+        position->column = CharacterColumnFrom(position->column, unitsBefore, charactersBefore);
+    }
 }
 
 std::optional<TextPosition> FindInvalidUtf8(const std::string& linuxPath)
@@ -573,7 +630,7 @@ std::optional<IncompleteCharacter> FindIncompleteFinalCharacter(const std::strin
         // Only the last few bytes can start a sequence the file cuts short;
         // the parser reports any other undecodable byte itself.
         const std::uint64_t from = std::max<std::uint64_t>(size >= 3 ? size - 3 : 0, bomBytes);
-        BlockReader reader(linuxPath, from);
+        BlockReader reader(linuxPath, from, 64);
         const std::size_t available = reader.Ensure(4);
         const std::uint8_t* data = reader.Data();
         for (std::size_t i = 0; i < available; ++i) {

@@ -7,6 +7,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 struct TextPosition {
     long line = 0;
@@ -18,6 +19,12 @@ struct TextPosition {
 // or XML declaration; in single-byte encodings the two counts agree. Nothing
 // when the file cannot be read.
 std::optional<long> CharacterColumn(const std::string& linuxPath, long line, long utf16Column);
+
+// CharacterColumn for many positions in one file, each given as a line and
+// a UTF-16 column and changed in place; a UTF-8 file is read once, whatever
+// the number of positions. A position that cannot be re-established keeps
+// the parser's column.
+void ToCharacterColumns(const std::string& linuxPath, std::vector<TextPosition*>& positions);
 
 // The place of the first byte sequence that is not valid UTF-8 (by line and
 // character column), for a file read as UTF-8. Nothing when there is none.

@@ -214,6 +214,7 @@ std::string EncodeRequest(const WorkerRequest& request)
     writer.U64(request.remote.maxBytes);
     writer.U8(request.remote.networkAllowed ? 1 : 0);
     writer.U64(request.remote.cacheMaxBytes);
+    writer.U8(request.load.multipleErrors ? 1 : 0);
     return writer.Framed(MessageKind::Load);
 }
 
@@ -231,23 +232,43 @@ std::optional<WorkerRequest> DecodeRequest(std::string_view body)
     request.remote.maxBytes = reader.U64();
     request.remote.networkAllowed = reader.U8() != 0;
     request.remote.cacheMaxBytes = reader.U64();
+    request.load.multipleErrors = reader.U8() != 0;
     if (!reader.Ok())
         return std::nullopt;
     return request;
 }
 
-// A result may tell that the worker ends right after it.
-std::string EncodeResult(const std::optional<XmlLoadError>& error, bool workerEnds)
+void WriteError(MessageWriter& writer, const XmlLoadError& error)
+{
+    writer.U64(error.code);
+    writer.U64(static_cast<std::uint64_t>(error.line));
+    writer.U64(static_cast<std::uint64_t>(error.column));
+    writer.Text16(error.reason);
+}
+
+XmlLoadError ReadError(MessageReader& reader)
+{
+    XmlLoadError error;
+    error.code = static_cast<std::uint32_t>(reader.U64());
+    error.line = static_cast<long>(reader.U64());
+    error.column = static_cast<long>(reader.U64());
+    error.reason = reader.Text16();
+    return error;
+}
+
+// A result may tell that the worker ends right after it. It ends with the
+// errors after the first (none unless the request asked for every error).
+std::string EncodeResult(const std::optional<XmlLoadError>& error, bool workerEnds,
+                         const std::vector<XmlLoadError>& further = {})
 {
     MessageWriter writer;
     writer.U8(workerEnds ? 1 : 0);
     writer.U8(error ? 1 : 0);
-    if (error) {
-        writer.U64(error->code);
-        writer.U64(static_cast<std::uint64_t>(error->line));
-        writer.U64(static_cast<std::uint64_t>(error->column));
-        writer.Text16(error->reason);
-    }
+    if (error)
+        WriteError(writer, *error);
+    writer.U64(further.size());
+    for (const XmlLoadError& next : further)
+        WriteError(writer, next);
     return writer.Framed(MessageKind::Result);
 }
 
@@ -296,12 +317,14 @@ void OnAddressSpaceExhausted()
     throw std::bad_alloc();
 }
 
+// Read before every load, so without a stream's set-up.
 std::uint64_t MappedBytes()
 {
-    std::ifstream statm("/proc/self/statm");
-    std::uint64_t pages = 0;
-    statm >> pages;
-    return pages * static_cast<std::uint64_t>(::sysconf(_SC_PAGESIZE));
+    const UniqueFd statm(::open("/proc/self/statm", O_RDONLY | O_CLOEXEC));
+    char text[64] = {};
+    if (!statm || ::read(statm.Get(), text, sizeof text - 1) <= 0)
+        return 0;
+    return std::strtoull(text, nullptr, 10) * static_cast<std::uint64_t>(::sysconf(_SC_PAGESIZE));
 }
 
 // The outer memory bound of this load: well above the pool's own ceiling
@@ -334,17 +357,20 @@ void BoundAddressSpace(const std::string& linuxPath)
 struct ParseJob {
     WorkerRequest request;
     std::optional<XmlLoadError> outcome;
+    std::vector<XmlLoadError> further;
 };
 
 void RunParse(ParseJob& job)
 {
     try {
-        job.outcome = LoadXmlDocument(job.request.load);
+        job.outcome = LoadXmlDocument(job.request.load, job.request.load.multipleErrors ? &job.further : nullptr);
     } catch (const std::bad_alloc&) {
+        job.further.clear();
         job.outcome = LimitError(XmlOwnError::MemoryLimit, ParserProgressLine(),
                                  "The parser ran out of memory; the document is not read further "
                                  "(resource limit)");
     } catch (...) {
+        job.further.clear();
         job.outcome = MakeXmlLoadError(XmlOwnErrorCode(XmlOwnError::UnexpectedFailure), 0, 0,
                                        u"The parser failed unexpectedly");
     }
@@ -482,16 +508,16 @@ void Watch(const ParseThread& parser, const WorkerRequest& request)
     }
 }
 
-std::optional<XmlLoadError> ServeLoad(ParseThread& parser, const WorkerRequest& request)
+std::string ServeLoad(ParseThread& parser, const WorkerRequest& request)
 {
     SetParserStallTime(std::chrono::milliseconds(request.stallMs));
     SetRemoteFetchLimits(request.remote);
     BoundAddressSpace(request.load.linuxPath);
-    ParseJob job{request, std::nullopt};
+    ParseJob job{request, std::nullopt, {}};
     parser.Begin(job);
     Watch(parser, request);
     parser.Finish();
-    return job.outcome;
+    return EncodeResult(job.outcome, false, job.further);
 }
 
 [[noreturn]] void RunWorker(int fd)
@@ -521,8 +547,7 @@ std::optional<XmlLoadError> ServeLoad(ParseThread& parser, const WorkerRequest& 
         const auto request = DecodeRequest(message->body);
         if (!request)
             _exit(2);
-        const auto outcome = ServeLoad(parser, *request);
-        if (!WorkerSend(EncodeResult(outcome, false)))
+        if (!WorkerSend(ServeLoad(parser, *request)))
             break;
     }
     _exit(0);
@@ -574,7 +599,7 @@ class WorkerClient {
 public:
     ~WorkerClient() { End(); }
 
-    std::optional<XmlLoadError> Load(const XmlLoadRequest& load)
+    std::optional<XmlLoadError> Load(const XmlLoadRequest& load, std::vector<XmlLoadError>* further)
     {
         std::lock_guard lock(m_mutex);
         WorkerRequest request{load, static_cast<std::uint64_t>(ParserStallTime().count()),
@@ -629,16 +654,17 @@ public:
             } else if (message->kind == MessageKind::Result) {
                 const bool workerEnds = reader.U8() != 0;
                 std::optional<XmlLoadError> outcome;
-                if (reader.U8() != 0) {
-                    XmlLoadError error;
-                    error.code = static_cast<std::uint32_t>(reader.U64());
-                    error.line = static_cast<long>(reader.U64());
-                    error.column = static_cast<long>(reader.U64());
-                    error.reason = reader.Text16();
-                    outcome = std::move(error);
-                }
+                if (reader.U8() != 0)
+                    outcome = ReadError(reader);
+                const std::uint64_t furtherCount = reader.U64();
+                std::vector<XmlLoadError> furtherErrors(
+                    std::min<std::uint64_t>(furtherCount, XmlLimits::kReportedErrors));
+                for (XmlLoadError& next : furtherErrors)
+                    next = ReadError(reader);
                 if (!reader.Ok())
                     break;
+                if (further != nullptr)
+                    *further = std::move(furtherErrors);
                 if (workerEnds)
                     End();
                 return outcome;
@@ -842,9 +868,12 @@ WorkerClient& Client()
 
 } // namespace
 
-std::optional<XmlLoadError> LoadXmlDocumentInWorker(const XmlLoadRequest& request)
+std::optional<XmlLoadError> LoadXmlDocumentInWorker(const XmlLoadRequest& request,
+                                                    std::vector<XmlLoadError>* further)
 {
-    return Client().Load(request);
+    if (further != nullptr)
+        further->clear();
+    return Client().Load(request, further);
 }
 
 void EndXmlWorker()

@@ -10,12 +10,16 @@
 #include "platform/xml/xml_parse_session.h"
 
 #include <optional>
+#include <vector>
 
 // Loads the document in the worker, on the caller's thread as far as the
 // caller can tell: progress is reported to the caller's listener while the
 // load runs. A worker that dies ends in a report too; only std::bad_alloc
 // escapes.
-std::optional<XmlLoadError> LoadXmlDocumentInWorker(const XmlLoadRequest& request);
+// The errors after the first go to `further` when the request asked for
+// every error.
+std::optional<XmlLoadError> LoadXmlDocumentInWorker(const XmlLoadRequest& request,
+                                                    std::vector<XmlLoadError>* further = nullptr);
 
 // Ends the worker (and with it the schemas it kept); the next load starts a
 // fresh one.

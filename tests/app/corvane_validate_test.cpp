@@ -1,8 +1,12 @@
+#include "tests/support/http_test_server.h"
 #include "tests/support/run_program.h"
 #include "tests/support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <regex>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -38,7 +42,9 @@ TEST(CorvaneValidate, UsageAndVersion)
     };
     const Case cases[] = {
         {{}, 64, true},
-        {{"a.xml", "b.xml"}, 64, true},
+        {{"--format=xml", "a.xml"}, 64, true},
+        {{"--offline"}, 64, true},
+        {{"--", ""}, 64, true},
         {{"--frobnicate"}, 64, true},
         {{"--help"}, 0, false},
     };
@@ -47,6 +53,10 @@ TEST(CorvaneValidate, UsageAndVersion)
         EXPECT_EQ(run.exitStatus, c.status);
         EXPECT_EQ(run.err.find("usage: corvane-validate") != std::string::npos, c.usageOnStderr);
     }
+    const ProgramRun help = RunProgram(kProgram, {"--help"});
+    for (const char* listed : {"--format=text", "--format=gnu", "--format=json", "--all-errors", "--quiet",
+                               "--offline", "--version", "--", "64"})
+        EXPECT_NE(help.out.find(listed), std::string::npos) << listed;
     const ProgramRun version = RunProgram(kProgram, {"--version"});
     EXPECT_EQ(version.exitStatus, 0);
     EXPECT_EQ(version.out, "1.0.0.3\n");
@@ -109,6 +119,208 @@ TEST(CorvaneValidate, NameWithBackslashCannotBeNamed)
     EXPECT_EQ(run.exitStatus, 2);
     EXPECT_EQ(run.out, "");
     EXPECT_NE(run.err.find("backslash"), std::string::npos);
+}
+
+std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+// A document whose points hold these values, one per line from line 4.
+std::string Points(const std::vector<std::string>& values, const std::string& after = "")
+{
+    std::string text = "<?xml version=\"1.0\"?>\n"
+                       "<survey xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\"\n"
+                       "        xsi:noNamespaceSchemaLocation=\"survey.xsd\">\n";
+    for (const std::string& value : values)
+        text += "  <point>" + value + "</point>\n";
+    return text + after + "</survey>\n";
+}
+
+TEST(CorvaneValidate, SeveralFilesGiveOneVerdictEachAndTheWorstStatus)
+{
+    TempDir dir;
+    dir.Write("survey.xsd", kSchema);
+    const std::string valid = dir.Write("valid.xml", Instance("1")).string();
+    const std::string invalid = dir.Write("invalid.xml", Instance("x")).string();
+    const std::string missing = (dir.Path() / "missing.xml").string();
+    const std::string unnamable = dir.Write("back\\slash.xml", "<a/>").string();
+    struct Case {
+        std::vector<std::string> files;
+        int status;
+    };
+    const Case cases[] = {
+        {{valid, valid}, 0},
+        {{valid, invalid, valid}, 1},
+        {{invalid, missing}, 1},
+        {{unnamable, valid}, 2},
+        {{valid, unnamable, invalid}, 2},
+    };
+    for (const Case& c : cases) {
+        const ProgramRun run = RunProgram(kProgram, c.files);
+        EXPECT_EQ(run.exitStatus, c.status) << run.out;
+        const ProgramRun gnu = RunProgram(kProgram, [&] {
+            std::vector<std::string> args{"--format=json"};
+            args.insert(args.end(), c.files.begin(), c.files.end());
+            return args;
+        }());
+        EXPECT_EQ(gnu.exitStatus, c.status);
+        EXPECT_EQ(Lines(gnu.out).size(), c.files.size()) << gnu.out; // one verdict each
+    }
+    // Several files: each text verdict follows its file's name.
+    const ProgramRun two = RunProgram(kProgram, {valid, "--", invalid});
+    EXPECT_EQ(two.out.rfind(valid + ":\nLoaded and Validated\n\n" + invalid + ":\nError:\r\n", 0), 0u) << two.out;
+}
+
+TEST(CorvaneValidate, GnuAndJsonLines)
+{
+    TempDir dir;
+    dir.Write("survey.xsd", kSchema);
+    struct Case {
+        const char* name;
+        const char* content; // nullptr: no such file
+        const char* gnu;     // a pattern for the one line, or "" for none
+        const char* json;    // a pattern for the one line
+    };
+    const Case cases[] = {
+        {"valid.xml", "1", "",
+         R"(\{"path":"P","verdict":"valid","code":null,"group":null,"line":null,"column":null,"description":"Loaded and Validated"\})"},
+        {"invalid.xml", "x", R"(P:4:\d+: error: .+ \[0x8C2[0-9A-F]{5}\])",
+         R"(\{"path":"P","verdict":"error","code":"0x8C2[0-9A-F]{5}","group":"validity","line":4,"column":\d+,"description":".+"\})"},
+        {"notwf.xml", "1</survey>", R"(P:4:\d+: error: .+ \[0x8C1[0-9A-F]{5}\])",
+         R"(\{"path":"P","verdict":"error","code":"0x8C1[0-9A-F]{5}","group":"well-formedness","line":4,.*)"},
+        {"missing.xml", nullptr, R"(P:0:0: error: The file .*missing.xml does not exist \[0x8C400002\])",
+         R"(\{"path":"P","verdict":"error","code":"0x8C400002","group":"input-output","line":0,"column":0,.*)"},
+    };
+    for (const Case& c : cases) {
+        const std::string path = c.content != nullptr ? dir.Write(c.name, Instance(c.content)).string()
+                                                      : (dir.Path() / c.name).string();
+        const auto pattern = [&path](const char* text) {
+            return std::regex(std::regex_replace(text, std::regex("P"), path));
+        };
+        const ProgramRun gnu = RunProgram(kProgram, {"--format=gnu", path});
+        if (*c.gnu == '\0')
+            EXPECT_EQ(gnu.out, "") << c.name;
+        else
+            EXPECT_TRUE(std::regex_match(gnu.out, pattern((std::string(c.gnu) + "\n").c_str()))) << gnu.out;
+        const ProgramRun json = RunProgram(kProgram, {"--format=json", path});
+        EXPECT_TRUE(std::regex_match(json.out, pattern((std::string(c.json) + "\n").c_str()))) << json.out;
+        EXPECT_EQ(gnu.exitStatus, json.exitStatus);
+    }
+}
+
+TEST(CorvaneValidate, JsonEscapesHostileNames)
+{
+    TempDir dir;
+    struct Case {
+        std::string name;
+        std::string literal; // how the name appears inside the JSON string
+    };
+    const Case cases[] = {
+        {"quote\"d.xml", "quote\\\"d.xml"},
+        {"new\nline.xml", "new\\nline.xml"},
+        {"tab\tand\x01.xml", "tab\\tand\\\\x01.xml"},
+        {"bad\xFF.xml", "bad\\\\xFF.xml"},
+        {"back\\slash.xml", "back\\\\slash.xml"},
+    };
+    for (const Case& c : cases) {
+        const std::string path = dir.Write(c.name, "<not-closed>").string();
+        const ProgramRun run = RunProgram(kProgram, {"--format=json", path});
+        EXPECT_NE(run.out.find("{\"path\":\"" + dir.Path().string() + "/" + c.literal + "\","), std::string::npos)
+            << run.out;
+        EXPECT_EQ(Lines(run.out).size(), 1u) << run.out;
+        for (const char byte : run.out.substr(0, run.out.size() - 1))
+            EXPECT_TRUE(byte >= 0x20 && byte < 0x7F) << run.out;
+    }
+}
+
+TEST(CorvaneValidate, AllErrorsGoOnAfterValidityErrorsAndStopAtWellFormedness)
+{
+    TempDir dir;
+    dir.Write("survey.xsd", kSchema);
+    const std::string path =
+        dir.Write("doc.xml", Points({"a", "1", "b", "c"}, "  <point>2</pt>\n  <point>d</point>\n")).string();
+    struct Case {
+        std::vector<std::string> options;
+        std::vector<std::string> lines; // line and code group of each error
+    };
+    const Case cases[] = {
+        {{"--format=gnu"}, {"4 0x8C2"}},
+        {{"--format=gnu", "--all-errors"}, {"4 0x8C2", "6 0x8C2", "7 0x8C2", "8 0x8C1"}},
+    };
+    const std::regex gnuLine(R"(.*doc\.xml:(\d+):\d+: error: .* \[(0x8C\d).*)");
+    for (const Case& c : cases) {
+        std::vector<std::string> args = c.options;
+        args.push_back(path);
+        const ProgramRun run = RunProgram(kProgram, args);
+        EXPECT_EQ(run.exitStatus, 1);
+        std::vector<std::string> got;
+        for (const std::string& line : Lines(run.out)) {
+            std::smatch match;
+            EXPECT_TRUE(std::regex_match(line, match, gnuLine)) << line;
+            got.push_back(match[1].str() + " " + match[2].str());
+        }
+        EXPECT_EQ(got, c.lines) << run.out;
+    }
+    // The text format gives each error its report; the first is the window's.
+    const ProgramRun text = RunProgram(kProgram, {"--all-errors", path});
+    const ProgramRun first = RunProgram(kProgram, {path});
+    EXPECT_EQ(text.out.rfind(first.out, 0), 0u);
+    EXPECT_EQ(Lines(text.out).size(), 4 * Lines(first.out).size());
+}
+
+TEST(CorvaneValidate, QuietPrintsNothing)
+{
+    TempDir dir;
+    dir.Write("survey.xsd", kSchema);
+    const std::string invalid = dir.Write("invalid.xml", Instance("x")).string();
+    const std::string valid = dir.Write("valid.xml", Instance("1")).string();
+    for (const char* format : {"--format=text", "--format=gnu", "--format=json"}) {
+        const ProgramRun run = RunProgram(kProgram, {"--quiet", format, "--all-errors", valid, invalid});
+        EXPECT_EQ(run.exitStatus, 1);
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err, "");
+    }
+    const ProgramRun usage = RunProgram(kProgram, {"-q", "--bogus", valid});
+    EXPECT_EQ(usage.exitStatus, 64);
+    EXPECT_NE(usage.err.find("unknown option --bogus"), std::string::npos);
+}
+
+TEST(CorvaneValidate, OfflineNeverTouchesTheNetwork)
+{
+    auto server = std::make_unique<HttpTestServer>();
+    server->Serve("/survey.xsd", kSchema);
+    TempDir dir;
+    const std::string url = server->Url("/survey.xsd");
+    const std::string path = dir.Write("doc.xml", "<survey xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" "
+                                                  "xsi:noNamespaceSchemaLocation=\"" + url +
+                                                      "\"><point>1</point></survey>")
+                                 .string();
+    const ProgramRun refused = RunProgram(kProgram, {"--offline", "--format=gnu", path});
+    EXPECT_EQ(refused.exitStatus, 1);
+    EXPECT_NE(refused.out.find("[0x8C300025]"), std::string::npos) << refused.out;
+    EXPECT_NE(refused.out.find(url), std::string::npos) << refused.out;
+    EXPECT_EQ(server->Requests("/survey.xsd"), 0);
+
+    // Fetched once, the schema then serves offline from the cache.
+    EXPECT_EQ(RunProgram(kProgram, {path}).exitStatus, 0);
+    EXPECT_EQ(server->Requests("/survey.xsd"), 1);
+    const ProgramRun cached = RunProgram(kProgram, {"--offline", path});
+    EXPECT_EQ(cached.exitStatus, 0) << cached.out << cached.err;
+    EXPECT_EQ(server->Requests("/survey.xsd"), 1);
+
+    // With the server gone, the cached copy serves and the user is told so,
+    // even with --quiet.
+    server.reset();
+    const ProgramRun unreachable = RunProgram(kProgram, {"--quiet", path});
+    EXPECT_EQ(unreachable.exitStatus, 0);
+    EXPECT_EQ(unreachable.err.rfind("corvane-validate: " + path + ": ", 0), 0u) << unreachable.err;
+    EXPECT_NE(unreachable.err.find(url), std::string::npos) << unreachable.err;
+    EXPECT_EQ(Lines(unreachable.err).size(), 1u) << unreachable.err;
 }
 
 } // namespace
