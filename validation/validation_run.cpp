@@ -16,8 +16,9 @@ struct ReportUnavailable {
 };
 
 // Builds the five-line report of the first error; an empty text when the
-// component delivers no error object.
-CString BuildErrorReport(IXMLDOMDocument& document)
+// component delivers no error object. lLineInDocument takes the report's
+// line when the error lies in the document itself.
+CString BuildErrorReport(IXMLDOMDocument& document, const CString& strXmlPath, LONG& lLineInDocument)
 {
     std::unique_ptr<IXMLDOMParseError> pXMLError;
     const HRESULT hr = document.get_parseError(pXMLError);
@@ -35,6 +36,10 @@ CString BuildErrorReport(IXMLDOMDocument& document)
     pXMLError->get_errorCode(&lErrorCode);
     pXMLError->get_line(&lLine);
     pXMLError->get_linepos(&lLinePos);
+    std::u16string bstrUrl;
+    pXMLError->get_url(&bstrUrl);
+    if (lLine > 0 && bstrUrl == AnsiToWide(strXmlPath.str()))
+        lLineInDocument = lLine;
 
     CString strResult;
     CString strLine;
@@ -52,8 +57,9 @@ CString BuildErrorReport(IXMLDOMDocument& document)
 
 } // namespace
 
-void RunValidation(CWnd& window, const CString& strXmlPath)
+ValidationOutcome RunValidation(CWnd& window, const CString& strXmlPath)
 {
+    ValidationOutcome outcome;
     CWnd* pResult = window.GetDlgItem(IDC_RESULT);
     CWnd* pStatus = window.GetDlgItem(IDC_STATUS);
 
@@ -71,7 +77,7 @@ void RunValidation(CWnd& window, const CString& strXmlPath)
             pResult->SetWindowText(strFailed);
         }
         CoUninitialize();
-        return;
+        return outcome;
     }
 
     pXMLDoc->put_validateOnParse(VARIANT_TRUE);
@@ -99,9 +105,10 @@ void RunValidation(CWnd& window, const CString& strXmlPath)
         strResult = kLoadedAndValidated;
     } else {
         try {
-            strResult = BuildErrorReport(*pXMLDoc);
+            strResult = BuildErrorReport(*pXMLDoc, strXmlPath, outcome.lErrorLineInDocument);
         } catch (...) {
             strResult.LoadString(IDS_LOAD_FAILED);
+            outcome.lErrorLineInDocument = 0;
         }
     }
 
@@ -113,4 +120,5 @@ void RunValidation(CWnd& window, const CString& strXmlPath)
     pXMLDoc.reset();
     CoUninitialize();
     window.EndWaitCursor();
+    return outcome;
 }

@@ -43,6 +43,13 @@ public:
         *reasonString = m_error.reason;
         return S_OK;
     }
+    HRESULT get_url(std::u16string* urlString) override
+    {
+        if (urlString == nullptr)
+            return E_POINTER;
+        *urlString = AnsiToWide(m_error.file);
+        return S_OK;
+    }
 
 private:
     XmlLoadError m_error;
@@ -84,6 +91,9 @@ public:
                 m_lastError = UnmappedPath(drivePath);
             else
                 m_lastError = LoadXmlDocumentInWorker({*linuxPath, drivePath, m_validateOnParse});
+            // An error that names no referenced file lies in the document.
+            if (m_lastError && m_lastError->file.empty())
+                m_lastError->file = drivePath;
         } catch (const std::bad_alloc&) {
             return FailedUnexpectedly(E_OUTOFMEMORY, u"The parser failed unexpectedly: out of memory");
         } catch (...) {

@@ -26,6 +26,7 @@ PassError MakePassError(std::uint32_t code, std::uint64_t line, std::uint64_t co
     error.error = MakeXmlLoadError(code, line, column, std::move(reason));
     error.linuxPath = std::move(where.linuxPath);
     error.documentPosition = where.documentPosition;
+    error.error.file = std::move(where.referencedFile);
     return error;
 }
 
@@ -61,18 +62,21 @@ void XmlPassErrorCapture::CaptureParserMessage(const XmlParserMessage& message)
         reason += SchemasReadWords();
     const XmlDocumentPosition& reference = m_references.ReferencePosition();
     std::string file = in.linuxPath;
+    std::string referencedFile = in.kind == XmlResourceKind::MainDocument ? std::string() : in.displayName;
     if (line == 0) {
         // The parser knows no place (a failed read, say): the reference
         // being followed, or where the document was.
         line = reference.line != 0 && resource == nullptr ? reference.line : m_reader.CurrentLine();
         column = reference.line != 0 && resource == nullptr ? reference.column : m_reader.CurrentColumn();
         file = m_documentPath;
+        referencedFile.clear();
         if (domain == xc::XMLUni::fgExceptDomain && in.kind == XmlResourceKind::MainDocument)
             PlaceUndecodableDeclaration(code, line, column);
     }
     const XmlDocumentPosition inDocument =
         in.kind == XmlResourceKind::MainDocument ? XmlDocumentPosition{line, column} : reference;
-    PassError error = MakePassError(errorCode, line, column, AnsiToWide(reason), {std::move(file), inDocument});
+    PassError error = MakePassError(errorCode, line, column, AnsiToWide(reason),
+                                    {std::move(file), inDocument, std::move(referencedFile)});
     error.encodingError = domain == xc::XMLUni::fgExceptDomain && IsXmlEncodingErrorCode(code);
     error.surrogateError = domain == xc::XMLUni::fgXMLErrDomain &&
                            (code == xc::XMLErrs::Expected2ndSurrogateChar ||
@@ -96,13 +100,14 @@ void XmlPassErrorCapture::CaptureReferenceFailure(std::uint32_t ownError, const 
     const XmlDocumentPosition inDocument =
         in->kind == XmlResourceKind::MainDocument ? XmlDocumentPosition{line, column} : reference;
     m_error = MakePassError(XmlOwnErrorCode(ownError), line, column, AnsiToWide(reason),
-                            {in->linuxPath, inDocument});
+                            {in->linuxPath, inDocument,
+                             in->kind == XmlResourceKind::MainDocument ? std::string() : in->displayName});
 }
 
 void XmlPassErrorCapture::CaptureLimit(const XmlLimitFailure& limit, std::uint64_t line, std::uint64_t column)
 {
     m_error = MakePassError(XmlOwnErrorCode(limit.ownError), line, column, AnsiToWide(limit.reason),
-                            {m_documentPath, {line, column}});
+                            {m_documentPath, {line, column}, {}});
 }
 
 void XmlPassErrorCapture::CaptureException(std::uint32_t code, const XMLCh* message)
@@ -113,7 +118,7 @@ void XmlPassErrorCapture::CaptureException(std::uint32_t code, const XMLCh* mess
     m_error = MakePassError(XmlParserErrorCode(xc::XMLUni::fgExceptDomain, code, XmlErrorSeverity::Fatal,
                                                XmlErrorPlace::Document),
                             line, column, message != nullptr ? std::u16string(message) : std::u16string(),
-                            {m_documentPath, {line, column}});
+                            {m_documentPath, {line, column}, {}});
 }
 
 // Such a failure has no place of its own to order it by: it sorts first.
@@ -121,7 +126,7 @@ void XmlPassErrorCapture::CaptureUnexpected(const std::string& what)
 {
     m_error = MakePassError(XmlOwnErrorCode(XmlOwnError::UnexpectedFailure), m_reader.CurrentLine(),
                             m_reader.CurrentColumn(), AnsiToWide("The parser failed unexpectedly: " + what),
-                            {m_documentPath, {}});
+                            {m_documentPath, {}, {}});
 }
 
 // The parser checks a schema's content models once it has read the schema

@@ -247,6 +247,7 @@ std::string EncodeResult(const std::optional<XmlLoadError>& error, bool workerEn
         writer.U64(static_cast<std::uint64_t>(error->line));
         writer.U64(static_cast<std::uint64_t>(error->column));
         writer.Text16(error->reason);
+        writer.Text(error->file);
     }
     return writer.Framed(MessageKind::Result);
 }
@@ -635,6 +636,7 @@ public:
                     error.line = static_cast<long>(reader.U64());
                     error.column = static_cast<long>(reader.U64());
                     error.reason = reader.Text16();
+                    error.file = reader.Text();
                     outcome = std::move(error);
                 }
                 if (!reader.Ok())

@@ -11,6 +11,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -25,6 +26,7 @@ struct Script {
     LONG line = 0;
     LONG linepos = 0;
     std::u16string reason;
+    std::u16string url = u"Z:\\data\\site.xml";
 
     std::vector<std::string> calls;
     std::u16string loadedPath;
@@ -51,6 +53,14 @@ public:
         if (m_script.fieldReadsFail)
             return E_FAIL;
         *v = m_script.reason;
+        return S_OK;
+    }
+    HRESULT get_url(std::u16string* v) override
+    {
+        m_script.calls.push_back("get_url");
+        if (m_script.fieldReadsFail)
+            return E_FAIL;
+        *v = m_script.url;
         return S_OK;
     }
 
@@ -120,14 +130,19 @@ protected:
     // Runs with the scripted component in place of the real one.
     std::string Run(const CString& path = "Z:\\data\\site.xml")
     {
+        return RunFor(path).first;
+    }
+
+    std::pair<std::string, ValidationOutcome> RunFor(const CString& path)
+    {
         ClassRegistration registration(CLSID_DOMDocument40, [this](std::unique_ptr<IUnknown>& out) {
             if (FAILED(creationStatus))
                 return creationStatus;
             out = std::make_unique<ScriptedDocument>(script, window);
             return S_OK;
         });
-        RunValidation(window, path);
-        return Result();
+        const ValidationOutcome outcome = RunValidation(window, path);
+        return {Result(), outcome};
     }
 
     std::string Result() const { return window.GetDlgItem(IDC_RESULT)->GetWindowText().str(); }
@@ -226,8 +241,45 @@ TEST_F(ValidationRun, FieldsAreReadReasonFirst)
     Run();
     const std::vector<std::string> expected = {"validateOnParse(true)", "async(false)", "load",
                                                "get_parseError", "get_reason", "get_errorCode",
-                                               "get_line", "get_linepos"};
+                                               "get_line", "get_linepos",    "get_url"};
     EXPECT_EQ(script.calls, expected);
+}
+
+// Edit may open the editor at the reported line only when that line counts
+// in the document itself.
+TEST_F(ValidationRun, OutcomeNamesTheErrorLineOnlyWhenItLiesInTheDocument)
+{
+    struct Case {
+        const char* name;
+        HRESULT load;
+        bool readsFail;
+        LONG line;
+        std::u16string url;
+        LONG expected;
+    };
+    const Case cases[] = {
+        {"error in the document", S_FALSE, false, 12, u"Z:\\data\\site.xml", 12},
+        {"error in its schema", S_FALSE, false, 12, u"Z:\\data\\site.xsd", 0},
+        {"error in a remote DTD", S_FALSE, false, 3, u"http://example.org/a.dtd", 0},
+        {"a path differing in case only", S_FALSE, false, 4, u"Z:\\data\\Site.xml", 0},
+        {"no line", S_FALSE, false, 0, u"Z:\\data\\site.xml", 0},
+        {"a negative line", S_FALSE, false, -5, u"Z:\\data\\site.xml", 0},
+        {"field reads fail", S_FALSE, true, 12, u"Z:\\data\\site.xml", 0},
+        {"valid", S_OK, false, 12, u"Z:\\data\\site.xml", 0},
+    };
+    for (const Case& c : cases) {
+        script = Script{};
+        script.loadStatus = c.load;
+        script.fieldReadsFail = c.readsFail;
+        script.line = c.line;
+        script.url = c.url;
+        EXPECT_EQ(RunFor("Z:\\data\\site.xml").second.lErrorLineInDocument, c.expected) << c.name;
+    }
+    script = Script{};
+    script.loadStatus = S_FALSE;
+    script.parseErrorStatus = E_POINTER;
+    script.line = 7;
+    EXPECT_EQ(RunFor("Z:\\data\\site.xml").second.lErrorLineInDocument, 0) << "no report could be had";
 }
 
 TEST_F(ValidationRun, CreationFailureSaysSoAndLeavesTheApartment)
