@@ -38,7 +38,6 @@ LPCSTR PrepareFilterList(CString& strFilter, UINT nTemplateID, const char* exten
 void CCorvaneDlg::OnBrowseXmlFile()
 {
     CFileDialog dlgFile(TRUE);
-    CWnd* pResult = GetDlgItem(IDC_RESULT);
 
     CString strTitle;
     strTitle.LoadString(IDS_SELECT_XML_FILE);
@@ -55,7 +54,12 @@ void CCorvaneDlg::OnBrowseXmlFile()
     if (dlgFile.DoModal() != IDOK)
         return;
 
-    m_strXmlPath = dlgFile.GetPathName();
+    TakeXmlFile(dlgFile.GetPathName());
+}
+
+void CCorvaneDlg::TakeXmlFile(const CString& strXmlPath)
+{
+    m_strXmlPath = strXmlPath;
     if (CWnd* pFileName = GetDlgItem(IDC_FILE_NAME))
         pFileName->SetWindowText(m_strXmlPath);
 
@@ -72,7 +76,7 @@ void CCorvaneDlg::OnBrowseXmlFile()
     if (CWnd* pEdit = GetDlgItem(IDC_EDIT_FILE))
         pEdit->EnableWindow(TRUE);
     // The verdict of an earlier run does not belong beside the new file.
-    if (pResult != nullptr)
+    if (CWnd* pResult = GetDlgItem(IDC_RESULT))
         pResult->SetWindowText(CString());
 }
 
