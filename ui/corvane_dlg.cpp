@@ -107,5 +107,5 @@ void CCorvaneDlg::OnBnClickedOk()
 
 void CCorvaneDlg::OnOK()
 {
-    RunValidation(*this, m_strXmlPath);
+    m_lErrorLine = RunValidation(*this, m_strXmlPath).lErrorLineInDocument;
 }

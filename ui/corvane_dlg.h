@@ -61,6 +61,9 @@ protected:
     CString m_strFolder;
     CString m_strEditor;
     CString m_strStartFile;
+    // The line of the document itself that the shown error report points at;
+    // 0 when there is none.
+    LONG m_lErrorLine = 0;
     CRegistrySettings m_settings;
 
 private:

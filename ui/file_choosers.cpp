@@ -75,9 +75,11 @@ void CCorvaneDlg::TakeXmlFile(const CString& strXmlPath)
         pOK->EnableWindow(TRUE);
     if (CWnd* pEdit = GetDlgItem(IDC_EDIT_FILE))
         pEdit->EnableWindow(TRUE);
-    // The verdict of an earlier run does not belong beside the new file.
+    // The verdict of an earlier run does not belong beside the new file, and
+    // neither does the line it pointed at.
     if (CWnd* pResult = GetDlgItem(IDC_RESULT))
         pResult->SetWindowText(CString());
+    m_lErrorLine = 0;
 }
 
 void CCorvaneDlg::OnConfigureEditor()

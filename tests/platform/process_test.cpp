@@ -364,4 +364,57 @@ TEST(DesktopEditorTest, CommonEditorsInPathWhenNoAssociationWorks)
     EXPECT_EQ(launch->args, Words{sandbox.xml.string()});
 }
 
+// Words that are not drive paths are options for the desktop's text editor
+// (the line to open at); they go right before the files, wherever its Exec
+// line takes them.
+TEST(DesktopEditorTest, OptionsGoRightBeforeTheFiles)
+{
+    struct Case {
+        const char* exec; // after the program
+        Words args;       // the recorder's, with FILE for the file
+    };
+    const std::vector<Case> cases = {
+        {" --new-window %U", {"--new-window", "+7", "FILE"}},
+        {" %f --wait", {"+7", "FILE", "--wait"}},
+        {" --file=%f", {"+7", "--file=FILE"}},
+        {" --standalone", {"--standalone", "+7", "FILE"}},
+    };
+    for (const Case& c : cases) {
+        const XdgSandbox sandbox;
+        sandbox.dir.Write("config/mimeapps.list", Defaults("ed.desktop"));
+        sandbox.dir.Write("data/applications/ed.desktop",
+                          "[Desktop Entry]\nType=Application\nName=Ed\nExec=" + kRecorder.string() + c.exec + "\n");
+        Words expected;
+        for (const std::string& word : c.args)
+            expected.push_back(word == "FILE" ? sandbox.xml.string()
+                                              : word == "--file=FILE" ? "--file=" + sandbox.xml.string() : word);
+        const auto launch = ResolveCommandLine("Notepad.exe +7 " + Quoted(sandbox.xml));
+        ASSERT_TRUE(launch) << c.exec;
+        EXPECT_EQ(launch->args, expected) << c.exec;
+        EXPECT_EQ(ProgramNameOfCommandLine("Notepad.exe " + Quoted(sandbox.xml)), kRecorder.filename().string());
+    }
+}
+
+TEST(ProgramNameTest, IsTheFileNameOfWhatWouldStart)
+{
+    TempDir dir;
+    const fs::path gedit = CopyRecorder(dir, "My Tools/gedit");
+    const ScopedEnvironment path("PATH", (dir.Path() / "My Tools").string());
+    const std::string file = Quoted(dir.Write("a.xml", "<a/>"));
+    struct Case {
+        std::string line;
+        std::string name;
+    };
+    const std::vector<Case> cases = {
+        {DriveForm(gedit) + " " + file, "gedit"},
+        {"\"" + DriveForm(gedit) + "\" " + file, "gedit"},
+        {"gedit " + file, "gedit"},
+        {gedit.string() + " " + file, "gedit"},
+        {"Z:\\nowhere\\gedit " + file, ""},
+        {"", ""},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ProgramNameOfCommandLine(c.line), c.name) << c.line;
+}
+
 } // namespace
