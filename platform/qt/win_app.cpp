@@ -146,7 +146,8 @@ int AfxWinMain(int argc, char* argv[])
     QApplication application(argc, argv);
     RemainingArguments().assign(argv, argv + argc);
     QApplication::setApplicationName(QStringLiteral("corvane"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("corvane"));
+    // The desktop file's name, which Wayland compositors match the window by.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.corvane.Corvane"));
     // The process ends when InitInstance returns, not when a window closes.
     QApplication::setQuitOnLastWindowClosed(false);
 
