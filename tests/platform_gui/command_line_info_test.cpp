@@ -13,31 +13,22 @@ namespace {
 
 TEST(CommandLineInfo, TheFirstNameIsTheFileToOpenAndOptionsAreIgnored)
 {
-    struct Case {
-        std::vector<const char*> args; // after the program's name
-        CCommandLineInfo::ShellCommand command;
-        std::string file;
+    const std::pair<std::vector<const char*>, std::string> cases[] = {
+        {{}, ""},
+        {{"/home/ann/site plan.xml"}, "/home/ann/site plan.xml"},
+        {{"--unknown", "-x", "Z:\\a.xml", "b.xml"}, "Z:\\a.xml"},
+        {{"--option-only"}, ""},
+        {{"--", "-dash.xml"}, "-dash.xml"},
+        {{"-"}, "-"},
+        {{""}, ""},
     };
-    const std::vector<Case> cases = {
-        {{}, CCommandLineInfo::FileNew, ""},
-        {{"/home/ann/site plan.xml"}, CCommandLineInfo::FileOpen, "/home/ann/site plan.xml"},
-        {{"Z:\\home\\ann\\a.xml"}, CCommandLineInfo::FileOpen, "Z:\\home\\ann\\a.xml"},
-        {{"--unknown", "-x", "a.xml"}, CCommandLineInfo::FileOpen, "a.xml"},
-        {{"--option-only"}, CCommandLineInfo::FileNew, ""},
-        {{"a.xml", "b.xml"}, CCommandLineInfo::FileOpen, "a.xml"},
-        {{"--", "-dash.xml"}, CCommandLineInfo::FileOpen, "-dash.xml"},
-        {{"--", "--"}, CCommandLineInfo::FileOpen, "--"},
-        {{"-"}, CCommandLineInfo::FileOpen, "-"},
-        {{""}, CCommandLineInfo::FileNew, ""},
-    };
-    for (const Case& c : cases) {
+    for (const auto& [args, file] : cases) {
         std::vector<const char*> argv = {"corvane"};
-        argv.insert(argv.end(), c.args.begin(), c.args.end());
+        argv.insert(argv.end(), args.begin(), args.end());
         CCommandLineInfo info;
         ParseCommandLineArguments(static_cast<int>(argv.size()), argv.data(), info);
-        const std::string line = c.args.empty() ? "(none)" : c.args.front();
-        EXPECT_EQ(info.m_nShellCommand, c.command) << line;
-        EXPECT_EQ(info.m_strFileName.str(), c.file) << line;
+        EXPECT_EQ(info.m_nShellCommand, file.empty() ? CCommandLineInfo::FileNew : CCommandLineInfo::FileOpen) << file;
+        EXPECT_EQ(info.m_strFileName.str(), file);
     }
 }
 

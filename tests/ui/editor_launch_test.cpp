@@ -29,21 +29,13 @@ protected:
         fs::create_directories(m_records);
     }
 
-    // The recorder, copied to a folder whose name holds a blank.
-    fs::path InstallRecorder() const
+    // The recorder, copied to a folder whose name holds a blank, or under
+    // the name of another editor.
+    fs::path InstallRecorder(const std::string& name = "My Editor/record") const
     {
-        const fs::path editor = m_home.Path() / "My Editor" / "record";
+        const fs::path editor = m_home.Path() / name;
         fs::create_directories(editor.parent_path());
-        fs::copy_file(ArgvRecorderPath(CORVANE_BIN_DIR), editor);
-        return editor;
-    }
-
-    // The recorder under another program name, as the editor of that name.
-    fs::path InstallRecorderAs(const std::string& name) const
-    {
-        const fs::path editor = m_home.Path() / "bin" / name;
-        fs::create_directories(editor.parent_path());
-        fs::copy_file(ArgvRecorderPath(CORVANE_BIN_DIR), editor);
+        fs::copy_file(ArgvRecorderPath(CORVANE_BIN_DIR), editor, fs::copy_options::overwrite_existing);
         return editor;
     }
 
@@ -54,47 +46,44 @@ protected:
         edit->click();
     }
 
-    static void PressOK(const CDialog& dialog)
+    // Chooses the file, checks it when asked (then chooses it again if asked),
+    // and presses Edit once with each editor; returns each editor's arguments
+    // after its program, the XML path written FILE.
+    std::map<std::string, std::vector<std::string>> EditWith(const std::string& xml, bool check,
+                                                             const std::vector<std::string>& editors,
+                                                             bool chooseAgain = false)
     {
-        static_cast<QPushButton*>(ControlWidgetOf(dialog, IDOK))->click();
-    }
-
-    // A schema, and documents that break it on line 4, break nothing, and
-    // name a schema that is itself broken.
-    void WriteDocuments()
-    {
-        m_home.Write("data/survey.xsd", kSurveySchema);
+        m_home.Write("data/count.xsd", "<xs:schema xmlns:xs=\"http://www.w3.org/2001/XMLSchema\">"
+                                       "<xs:element name=\"count\" type=\"xs:int\"/></xs:schema>");
         m_home.Write("data/broken.xsd", "<xs:schema xmlns:xs=\"http://www.w3.org/2001/XMLSchema\">\n"
-                                        "  <xs:element name=\"survey\" type=\"NoSuchType\"/>\n</xs:schema>\n");
-        m_invalid = m_home.Write("data/say \"hi\" now.xml", Survey("survey.xsd", "three"));
-        m_valid = m_home.Write("data/valid.xml", Survey("survey.xsd", "3"));
-        m_schemaBroken = m_home.Write("data/schema broken.xml", Survey("broken.xsd", "3"));
+                                        "<xs:element name=\"count\" type=\"NoSuchType\"/></xs:schema>");
+        const fs::path file = m_home.Write("data/say \"hi\" now.xml", xml);
+        CorvaneDlgUnderTest dialog;
+        RunModal(dialog, [&](QDialog& widget) {
+            dialog.ChooseXmlFile(DriveForm(file).c_str());
+            if (check)
+                static_cast<QPushButton*>(ControlWidgetOf(dialog, IDOK))->click();
+            if (chooseAgain)
+                dialog.ChooseXmlFile(DriveForm(file).c_str());
+            for (const std::string& name : editors) {
+                dialog.ChooseEditor(DriveForm(InstallRecorder("bin/" + name)).c_str());
+                PressEdit(dialog);
+            }
+            QTest::keyClick(&widget, Qt::Key_Escape);
+        });
+        std::map<std::string, std::vector<std::string>> received;
+        for (const RecordedLaunch& launch : WaitForRecordedLaunches(m_records, editors.size())) {
+            auto& args = received[fs::path(launch.argv.at(0)).filename().string()];
+            for (std::size_t i = 1; i < launch.argv.size(); ++i) {
+                const std::string& arg = launch.argv[i];
+                args.push_back(arg.starts_with(file.string()) ? "FILE" + arg.substr(file.string().size()) : arg);
+            }
+        }
+        fs::remove_all(m_records);
+        fs::create_directories(m_records);
+        return received;
     }
 
-    static std::string Survey(const std::string& schema, const std::string& x)
-    {
-        return "<?xml version=\"1.0\"?>\n<survey xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" "
-               "xsi:noNamespaceSchemaLocation=\"" + schema + "\">\n  <point x=\"1\"/>\n  <point x=\"" + x +
-               "\"/>\n</survey>\n";
-    }
-
-    static constexpr const char* kSurveySchema = R"(<?xml version="1.0"?>
-<xs:schema xmlns:xs="http://www.w3.org/2001/XMLSchema">
-  <xs:element name="survey">
-    <xs:complexType>
-      <xs:sequence>
-        <xs:element name="point" maxOccurs="unbounded">
-          <xs:complexType><xs:attribute name="x" type="xs:decimal"/></xs:complexType>
-        </xs:element>
-      </xs:sequence>
-    </xs:complexType>
-  </xs:element>
-</xs:schema>
-)";
-
-    fs::path m_invalid;
-    fs::path m_valid;
-    fs::path m_schemaBroken;
     fs::path m_records = m_home.Path() / "records";
     ScopedEnvironment m_recordDir{"CORVANE_RECORD_DIR", m_records.string()};
     ScopedEnvironment m_mark{"CORVANE_RECORD_MARK", "inherited"};
@@ -197,112 +186,35 @@ TEST_F(EditorLaunchTest, TheDefaultEditorIsTheDesktopsTextEditor)
     EXPECT_EQ(launches[0].argv, expected);
 }
 
+// The document's line 3 holds the error.
+std::string Count(const std::string& schema, const std::string& value)
+{
+    return "<?xml version=\"1.0\"?>\n<count xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" "
+           "xsi:noNamespaceSchemaLocation=\"" + schema + "\">\n" + value + "</count>\n";
+}
+
 TEST_F(EditorLaunchTest, EditorsKnownToTakeALineOpenTheFileAtTheErrorLine)
 {
-    WriteDocuments();
-    const std::string file = m_invalid.string();
-    const std::map<std::string, std::vector<std::string>> expected = {
-        {"vim", {"+4", file}},
-        {"nvim", {"+4", file}},
-        {"emacs", {"+4", file}},
-        {"nano", {"+4", file}},
-        {"gedit", {"+4", file}},
-        {"gnome-text-editor", {"+4", file}},
-        {"kate", {"--line", "4", file}},
-        {"code", {"-g", file + ":4"}},
+    using Args = std::map<std::string, std::vector<std::string>>;
+    const Args expected = {
+        {"vim", {"+3", "FILE"}},     {"nvim", {"+3", "FILE"}},          {"emacs", {"+3", "FILE"}},
+        {"nano", {"+3", "FILE"}},    {"gedit", {"+3", "FILE"}},         {"gnome-text-editor", {"+3", "FILE"}},
+        {"kate", {"--line", "3", "FILE"}}, {"code", {"-g", "FILE:3"}},
         // Names that only resemble a known one get the file alone.
-        {"vi", {file}},
-        {"Vim", {file}},
-        {"gedit-wrapper", {file}},
-        {"mousepad", {file}},
+        {"vi", {"FILE"}},            {"Vim", {"FILE"}},                 {"gedit-wrapper", {"FILE"}},
     };
+    std::vector<std::string> names;
+    for (const auto& [name, args] : expected)
+        names.push_back(name);
+    EXPECT_EQ(EditWith(Count("count.xsd", "three"), true, names), expected);
 
-    CorvaneDlgUnderTest dialog;
-    RunModal(dialog, [&](QDialog& widget) {
-        dialog.ChooseXmlFile(DriveForm(m_invalid).c_str());
-        PressOK(dialog);
-        ASSERT_NE(Text(dialog, IDC_RESULT).find("Line : 4;"), std::string::npos) << Text(dialog, IDC_RESULT);
-        for (const auto& [name, args] : expected) {
-            dialog.ChooseEditor(DriveForm(InstallRecorderAs(name)).c_str());
-            PressEdit(dialog);
-        }
-        QTest::keyClick(&widget, Qt::Key_Escape);
-    });
+    // Without a report on a line of the document, the file alone.
+    const Args alone = {{"vim", {"FILE"}}};
+    EXPECT_EQ(EditWith(Count("count.xsd", "three"), false, {"vim"}), alone) << "no check yet";
+    EXPECT_EQ(EditWith(Count("count.xsd", "3"), true, {"vim"}), alone) << "a valid file";
+    EXPECT_EQ(EditWith(Count("broken.xsd", "3"), true, {"vim"}), alone) << "an error inside the schema";
+    EXPECT_EQ(EditWith(Count("count.xsd", "three"), true, {"vim"}, true), alone) << "the file chosen again";
     EXPECT_TRUE(m_boxes.Boxes().empty());
-
-    std::map<std::string, std::vector<std::string>> received;
-    for (const RecordedLaunch& launch : WaitForRecordedLaunches(m_records, expected.size())) {
-        ASSERT_FALSE(launch.argv.empty());
-        received[fs::path(launch.argv[0]).filename().string()].assign(launch.argv.begin() + 1, launch.argv.end());
-    }
-    EXPECT_EQ(received, expected);
-}
-
-TEST_F(EditorLaunchTest, WithoutAReportOnALineOfTheDocumentTheEditorGetsTheFileAlone)
-{
-    WriteDocuments();
-    const fs::path vim = InstallRecorderAs("vim");
-    struct Case {
-        const char* name;
-        fs::path file;
-        bool pressOK;
-        bool chooseAgain; // the file chosen again after the run
-    };
-    const std::vector<Case> cases = {
-        {"no run yet", m_invalid, false, false},
-        {"a valid file", m_valid, true, false},
-        {"an error inside the schema", m_schemaBroken, true, false},
-        {"the file chosen again after its report", m_invalid, true, true},
-    };
-
-    CorvaneDlgUnderTest dialog;
-    RunModal(dialog, [&](QDialog& widget) {
-        dialog.ChooseEditor(DriveForm(vim).c_str());
-        for (const Case& c : cases) {
-            dialog.ChooseXmlFile(DriveForm(c.file).c_str());
-            if (c.pressOK)
-                PressOK(dialog);
-            if (c.chooseAgain)
-                dialog.ChooseXmlFile(DriveForm(c.file).c_str());
-            PressEdit(dialog);
-            const auto launches = WaitForRecordedLaunches(m_records, 1);
-            ASSERT_EQ(launches.size(), 1u) << c.name;
-            const std::vector<std::string> expected = {vim.string(), c.file.string()};
-            EXPECT_EQ(launches[0].argv, expected) << c.name << "; the result read: " << Text(dialog, IDC_RESULT);
-            fs::remove_all(m_records);
-            fs::create_directories(m_records);
-        }
-        QTest::keyClick(&widget, Qt::Key_Escape);
-    });
-}
-
-TEST_F(EditorLaunchTest, TheDesktopsTextEditorCountsByItsOwnName)
-{
-    // No Notepad.exe; the desktop's text editor is "gedit", started through
-    // its desktop entry with an option of its own.
-    WriteDocuments();
-    const fs::path gedit = InstallRecorderAs("gedit");
-    const fs::path empty = m_home.Path() / "empty";
-    fs::create_directories(empty);
-    const ScopedEnvironment path("PATH", empty.string());
-    const ScopedEnvironment dataHome("XDG_DATA_HOME", (m_home.Path() / "share").string());
-    const ScopedEnvironment dataDirs("XDG_DATA_DIRS", empty.string());
-    const ScopedEnvironment configDirs("XDG_CONFIG_DIRS", empty.string());
-    m_home.Write("config/mimeapps.list", "[Default Applications]\ntext/plain=gedit.desktop;\n");
-    m_home.Write("share/applications/gedit.desktop",
-                 "[Desktop Entry]\nType=Application\nName=Text\nExec=" + gedit.string() + " --new-window %U\n");
-
-    CorvaneDlgUnderTest dialog;
-    RunModal(dialog, [&](QDialog& widget) {
-        dialog.ChooseXmlFile(DriveForm(m_invalid).c_str());
-        PressOK(dialog);
-        PressEdit(dialog);
-        QTest::keyClick(&widget, Qt::Key_Escape);
-    });
-    const auto launches = WaitForRecordedLaunches(m_records, 1);
-    ASSERT_EQ(launches.size(), 1u);
-    const std::vector<std::string> expected = {gedit.string(), "--new-window", "+4", m_invalid.string()};
-    EXPECT_EQ(launches[0].argv, expected);
 }
 
 } // namespace

@@ -11,7 +11,6 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace {
@@ -130,25 +129,21 @@ protected:
     // Runs with the scripted component in place of the real one.
     std::string Run(const CString& path = "Z:\\data\\site.xml")
     {
-        return RunFor(path).first;
-    }
-
-    std::pair<std::string, ValidationOutcome> RunFor(const CString& path)
-    {
         ClassRegistration registration(CLSID_DOMDocument40, [this](std::unique_ptr<IUnknown>& out) {
             if (FAILED(creationStatus))
                 return creationStatus;
             out = std::make_unique<ScriptedDocument>(script, window);
             return S_OK;
         });
-        const ValidationOutcome outcome = RunValidation(window, path);
-        return {Result(), outcome};
+        outcome = RunValidation(window, path);
+        return Result();
     }
 
     std::string Result() const { return window.GetDlgItem(IDC_RESULT)->GetWindowText().str(); }
     std::string Status() const { return window.GetDlgItem(IDC_STATUS)->GetWindowText().str(); }
 
     Script script;
+    ValidationOutcome outcome;
     HRESULT creationStatus = S_OK;
     CHeadlessDialog window;
     CTextControl& result = window.AddControl(IDC_RESULT);
@@ -251,35 +246,33 @@ TEST_F(ValidationRun, OutcomeNamesTheErrorLineOnlyWhenItLiesInTheDocument)
 {
     struct Case {
         const char* name;
-        HRESULT load;
+        HRESULT load, parseError;
         bool readsFail;
         LONG line;
         std::u16string url;
         LONG expected;
     };
+    const std::u16string self = u"Z:\\data\\site.xml";
     const Case cases[] = {
-        {"error in the document", S_FALSE, false, 12, u"Z:\\data\\site.xml", 12},
-        {"error in its schema", S_FALSE, false, 12, u"Z:\\data\\site.xsd", 0},
-        {"error in a remote DTD", S_FALSE, false, 3, u"http://example.org/a.dtd", 0},
-        {"a path differing in case only", S_FALSE, false, 4, u"Z:\\data\\Site.xml", 0},
-        {"no line", S_FALSE, false, 0, u"Z:\\data\\site.xml", 0},
-        {"a negative line", S_FALSE, false, -5, u"Z:\\data\\site.xml", 0},
-        {"field reads fail", S_FALSE, true, 12, u"Z:\\data\\site.xml", 0},
-        {"valid", S_OK, false, 12, u"Z:\\data\\site.xml", 0},
+        {"error in the document", S_FALSE, S_OK, false, 12, self, 12},
+        {"error in its schema", S_FALSE, S_OK, false, 12, u"Z:\\data\\site.xsd", 0},
+        {"error in a remote DTD", S_FALSE, S_OK, false, 3, u"http://example.org/a.dtd", 0},
+        {"a path differing in case", S_FALSE, S_OK, false, 4, u"Z:\\data\\Site.xml", 0},
+        {"no line", S_FALSE, S_OK, false, 0, self, 0},
+        {"field reads fail", S_FALSE, S_OK, true, 12, self, 0},
+        {"no report could be had", S_FALSE, E_POINTER, false, 7, self, 0},
+        {"valid", S_OK, S_OK, false, 12, self, 0},
     };
     for (const Case& c : cases) {
         script = Script{};
         script.loadStatus = c.load;
+        script.parseErrorStatus = c.parseError;
         script.fieldReadsFail = c.readsFail;
         script.line = c.line;
         script.url = c.url;
-        EXPECT_EQ(RunFor("Z:\\data\\site.xml").second.lErrorLineInDocument, c.expected) << c.name;
+        Run();
+        EXPECT_EQ(outcome.lErrorLineInDocument, c.expected) << c.name;
     }
-    script = Script{};
-    script.loadStatus = S_FALSE;
-    script.parseErrorStatus = E_POINTER;
-    script.line = 7;
-    EXPECT_EQ(RunFor("Z:\\data\\site.xml").second.lErrorLineInDocument, 0) << "no report could be had";
 }
 
 TEST_F(ValidationRun, CreationFailureSaysSoAndLeavesTheApartment)
