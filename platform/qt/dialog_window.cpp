@@ -154,7 +154,10 @@ void DialogWidget::changeEvent(QEvent* event)
 void DialogWidget::dragEnterEvent(QDragEnterEvent* event)
 {
     // Which of the dropped names can be taken is told once they are dropped.
-    if (acceptDrops() && event->mimeData() != nullptr && event->mimeData()->hasUrls())
+    // While a check runs, input waits for its verdict; a drop cannot wait
+    // (the file manager's data goes with the drag), so it is not let in.
+    if (acceptDrops() && AfxGetApp()->WaitCursorDepth() == 0 && event->mimeData() != nullptr &&
+        event->mimeData()->hasUrls())
         event->acceptProposedAction();
     else
         event->ignore();
