@@ -1,5 +1,6 @@
 // corvane: the desktop program. One modal dialog, the main window; the
-// process ends when it closes.
+// process ends when it closes. `corvane FILE` starts with FILE chosen and
+// validated.
 
 #include "platform/dialog.h"
 #include "platform/win_app.h"
@@ -34,8 +35,14 @@ BOOL CCorvaneApp::InitInstance()
     // key is set as every application of its kind sets it.
     SetRegistryKey("Local AppWizard-Generated Applications");
 
+    // "corvane FILE", as a file manager's "Open With" starts it.
+    CCommandLineInfo cmdInfo;
+    ParseCommandLine(cmdInfo);
+
     {
         CCorvaneDlg dlg;
+        if (cmdInfo.m_nShellCommand == CCommandLineInfo::FileOpen)
+            dlg.OpenAtStart(cmdInfo.m_strFileName);
         m_pMainWnd = &dlg;
         dlg.DoModal();
         m_pMainWnd = nullptr;

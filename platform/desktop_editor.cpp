@@ -291,15 +291,22 @@ struct DesktopEntry {
 };
 
 // The Exec words with field codes replaced; the files are appended when no
-// field code takes them.
+// field code takes them. The options go right before the word that takes the
+// files, or before the appended files.
 std::vector<std::string> ExpandFieldCodes(const std::vector<ExecWord>& words, const DesktopEntry& entry,
+                                          const std::vector<std::string>& options,
                                           const std::vector<std::string>& files)
 {
     std::vector<std::string> args;
     bool filesTaken = false;
     const std::string firstFile = files.empty() ? std::string() : files.front();
+    const auto takeOptions = [&] {
+        if (!filesTaken)
+            args.insert(args.end(), options.begin(), options.end());
+    };
     for (const auto& word : words) {
         if (!word.quoted && (word.text == "%F" || word.text == "%U")) {
+            takeOptions();
             args.insert(args.end(), files.begin(), files.end());
             filesTaken = true;
             continue;
@@ -312,6 +319,7 @@ std::vector<std::string> ExpandFieldCodes(const std::vector<ExecWord>& words, co
             continue;
         }
         std::string text;
+        bool takesFile = false;
         for (std::size_t i = 0; i < word.text.size(); ++i) {
             if (word.text[i] != '%' || i + 1 == word.text.size()) {
                 text += word.text[i];
@@ -323,7 +331,7 @@ std::vector<std::string> ExpandFieldCodes(const std::vector<ExecWord>& words, co
             case 'F':
             case 'U':
                 text += firstFile;
-                filesTaken = true;
+                takesFile = true;
                 break;
             case 'i':
                 text += entry.icon;
@@ -341,12 +349,18 @@ std::vector<std::string> ExpandFieldCodes(const std::vector<ExecWord>& words, co
                 break; // deprecated or unknown codes expand to nothing
             }
         }
+        if (takesFile) {
+            takeOptions();
+            filesTaken = true;
+        }
         // A word of field codes that expanded to nothing is no argument.
         if (!text.empty() || word.quoted)
             args.push_back(std::move(text));
     }
-    if (!filesTaken)
+    if (!filesTaken) {
+        takeOptions();
         args.insert(args.end(), files.begin(), files.end());
+    }
     return args;
 }
 
@@ -358,6 +372,7 @@ std::optional<std::string> ExecutableOf(const std::string& word)
 }
 
 std::optional<ProgramLaunch> LaunchFromDesktopFile(const std::string& path,
+                                                   const std::vector<std::string>& options,
                                                    const std::vector<std::string>& files)
 {
     const auto groups = ReadGroups(path);
@@ -375,7 +390,7 @@ std::optional<ProgramLaunch> LaunchFromDesktopFile(const std::string& path,
     const auto words = SplitExec(value("Exec"));
     if (!words)
         return std::nullopt;
-    auto args = ExpandFieldCodes(*words, DesktopEntry{path, value("Name"), value("Icon")}, files);
+    auto args = ExpandFieldCodes(*words, DesktopEntry{path, value("Name"), value("Icon")}, options, files);
     if (args.empty())
         return std::nullopt;
     auto program = ExecutableOf(args.front());
@@ -387,18 +402,21 @@ std::optional<ProgramLaunch> LaunchFromDesktopFile(const std::string& path,
 
 } // namespace
 
-std::optional<ProgramLaunch> DesktopTextEditorLaunch(const std::vector<std::string>& files)
+std::optional<ProgramLaunch> DesktopTextEditorLaunch(const std::vector<std::string>& options,
+                                                     const std::vector<std::string>& files)
 {
     std::set<std::string> tried;
     for (const auto& id : TextEditorIds()) {
         if (!tried.insert(id).second)
             continue;
         if (auto path = FindDesktopFile(id))
-            if (auto launch = LaunchFromDesktopFile(*path, files))
+            if (auto launch = LaunchFromDesktopFile(*path, options, files))
                 return launch;
     }
+    std::vector<std::string> args = options;
+    args.insert(args.end(), files.begin(), files.end());
     for (const auto name : kCommonEditors)
         if (auto program = FindProgramInPath(name))
-            return ProgramLaunch{std::move(*program), files};
+            return ProgramLaunch{std::move(*program), args};
     return std::nullopt;
 }

@@ -31,5 +31,7 @@
 #include <vector>
 
 // The program and arguments that open `files` (Linux paths) in the desktop's
-// text editor; empty when there is none.
-std::optional<ProgramLaunch> DesktopTextEditorLaunch(const std::vector<std::string>& files);
+// text editor, with `options` (such as the line to open at) right before the
+// files; empty when there is none.
+std::optional<ProgramLaunch> DesktopTextEditorLaunch(const std::vector<std::string>& options,
+                                                     const std::vector<std::string>& files);

@@ -4,6 +4,7 @@
 // Implemented by the window services on Qt (platform/qt).
 
 #include "platform/cstring.h"
+#include "platform/drop_files.h"
 #include "platform/gdi.h"
 #include "platform/win_types.h"
 #include "platform/window.h"
@@ -23,6 +24,8 @@ inline constexpr UINT WM_SETICON = 0x0080;
 inline constexpr UINT WM_INITDIALOG = 0x0110;
 inline constexpr UINT WM_COMMAND = 0x0111;
 inline constexpr UINT WM_SYSCOMMAND = 0x0112;
+// The first message number a program may give a meaning of its own.
+inline constexpr UINT WM_APP = 0x8000;
 
 // Notification of a button in WM_COMMAND, and the code of a command that
 // comes from a menu or an accelerator.
@@ -90,10 +93,12 @@ template <class T> struct MessageRoute {
     void (T::*onMessage)() = nullptr;
     void (T::*onSysCommand)(UINT, LPARAM) = nullptr;
     HCURSOR (T::*onQueryCursor)() = nullptr;
+    void (T::*onDropFiles)(HDROP) = nullptr;
 
     constexpr MessageRoute(UINT msg, void (T::*handler)()) : message(msg), onMessage(handler) {}
     constexpr MessageRoute(UINT msg, void (T::*handler)(UINT, LPARAM)) : message(msg), onSysCommand(handler) {}
     constexpr MessageRoute(UINT msg, HCURSOR (T::*handler)()) : message(msg), onQueryCursor(handler) {}
+    constexpr MessageRoute(UINT msg, void (T::*handler)(HDROP)) : message(msg), onDropFiles(handler) {}
     // A command: WM_COMMAND with this notification code from this control.
     constexpr MessageRoute(UINT notifyCode, int controlID, void (T::*handler)())
         : message(WM_COMMAND), code(notifyCode), nID(controlID), onMessage(handler)
@@ -117,6 +122,8 @@ BOOL RouteMessage(T& target, std::type_identity_t<std::span<const MessageRoute<T
             (target.*route.onSysCommand)(static_cast<UINT>(wParam), lParam);
         else if (route.onQueryCursor != nullptr)
             result = reinterpret_cast<LRESULT>((target.*route.onQueryCursor)());
+        else if (route.onDropFiles != nullptr)
+            (target.*route.onDropFiles)(reinterpret_cast<HDROP>(wParam));
         else if (route.onMessage != nullptr)
             (target.*route.onMessage)();
         if (pResult != nullptr)
@@ -157,6 +164,13 @@ public:
     // Delivers a message through the routing table, then the default
     // processing, and returns the result.
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+    // Delivers the message the same way once the dialog's loop runs again
+    // (after initialisation: once the window is shown); dropped if the
+    // window is gone by then. FALSE while the dialog has no window.
+    BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+    // Whether files dropped from the file manager reach the dialog as
+    // WM_DROPFILES (platform/drop_files.h).
+    void DragAcceptFiles(BOOL bAccept = TRUE);
 
     // The window's system menu while the window exists, if its style has
     // one; bRevert restores the default menu and returns null.

@@ -241,16 +241,35 @@ std::optional<ProgramLaunch> ResolveCommandLine(std::string_view commandLine)
     if (words.empty() || words.front().empty())
         return std::nullopt;
     std::vector<std::string> args;
+    std::vector<std::string> options;
+    std::vector<std::string> files;
     args.reserve(words.size() - 1);
     for (std::size_t i = 1; i < words.size(); ++i) {
         auto linuxPath = LinuxPathFromDrivePath(words[i]);
+        if (linuxPath)
+            files.push_back(*linuxPath);
+        else
+            options.push_back(words[i]);
         args.push_back(linuxPath ? std::move(*linuxPath) : words[i]);
     }
     if (auto program = ProgramPathFromWord(words.front()))
         return ProgramLaunch{std::move(*program), std::move(args)};
     if (IsNotepad(words.front()))
-        return DesktopTextEditorLaunch(args);
+        return DesktopTextEditorLaunch(options, files);
     return std::nullopt;
+}
+
+std::string ProgramNameOfCommandLine(std::string_view commandLine)
+{
+    try {
+        const auto launch = ResolveCommandLine(commandLine);
+        if (!launch)
+            return {};
+        const auto slash = launch->program.rfind('/');
+        return slash == std::string::npos ? launch->program : launch->program.substr(slash + 1);
+    } catch (...) {
+        return {};
+    }
 }
 
 BOOL CreateProcessA(LPCSTR lpApplicationName, LPSTR lpCommandLine, void* lpProcessAttributes,

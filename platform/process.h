@@ -99,7 +99,15 @@ std::vector<std::string> SplitCommandLine(std::string_view commandLine);
 // regular file. A relative path with folders names nothing: the current
 // folder of a desktop program is no place to look for one. "Notepad.exe"
 // (any case), when no such program exists, means the desktop's text editor
-// (platform/desktop_editor.h gives the order of the search). Arguments that
-// are drive paths become Linux paths; the others pass as they are. Empty
-// when nothing can be started.
+// (platform/desktop_editor.h gives the order of the search); there, the
+// arguments that are drive paths are the files to open and the others are
+// options, which go before the files. Arguments that are drive paths become
+// Linux paths; the others pass as they are. Empty when nothing can be
+// started.
 std::optional<ProgramLaunch> ResolveCommandLine(std::string_view commandLine);
+
+// The file name of the program that the command line would start, resolved
+// as ResolveCommandLine resolves it: "gedit" for "Z:\usr\bin\gedit", and
+// the desktop's text editor's own name for "Notepad.exe". Empty when the
+// line names no program that could start.
+std::string ProgramNameOfCommandLine(std::string_view commandLine);

@@ -13,6 +13,28 @@
 // The framework's help command.
 inline constexpr UINT ID_HELP = 0xE146;
 
+// What the application was started with. The window system takes its own
+// options first (-style, -platform, ...); of what is left, other options are
+// ignored, "--" ends the options, and the first other argument names the file
+// to open, as it was given (a Linux path or a drive path). Later ones are
+// ignored: the program opens one file at a time.
+class CCommandLineInfo {
+public:
+    enum ShellCommand { FileNew, FileOpen };
+
+    // Called for each argument in turn: bFlag when it is an option (without
+    // its leading "-"), bLast for the last one.
+    virtual void ParseParam(const char* pszParam, BOOL bFlag, BOOL bLast);
+    virtual ~CCommandLineInfo() = default;
+
+    ShellCommand m_nShellCommand = FileNew;
+    CString m_strFileName;
+};
+
+// Hands every argument the window system left to rCmdInfo.ParseParam; "--"
+// is not handed on, and everything after it counts as a name.
+void ParseCommandLineArguments(int argc, const char* const argv[], CCommandLineInfo& rCmdInfo);
+
 class CWinApp {
 public:
     // Without a name the framework takes the application's own name.
@@ -37,6 +59,9 @@ public:
     // The framework's registry key for its profile functions. This program
     // keeps no profile through the framework, so the key changes nothing.
     void SetRegistryKey(const char* /*lpszRegistryKey*/) {}
+
+    // The application's command line, after the window system's own options.
+    void ParseCommandLine(CCommandLineInfo& rCmdInfo);
 
     HICON LoadIcon(UINT nIDResource) const { return LoadIconResource(nIDResource); }
 

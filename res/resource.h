@@ -26,6 +26,8 @@ inline constexpr UINT IDS_PLEASE_WAIT = 125;
 inline constexpr UINT IDS_HELP_EDITOR = 126;
 inline constexpr UINT IDS_HELP_RESULT = 127;
 inline constexpr UINT IDS_HELP_EDIT = 128;
+inline constexpr UINT IDS_NAME_HOLDS_BACKSLASH = 140;
+inline constexpr UINT IDS_FILE_NOT_FOUND = 141;
 
 // Dialog templates, bitmap and icon
 inline constexpr UINT IDD_ABOUTBOX = 100;

@@ -45,6 +45,11 @@ constexpr std::array kStringTable = {
                    u"will be displayed.\n\n"},
     StringResource{IDS_HELP_EDIT,
                    u"Edit\n      This will open the XML file with the editor you have configured.\n\n"},
+    // A file named on the command line that cannot be taken.
+    StringResource{IDS_NAME_HOLDS_BACKSLASH,
+                   u"The file %s cannot be opened: its name holds a backslash, which Corvane cannot tell "
+                   u"apart from a folder separator. Rename the file, or choose another one."},
+    StringResource{IDS_FILE_NOT_FOUND, u"The file %s does not exist."},
 };
 
 } // namespace

@@ -13,6 +13,8 @@ const MessageRoute<CCorvaneDlg> CCorvaneDlg::messageMap[] = {
     {BN_CLICKED, IDC_EDIT_FILE, &CCorvaneDlg::OnEditXmlFile},
     {BN_CLICKED, IDC_HELP_SUMMARY, &CCorvaneDlg::OnHelpSummary},
     {BN_CLICKED, IDOK, &CCorvaneDlg::OnBnClickedOk},
+    {WM_OPEN_START_FILE, &CCorvaneDlg::OnOpenStartFile},
+    {WM_DROPFILES, &CCorvaneDlg::OnDropFiles},
 };
 
 CCorvaneDlg::CCorvaneDlg(CWnd* pParent) : CDialog(IDD_CORVANE_DIALOG, pParent)
@@ -65,6 +67,12 @@ BOOL CCorvaneDlg::OnInitDialog()
     if (CWnd* pOK = GetDlgItem(IDOK))
         pOK->EnableWindow(FALSE);
 
+    // A file from the file manager is taken as a chosen one; so is the file
+    // of the command line, once the window is up to show its verdict.
+    DragAcceptFiles(TRUE);
+    if (!m_strStartFile.IsEmpty())
+        PostMessage(WM_OPEN_START_FILE);
+
     return TRUE;
 }
 
@@ -99,5 +107,5 @@ void CCorvaneDlg::OnBnClickedOk()
 
 void CCorvaneDlg::OnOK()
 {
-    RunValidation(*this, m_strXmlPath);
+    m_lErrorLine = RunValidation(*this, m_strXmlPath).lErrorLineInDocument;
 }

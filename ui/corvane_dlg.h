@@ -16,6 +16,9 @@ inline constexpr const char* kDefaultEditor = "Notepad.exe";
 inline constexpr const char* kFolderValue = "Folder";
 inline constexpr const char* kEditorValue = "Editor";
 
+// Posted by OnInitDialog when a file was named on the command line.
+inline constexpr UINT WM_OPEN_START_FILE = WM_APP + 1;
+
 class CCorvaneDlg : public CDialog {
 public:
     explicit CCorvaneDlg(CWnd* pParent = nullptr);
@@ -23,6 +26,10 @@ public:
     enum { IDD = IDD_CORVANE_DIALOG };
 
     BOOL OnInitDialog() override;
+
+    // opened_files.cpp: a file named on the command line, taken and validated
+    // once the window is shown. Set before DoModal.
+    void OpenAtStart(const CString& strArgument) { m_strStartFile = strArgument; }
 
 protected:
     // The validation run; the dialog stays open afterwards.
@@ -38,6 +45,12 @@ protected:
     // file_choosers.cpp: the two "..." buttons.
     void OnBrowseXmlFile();
     void OnConfigureEditor();
+    // A confirmed XML file, however it came: shown, its folder remembered,
+    // OK and Edit enabled, an earlier verdict cleared.
+    void TakeXmlFile(const CString& strXmlPath);
+    // opened_files.cpp: the file of the command line, and dropped files.
+    void OnOpenStartFile();
+    void OnDropFiles(HDROP hDropInfo);
     // editor_launch.cpp: Edit.
     void OnEditXmlFile();
     // help_summary.cpp: Help.
@@ -47,6 +60,10 @@ protected:
     CString m_strXmlPath;
     CString m_strFolder;
     CString m_strEditor;
+    CString m_strStartFile;
+    // The line of the document itself that the shown error report points at;
+    // 0 when there is none.
+    LONG m_lErrorLine = 0;
     CRegistrySettings m_settings;
 
 private:

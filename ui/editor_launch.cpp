@@ -4,13 +4,19 @@
 #include "platform/message_box.h"
 #include "platform/process.h"
 #include "ui/corvane_dlg.h"
+#include "ui/editor_line_rules.h"
 
 void CCorvaneDlg::OnEditXmlFile()
 {
-    // The editor as it stands, the XML path in quotes so that it stays one
-    // argument, blanks included.
+    // After a report on a line of the document, an editor known to take a
+    // line opens the file there (ui/editor_line_rules.cpp).
     CString strCommandLine;
-    strCommandLine.Format("%s \"%s\"", m_strEditor, m_strXmlPath);
+    if (m_lErrorLine > 0)
+        strCommandLine = EditorCommandLineAtLine(m_strEditor, m_strXmlPath, m_lErrorLine);
+    // Otherwise the editor as it stands, the XML path in quotes so that it
+    // stays one argument, blanks included.
+    if (strCommandLine.IsEmpty())
+        strCommandLine.Format("%s \"%s\"", m_strEditor, m_strXmlPath);
 
     STARTUPINFO si{};
     si.cb = sizeof(si);

@@ -38,7 +38,6 @@ LPCSTR PrepareFilterList(CString& strFilter, UINT nTemplateID, const char* exten
 void CCorvaneDlg::OnBrowseXmlFile()
 {
     CFileDialog dlgFile(TRUE);
-    CWnd* pResult = GetDlgItem(IDC_RESULT);
 
     CString strTitle;
     strTitle.LoadString(IDS_SELECT_XML_FILE);
@@ -55,7 +54,12 @@ void CCorvaneDlg::OnBrowseXmlFile()
     if (dlgFile.DoModal() != IDOK)
         return;
 
-    m_strXmlPath = dlgFile.GetPathName();
+    TakeXmlFile(dlgFile.GetPathName());
+}
+
+void CCorvaneDlg::TakeXmlFile(const CString& strXmlPath)
+{
+    m_strXmlPath = strXmlPath;
     if (CWnd* pFileName = GetDlgItem(IDC_FILE_NAME))
         pFileName->SetWindowText(m_strXmlPath);
 
@@ -71,9 +75,11 @@ void CCorvaneDlg::OnBrowseXmlFile()
         pOK->EnableWindow(TRUE);
     if (CWnd* pEdit = GetDlgItem(IDC_EDIT_FILE))
         pEdit->EnableWindow(TRUE);
-    // The verdict of an earlier run does not belong beside the new file.
-    if (pResult != nullptr)
+    // The verdict of an earlier run does not belong beside the new file, and
+    // neither does the line it pointed at.
+    if (CWnd* pResult = GetDlgItem(IDC_RESULT))
         pResult->SetWindowText(CString());
+    m_lErrorLine = 0;
 }
 
 void CCorvaneDlg::OnConfigureEditor()

@@ -25,6 +25,9 @@ ValidationError ReadError(IXMLDOMParseError& parseError)
     parseError.get_errorCode(&error.lErrorCode);
     parseError.get_line(&error.lLine);
     parseError.get_linepos(&error.lLinePos);
+    std::u16string bstrUrl;
+    parseError.get_url(&bstrUrl);
+    error.strUrl = CString(WideToAnsi(bstrUrl));
     // The description may echo any name the user or the document gave.
     error.strDescription = CString(WideToAnsi(VisibleText(bstrReason)));
     return error;
@@ -99,11 +102,6 @@ CString ErrorReportText(const ValidationError& error)
     return strResult;
 }
 
-void RunValidation(CWnd& window, const CString& strXmlPath)
-{
-    RunValidation(window, strXmlPath, false);
-}
-
 ValidationOutcome RunValidation(CWnd& window, const CString& strXmlPath, bool bAllErrors)
 {
     ValidationOutcome outcome;
@@ -158,6 +156,9 @@ ValidationOutcome RunValidation(CWnd& window, const CString& strXmlPath, bool bA
         try {
             strResult = BuildErrorReport(*pXMLDoc, bAllErrors, outcome.errors);
             outcome.verdict = outcome.errors.empty() ? ValidationVerdict::NoReport : ValidationVerdict::ErrorReport;
+            const ValidationError* first = outcome.errors.empty() ? nullptr : &outcome.errors.front();
+            if (first != nullptr && first->lLine > 0 && first->strUrl == strXmlPath)
+                outcome.lErrorLineInDocument = first->lLine;
         } catch (...) {
             strResult.LoadString(IDS_LOAD_FAILED);
             outcome.errors.clear();

@@ -6,6 +6,7 @@
 // IDC_STATUS (either may be missing) and its wait cursor.
 
 #include "platform/cstring.h"
+#include "platform/win_types.h"
 #include "platform/window.h"
 
 #include <vector>
@@ -14,14 +15,15 @@
 // table (whose entry 105 has the same words).
 inline constexpr const char* kLoadedAndValidated = "Loaded and Validated";
 
-void RunValidation(CWnd& window, const CString& strXmlPath);
-
 // One error the component reported, as the report shows it.
 struct ValidationError {
     LONG lErrorCode = 0;
     LONG lLine = 0;
     LONG lLinePos = 0;
     CString strDescription; // written as visible text
+    // The file the line counts in: the document's own path, or the
+    // referenced schema, DTD or entity the error lies in.
+    CString strUrl;
 };
 
 // The five-line report of one error, exactly as the window shows the first.
@@ -37,9 +39,14 @@ struct ValidationOutcome {
     ValidationVerdict verdict = ValidationVerdict::NoReport;
     CString strResult;                  // what the window's result field shows
     std::vector<ValidationError> errors; // the first, or every error when asked
+    // The line of the document itself that the error report points at; 0
+    // when the document is valid, when no report could be had, when the
+    // report names no line, and when the error lies in a referenced schema,
+    // DTD or entity (whose lines count in that file, not in the document).
+    LONG lErrorLineInDocument = 0;
 };
 
-// The same run, also handing back what it found: with bAllErrors, the load
-// reads on after validity errors and every error is in the outcome (the
-// window still shows the first).
-ValidationOutcome RunValidation(CWnd& window, const CString& strXmlPath, bool bAllErrors);
+// Also hands back what the run found: with bAllErrors, the load reads on
+// after validity errors and every error is in the outcome (the window still
+// shows the first).
+ValidationOutcome RunValidation(CWnd& window, const CString& strXmlPath, bool bAllErrors = false);

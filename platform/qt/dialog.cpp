@@ -193,6 +193,22 @@ LRESULT CDialog::SendMessage(UINT message, WPARAM wParam, LPARAM lParam)
     return result;
 }
 
+BOOL CDialog::PostMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (!m_window)
+        return FALSE;
+    QMetaObject::invokeMethod(
+        &m_window->Widget(), [this, message, wParam, lParam] { SendMessage(message, wParam, lParam); },
+        Qt::QueuedConnection);
+    return TRUE;
+}
+
+void CDialog::DragAcceptFiles(BOOL bAccept)
+{
+    if (m_window)
+        m_window->Widget().setAcceptDrops(bAccept != FALSE);
+}
+
 LRESULT CDialog::Default()
 {
     return DefWindowProc(m_current.message, m_current.wParam, m_current.lParam);

@@ -1,6 +1,9 @@
 #include "platform/qt/dialog_window.h"
 
+#include "platform/drive_path.h"
+#include "platform/message_box.h"
 #include "platform/qt/pictures.h"
+#include "platform/qt/qt_file_chooser.h"
 #include "platform/qt/qt_text.h"
 #include "platform/win_app.h"
 
@@ -9,6 +12,11 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QCursor>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QMimeData>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPushButton>
@@ -141,6 +149,31 @@ void DialogWidget::changeEvent(QEvent* event)
     QDialog::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange)
         update();
+}
+
+void DialogWidget::dragEnterEvent(QDragEnterEvent* event)
+{
+    // Which of the dropped names can be taken is told once they are dropped.
+    // While a check runs, input waits for its verdict; a drop cannot wait
+    // (the file manager's data goes with the drag), so it is not let in.
+    if (acceptDrops() && AfxGetApp()->WaitCursorDepth() == 0 && event->mimeData() != nullptr &&
+        event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void DialogWidget::dropEvent(QDropEvent* event)
+{
+    if (!acceptDrops() || event->mimeData() == nullptr || !event->mimeData()->hasUrls()) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    // The file manager waits for the drop to end; the program's answer, which
+    // may be a message box, comes after.
+    QMetaObject::invokeMethod(
+        this, [this, urls = event->mimeData()->urls()] { m_window.DropFiles(urls); }, Qt::QueuedConnection);
 }
 
 bool DialogWidget::eventFilter(QObject* watched, QEvent* event)
@@ -363,6 +396,31 @@ void DialogWindow::ApplyIcons(HICON hBigIcon, HICON hSmallIcon)
     if (hSmallIcon != nullptr)
         icon.addPixmap(IconPixmap(hSmallIcon, GetSystemMetrics(SM_CXSMICON)));
     m_widget->setWindowIcon(icon);
+}
+
+void DialogWindow::DropFiles(const QList<QUrl>& urls)
+{
+    DropFilesRecord record;
+    for (const QUrl& url : urls) {
+        if (!url.isLocalFile() || !QDir::isAbsolutePath(url.toLocalFile())) {
+            CString text;
+            text.Format("%s cannot be checked: only files on this computer can be dropped here. Save it to a "
+                        "folder first, then drop or choose that file.",
+                        FromQString(url.toDisplayString()));
+            AfxMessageBox(text, MB_OK | MB_ICONEXCLAMATION);
+            return;
+        }
+        const std::string linuxPath = QFile::encodeName(url.toLocalFile()).toStdString();
+        const auto drivePath = DrivePathFromLinuxPath(linuxPath);
+        if (!drivePath) {
+            AfxMessageBox(BackslashNameRefusal(CString(linuxPath)), MB_OK | MB_ICONEXCLAMATION);
+            return;
+        }
+        record.files.push_back(*drivePath);
+    }
+    if (record.files.empty())
+        return;
+    m_dialog.SendMessage(WM_DROPFILES, reinterpret_cast<WPARAM>(&record), 0);
 }
 
 void DialogWindow::Paint()

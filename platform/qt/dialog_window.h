@@ -9,7 +9,9 @@
 
 #include <QDialog>
 #include <QEventLoop>
+#include <QList>
 #include <QPoint>
+#include <QUrl>
 
 #include <functional>
 #include <memory>
@@ -34,6 +36,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -79,6 +83,10 @@ public:
     void ShowSystemMenuFromKeyboard();
 
     void ApplyIcons(HICON hBigIcon, HICON hSmallIcon);
+
+    // Files dropped onto the window, delivered to the dialog as WM_DROPFILES;
+    // anything but local files with a drive path is refused with a message.
+    void DropFiles(const QList<QUrl>& urls);
 
     // WM_PAINT, with a paint context available to the handler.
     void Paint();

@@ -10,6 +10,8 @@
 #include <QCursor>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -21,6 +23,13 @@ std::unique_ptr<LoadWaitScope>& LoadWait()
 {
     static std::unique_ptr<LoadWaitScope> scope;
     return scope;
+}
+
+// The arguments the window system left, program name first.
+std::vector<std::string>& RemainingArguments()
+{
+    static std::vector<std::string> arguments;
+    return arguments;
 }
 
 bool HaveWidgets()
@@ -90,6 +99,38 @@ void CWinApp::EndWaitCursor()
     }
 }
 
+void CCommandLineInfo::ParseParam(const char* pszParam, BOOL bFlag, BOOL)
+{
+    if (bFlag == FALSE && m_nShellCommand == FileNew && pszParam != nullptr && *pszParam != '\0') {
+        m_strFileName = pszParam;
+        m_nShellCommand = FileOpen;
+    }
+}
+
+void ParseCommandLineArguments(int argc, const char* const argv[], CCommandLineInfo& rCmdInfo)
+{
+    bool optionsEnded = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i] != nullptr ? argv[i] : "";
+        const BOOL bLast = i + 1 == argc ? TRUE : FALSE;
+        if (!optionsEnded && arg == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        // A lone "-" is a name, as in the other tools of this system.
+        const bool isOption = !optionsEnded && arg.size() > 1 && arg[0] == '-';
+        rCmdInfo.ParseParam(isOption ? argv[i] + 1 : argv[i], isOption ? TRUE : FALSE, bLast);
+    }
+}
+
+void CWinApp::ParseCommandLine(CCommandLineInfo& rCmdInfo)
+{
+    std::vector<const char*> argv;
+    for (const std::string& argument : RemainingArguments())
+        argv.push_back(argument.c_str());
+    ParseCommandLineArguments(static_cast<int>(argv.size()), argv.data(), rCmdInfo);
+}
+
 CWinApp* AfxGetApp()
 {
     if (g_application == nullptr) {
@@ -101,9 +142,12 @@ CWinApp* AfxGetApp()
 
 int AfxWinMain(int argc, char* argv[])
 {
+    // The toolkit takes its own options out of argc and argv.
     QApplication application(argc, argv);
+    RemainingArguments().assign(argv, argv + argc);
     QApplication::setApplicationName(QStringLiteral("corvane"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("corvane"));
+    // The desktop file's name, which Wayland compositors match the window by.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.corvane.Corvane"));
     // The process ends when InitInstance returns, not when a window closes.
     QApplication::setQuitOnLastWindowClosed(false);
 

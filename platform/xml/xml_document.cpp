@@ -51,6 +51,13 @@ public:
         return S_OK;
     }
     HRESULT get_allErrors(std::unique_ptr<IXMLDOMParseErrorCollection>& allErrors) override;
+    HRESULT get_url(std::u16string* urlString) override
+    {
+        if (urlString == nullptr)
+            return E_POINTER;
+        *urlString = AnsiToWide(m_error.file);
+        return S_OK;
+    }
 
 private:
     XmlLoadError m_error;
@@ -144,6 +151,12 @@ public:
             else
                 m_lastError = LoadXmlDocumentInWorker({*linuxPath, drivePath, m_validateOnParse, m_multipleErrors},
                                                       m_multipleErrors ? &m_furtherErrors : nullptr);
+            // An error that names no referenced file lies in the document.
+            if (m_lastError && m_lastError->file.empty())
+                m_lastError->file = drivePath;
+            for (XmlLoadError& further : m_furtherErrors)
+                if (further.file.empty())
+                    further.file = drivePath;
         } catch (const std::bad_alloc&) {
             return FailedUnexpectedly(E_OUTOFMEMORY, u"The parser failed unexpectedly: out of memory");
         } catch (...) {

@@ -30,6 +30,10 @@ public:
     virtual HRESULT get_line(LONG* lineNumber) = 0;
     virtual HRESULT get_linepos(LONG* linePosition) = 0;
     virtual HRESULT get_reason(std::u16string* reasonString) = 0;
+    // The file that the line and position count in: the loaded document's
+    // own path, or the drive path or URL of the referenced schema, DTD or
+    // external entity the error lies in.
+    virtual HRESULT get_url(std::u16string* urlString) = 0;
 };
 
 class IXMLDOMDocument : public IUnknown {

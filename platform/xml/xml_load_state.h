@@ -15,6 +15,9 @@ struct XmlLoadError {
     long line = 0;
     long column = 0;
     std::u16string reason;
+    // The file the line and column count in, as the user knows it (a drive
+    // path or a URL); empty for the document itself.
+    std::string file;
 };
 
 // Every error of a load is built here, so that a place beyond what the
@@ -25,7 +28,7 @@ inline XmlLoadError MakeXmlLoadError(std::uint32_t code, std::uint64_t line, std
     const auto held = [](std::uint64_t value) {
         return value > 0x7FFFFFFFu ? 0x7FFFFFFFL : static_cast<long>(value);
     };
-    return {code, held(line), held(column), std::move(reason)};
+    return {code, held(line), held(column), std::move(reason), {}};
 }
 
 // Thrown through the parser to end the parse once the load's outcome is

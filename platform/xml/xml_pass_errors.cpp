@@ -27,6 +27,7 @@ PassError MakePassError(std::uint32_t code, std::uint64_t line, std::uint64_t co
     error.error = MakeXmlLoadError(code, line, column, std::move(reason));
     error.linuxPath = std::move(where.linuxPath);
     error.documentPosition = where.documentPosition;
+    error.error.file = std::move(where.referencedFile);
     return error;
 }
 
@@ -62,18 +63,21 @@ void XmlPassErrorCapture::CaptureParserMessage(const XmlParserMessage& message)
         reason += SchemasReadWords();
     const XmlDocumentPosition& reference = m_references.ReferencePosition();
     std::string file = in.linuxPath;
+    std::string referencedFile = in.kind == XmlResourceKind::MainDocument ? std::string() : in.displayName;
     if (line == 0) {
         // The parser knows no place (a failed read, say): the reference
         // being followed, or where the document was.
         line = reference.line != 0 && resource == nullptr ? reference.line : m_reader.CurrentLine();
         column = reference.line != 0 && resource == nullptr ? reference.column : m_reader.CurrentColumn();
         file = m_documentPath;
+        referencedFile.clear();
         if (domain == xc::XMLUni::fgExceptDomain && in.kind == XmlResourceKind::MainDocument)
             PlaceUndecodableDeclaration(code, line, column);
     }
     const XmlDocumentPosition inDocument =
         in.kind == XmlResourceKind::MainDocument ? XmlDocumentPosition{line, column} : reference;
-    PassError error = MakePassError(errorCode, line, column, AnsiToWide(reason), {std::move(file), inDocument});
+    PassError error = MakePassError(errorCode, line, column, AnsiToWide(reason),
+                                    {std::move(file), inDocument, std::move(referencedFile)});
     error.encodingError = domain == xc::XMLUni::fgExceptDomain && IsXmlEncodingErrorCode(code);
     error.surrogateError = domain == xc::XMLUni::fgXMLErrDomain &&
                            (code == xc::XMLErrs::Expected2ndSurrogateChar ||
@@ -97,13 +101,14 @@ void XmlPassErrorCapture::CaptureReferenceFailure(std::uint32_t ownError, const 
     const XmlDocumentPosition inDocument =
         in->kind == XmlResourceKind::MainDocument ? XmlDocumentPosition{line, column} : reference;
     Record(MakePassError(XmlOwnErrorCode(ownError), line, column, AnsiToWide(reason),
-                         {in->linuxPath, inDocument}));
+                         {in->linuxPath, inDocument,
+                          in->kind == XmlResourceKind::MainDocument ? std::string() : in->displayName}));
 }
 
 void XmlPassErrorCapture::CaptureLimit(const XmlLimitFailure& limit, std::uint64_t line, std::uint64_t column)
 {
     Record(MakePassError(XmlOwnErrorCode(limit.ownError), line, column, AnsiToWide(limit.reason),
-                         {m_documentPath, {line, column}}));
+                         {m_documentPath, {line, column}, {}}));
 }
 
 void XmlPassErrorCapture::CaptureException(std::uint32_t code, const XMLCh* message)
@@ -114,7 +119,7 @@ void XmlPassErrorCapture::CaptureException(std::uint32_t code, const XMLCh* mess
     Record(MakePassError(XmlParserErrorCode(xc::XMLUni::fgExceptDomain, code, XmlErrorSeverity::Fatal,
                                             XmlErrorPlace::Document),
                          line, column, message != nullptr ? std::u16string(message) : std::u16string(),
-                         {m_documentPath, {line, column}}));
+                         {m_documentPath, {line, column}, {}}));
 }
 
 // Without collecting, an error replaces any before it (a pass ends at its
@@ -149,7 +154,7 @@ void XmlPassErrorCapture::CaptureUnexpected(const std::string& what)
 {
     Record(MakePassError(XmlOwnErrorCode(XmlOwnError::UnexpectedFailure), m_reader.CurrentLine(),
                          m_reader.CurrentColumn(), AnsiToWide("The parser failed unexpectedly: " + what),
-                         {m_documentPath, {}}));
+                         {m_documentPath, {}, {}}));
 }
 
 // The parser checks a schema's content models once it has read the schema

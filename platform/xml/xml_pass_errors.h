@@ -34,6 +34,7 @@ struct PassError {
 struct PassErrorPlace {
     std::string linuxPath;
     XmlDocumentPosition documentPosition;
+    std::string referencedFile; // the referenced document it lies in, as named to the user; empty for the document
 };
 
 PassError MakePassError(std::uint32_t code, std::uint64_t line, std::uint64_t column, std::u16string reason,

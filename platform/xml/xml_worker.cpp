@@ -244,6 +244,7 @@ void WriteError(MessageWriter& writer, const XmlLoadError& error)
     writer.U64(static_cast<std::uint64_t>(error.line));
     writer.U64(static_cast<std::uint64_t>(error.column));
     writer.Text16(error.reason);
+    writer.Text(error.file);
 }
 
 XmlLoadError ReadError(MessageReader& reader)
@@ -253,6 +254,7 @@ XmlLoadError ReadError(MessageReader& reader)
     error.line = static_cast<long>(reader.U64());
     error.column = static_cast<long>(reader.U64());
     error.reason = reader.Text16();
+    error.file = reader.Text();
     return error;
 }
 

@@ -364,4 +364,35 @@ TEST(DesktopEditorTest, CommonEditorsInPathWhenNoAssociationWorks)
     EXPECT_EQ(launch->args, Words{sandbox.xml.string()});
 }
 
+// Words that are not drive paths are options for the desktop's text editor
+// (the line to open at): right before the files, wherever Exec takes them.
+TEST(DesktopEditorTest, OptionsGoRightBeforeTheFiles)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {" --new-window %U", "--new-window +7 FILE"},
+        {" %f --wait", "+7 FILE --wait"},
+        {" --file=%f", "+7 --file=FILE"},
+        {" --standalone", "--standalone +7 FILE"},
+    };
+    for (const auto& [exec, expected] : cases) {
+        const XdgSandbox sandbox;
+        sandbox.dir.Write("config/mimeapps.list", Defaults("ed.desktop"));
+        sandbox.dir.Write("data/applications/ed.desktop",
+                          "[Desktop Entry]\nType=Application\nName=Ed\nExec=" + kRecorder.string() + exec + "\n");
+        const auto launch = ResolveCommandLine("Notepad.exe +7 " + Quoted(sandbox.xml));
+        ASSERT_TRUE(launch) << exec;
+        std::string args;
+        for (std::string arg : launch->args) {
+            if (arg.ends_with(sandbox.xml.string()))
+                arg.replace(arg.size() - sandbox.xml.string().size(), std::string::npos, "FILE");
+            args += (args.empty() ? "" : " ") + arg;
+        }
+        EXPECT_EQ(args, expected) << exec;
+        // What starts counts by its own name.
+        EXPECT_EQ(ProgramNameOfCommandLine(sandbox.Line()), kRecorder.filename().string());
+    }
+    EXPECT_EQ(ProgramNameOfCommandLine(DriveForm(kRecorder) + " \"Z:\\a.xml\""), kRecorder.filename().string());
+    EXPECT_EQ(ProgramNameOfCommandLine("Z:\\nowhere\\gedit \"Z:\\a.xml\""), "");
+}
+
 } // namespace

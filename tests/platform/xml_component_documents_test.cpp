@@ -653,4 +653,32 @@ TEST(XmlComponent, DtdIsValidatedEvenWhenTheEnvironmentDisablesIt)
     EXPECT_EQ(outcome.Group(), XmlErrorGroup::Validity) << outcome;
 }
 
+// The error names the file its line counts in, so that the window can tell
+// a line of the document from a line of a schema, DTD or entity.
+TEST(XmlComponent, ErrorNamesTheFileItsLineCountsIn)
+{
+    TempDir dir;
+    dir.Write("note.xsd", kNoteSchema);
+    dir.Write("order.xsd", kMainSchemaWithInclude);
+    dir.Write("parts/types.xsd", kBrokenIncludedTypes);
+    dir.Write("broken.dtd", "<!ELEMENT memo (from>\n");
+    dir.Write("part.xml", "<from>x</frm>\n");
+    const std::pair<std::string, const char*> cases[] = {
+        {Note("note.xsd", "three"), "doc.xml"},
+        {"<a>\n<b></a>\n", "doc.xml"},
+        {Note("gone.xsd"), "doc.xml"}, // at its reference
+        {"<order xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" "
+         "xsi:noNamespaceSchemaLocation=\"order.xsd\"><qty>1</qty></order>\n",
+         "parts/types.xsd"},
+        {"<!DOCTYPE memo SYSTEM \"broken.dtd\">\n<memo/>\n", "broken.dtd"},
+        {"<!DOCTYPE memo [<!ELEMENT memo ANY><!ENTITY part SYSTEM \"part.xml\">]>\n<memo>&part;</memo>\n",
+         "part.xml"},
+    };
+    for (const auto& [document, fileOfError] : cases) {
+        const XmlLoadOutcome outcome = LoadFile(dir.Write("doc.xml", document));
+        EXPECT_EQ(outcome.url, DriveForm(dir.Path() / fileOfError)) << outcome;
+        EXPECT_GT(outcome.line, 0) << outcome;
+    }
+}
+
 } // namespace

@@ -20,6 +20,7 @@ struct XmlLoadOutcome {
     long line = 0;
     long position = 0;
     std::string reason;
+    std::string url; // the file the line counts in
 
     XmlErrorGroup Group() const { return XmlErrorGroupOf(code); }
     bool Valid() const { return status == S_OK; }
@@ -62,6 +63,8 @@ inline XmlLoadOutcome LoadWith(IXMLDOMDocument& document, const std::string& dri
         LONG line = 0;
         LONG position = 0;
         std::u16string reason;
+        std::u16string url;
+        error->get_url(&url);
         error->get_errorCode(&code);
         error->get_line(&line);
         error->get_linepos(&position);
@@ -70,6 +73,7 @@ inline XmlLoadOutcome LoadWith(IXMLDOMDocument& document, const std::string& dri
         outcome.line = line;
         outcome.position = position;
         outcome.reason = WideToAnsi(reason);
+        outcome.url = WideToAnsi(url);
     }
     return outcome;
 }

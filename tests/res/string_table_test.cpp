@@ -40,7 +40,8 @@ constexpr Entry kEntries[] = {
     {IDS_LOAD_FAILED, 33, false},       {IDS_XML_FILTER, 23, true},
     {IDS_EDITOR_FILTER, 21, true},      {IDS_PLEASE_WAIT, 55, false},
     {IDS_HELP_EDITOR, 161, false},      {IDS_HELP_RESULT, 171, false},
-    {IDS_HELP_EDIT, 77, false},
+    {IDS_HELP_EDIT, 77, false},         {IDS_NAME_HOLDS_BACKSLASH, 154, false},
+    {IDS_FILE_NOT_FOUND, 27, false},
 };
 
 TEST_F(StringTable, EveryEntryHasItsLengthAndQuotes)

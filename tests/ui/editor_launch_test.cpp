@@ -1,6 +1,7 @@
 // Edit: the chosen file reaches a real program, started as the editor, as
 // one argument whatever its name holds; a missing editor is told at every
-// press; the default editor is the desktop's.
+// press; the default editor is the desktop's; after a report on a line of the
+// document, editors known to take a line open the file there.
 
 #include "tests/ui/main_window_fixture.h"
 
@@ -12,6 +13,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -27,12 +29,13 @@ protected:
         fs::create_directories(m_records);
     }
 
-    // The recorder, copied to a folder whose name holds a blank.
-    fs::path InstallRecorder() const
+    // The recorder, copied to a folder whose name holds a blank, or under
+    // the name of another editor.
+    fs::path InstallRecorder(const std::string& name = "My Editor/record") const
     {
-        const fs::path editor = m_home.Path() / "My Editor" / "record";
+        const fs::path editor = m_home.Path() / name;
         fs::create_directories(editor.parent_path());
-        fs::copy_file(ArgvRecorderPath(CORVANE_BIN_DIR), editor);
+        fs::copy_file(ArgvRecorderPath(CORVANE_BIN_DIR), editor, fs::copy_options::overwrite_existing);
         return editor;
     }
 
@@ -41,6 +44,44 @@ protected:
         auto* edit = static_cast<QPushButton*>(ControlWidgetOf(dialog, IDC_EDIT_FILE));
         ASSERT_TRUE(edit->isEnabled());
         edit->click();
+    }
+
+    // Chooses the file, checks it when asked (then chooses it again if asked),
+    // and presses Edit once with each editor; returns each editor's arguments
+    // after its program, the XML path written FILE.
+    std::map<std::string, std::vector<std::string>> EditWith(const std::string& xml, bool check,
+                                                             const std::vector<std::string>& editors,
+                                                             bool chooseAgain = false)
+    {
+        m_home.Write("data/count.xsd", "<xs:schema xmlns:xs=\"http://www.w3.org/2001/XMLSchema\">"
+                                       "<xs:element name=\"count\" type=\"xs:int\"/></xs:schema>");
+        m_home.Write("data/broken.xsd", "<xs:schema xmlns:xs=\"http://www.w3.org/2001/XMLSchema\">\n"
+                                        "<xs:element name=\"count\" type=\"NoSuchType\"/></xs:schema>");
+        const fs::path file = m_home.Write("data/say \"hi\" now.xml", xml);
+        CorvaneDlgUnderTest dialog;
+        RunModal(dialog, [&](QDialog& widget) {
+            dialog.ChooseXmlFile(DriveForm(file).c_str());
+            if (check)
+                static_cast<QPushButton*>(ControlWidgetOf(dialog, IDOK))->click();
+            if (chooseAgain)
+                dialog.ChooseXmlFile(DriveForm(file).c_str());
+            for (const std::string& name : editors) {
+                dialog.ChooseEditor(DriveForm(InstallRecorder("bin/" + name)).c_str());
+                PressEdit(dialog);
+            }
+            QTest::keyClick(&widget, Qt::Key_Escape);
+        });
+        std::map<std::string, std::vector<std::string>> received;
+        for (const RecordedLaunch& launch : WaitForRecordedLaunches(m_records, editors.size())) {
+            auto& args = received[fs::path(launch.argv.at(0)).filename().string()];
+            for (std::size_t i = 1; i < launch.argv.size(); ++i) {
+                const std::string& arg = launch.argv[i];
+                args.push_back(arg.starts_with(file.string()) ? "FILE" + arg.substr(file.string().size()) : arg);
+            }
+        }
+        fs::remove_all(m_records);
+        fs::create_directories(m_records);
+        return received;
     }
 
     fs::path m_records = m_home.Path() / "records";
@@ -143,6 +184,37 @@ TEST_F(EditorLaunchTest, TheDefaultEditorIsTheDesktopsTextEditor)
     const std::vector<std::string> expected = {ArgvRecorderPath(CORVANE_BIN_DIR).string(), "--new-window",
                                                file.string()};
     EXPECT_EQ(launches[0].argv, expected);
+}
+
+// The document's line 3 holds the error.
+std::string Count(const std::string& schema, const std::string& value)
+{
+    return "<?xml version=\"1.0\"?>\n<count xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" "
+           "xsi:noNamespaceSchemaLocation=\"" + schema + "\">\n" + value + "</count>\n";
+}
+
+TEST_F(EditorLaunchTest, EditorsKnownToTakeALineOpenTheFileAtTheErrorLine)
+{
+    using Args = std::map<std::string, std::vector<std::string>>;
+    const Args expected = {
+        {"vim", {"+3", "FILE"}},     {"nvim", {"+3", "FILE"}},          {"emacs", {"+3", "FILE"}},
+        {"nano", {"+3", "FILE"}},    {"gedit", {"+3", "FILE"}},         {"gnome-text-editor", {"+3", "FILE"}},
+        {"kate", {"--line", "3", "FILE"}}, {"code", {"-g", "FILE:3"}},
+        // Names that only resemble a known one get the file alone.
+        {"vi", {"FILE"}},            {"Vim", {"FILE"}},                 {"gedit-wrapper", {"FILE"}},
+    };
+    std::vector<std::string> names;
+    for (const auto& [name, args] : expected)
+        names.push_back(name);
+    EXPECT_EQ(EditWith(Count("count.xsd", "three"), true, names), expected);
+
+    // Without a report on a line of the document, the file alone.
+    const Args alone = {{"vim", {"FILE"}}};
+    EXPECT_EQ(EditWith(Count("count.xsd", "three"), false, {"vim"}), alone) << "no check yet";
+    EXPECT_EQ(EditWith(Count("count.xsd", "3"), true, {"vim"}), alone) << "a valid file";
+    EXPECT_EQ(EditWith(Count("broken.xsd", "3"), true, {"vim"}), alone) << "an error inside the schema";
+    EXPECT_EQ(EditWith(Count("count.xsd", "three"), true, {"vim"}, true), alone) << "the file chosen again";
+    EXPECT_TRUE(m_boxes.Boxes().empty());
 }
 
 } // namespace

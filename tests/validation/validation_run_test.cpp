@@ -25,6 +25,7 @@ struct Script {
     LONG line = 0;
     LONG linepos = 0;
     std::u16string reason;
+    std::u16string url = u"Z:\\data\\site.xml";
 
     std::vector<std::string> calls;
     std::u16string loadedPath;
@@ -51,6 +52,14 @@ public:
         if (m_script.fieldReadsFail)
             return E_FAIL;
         *v = m_script.reason;
+        return S_OK;
+    }
+    HRESULT get_url(std::u16string* v) override
+    {
+        m_script.calls.push_back("get_url");
+        if (m_script.fieldReadsFail)
+            return E_FAIL;
+        *v = m_script.url;
         return S_OK;
     }
 
@@ -126,7 +135,7 @@ protected:
             out = std::make_unique<ScriptedDocument>(script, window);
             return S_OK;
         });
-        RunValidation(window, path);
+        outcome = RunValidation(window, path);
         return Result();
     }
 
@@ -134,6 +143,7 @@ protected:
     std::string Status() const { return window.GetDlgItem(IDC_STATUS)->GetWindowText().str(); }
 
     Script script;
+    ValidationOutcome outcome;
     HRESULT creationStatus = S_OK;
     CHeadlessDialog window;
     CTextControl& result = window.AddControl(IDC_RESULT);
@@ -226,8 +236,43 @@ TEST_F(ValidationRun, FieldsAreReadReasonFirst)
     Run();
     const std::vector<std::string> expected = {"validateOnParse(true)", "async(false)", "load",
                                                "get_parseError", "get_reason", "get_errorCode",
-                                               "get_line", "get_linepos"};
+                                               "get_line", "get_linepos",    "get_url"};
     EXPECT_EQ(script.calls, expected);
+}
+
+// Edit may open the editor at the reported line only when that line counts
+// in the document itself.
+TEST_F(ValidationRun, OutcomeNamesTheErrorLineOnlyWhenItLiesInTheDocument)
+{
+    struct Case {
+        const char* name;
+        HRESULT load, parseError;
+        bool readsFail;
+        LONG line;
+        std::u16string url;
+        LONG expected;
+    };
+    const std::u16string self = u"Z:\\data\\site.xml";
+    const Case cases[] = {
+        {"error in the document", S_FALSE, S_OK, false, 12, self, 12},
+        {"error in its schema", S_FALSE, S_OK, false, 12, u"Z:\\data\\site.xsd", 0},
+        {"error in a remote DTD", S_FALSE, S_OK, false, 3, u"http://example.org/a.dtd", 0},
+        {"a path differing in case", S_FALSE, S_OK, false, 4, u"Z:\\data\\Site.xml", 0},
+        {"no line", S_FALSE, S_OK, false, 0, self, 0},
+        {"field reads fail", S_FALSE, S_OK, true, 12, self, 0},
+        {"no report could be had", S_FALSE, E_POINTER, false, 7, self, 0},
+        {"valid", S_OK, S_OK, false, 12, self, 0},
+    };
+    for (const Case& c : cases) {
+        script = Script{};
+        script.loadStatus = c.load;
+        script.parseErrorStatus = c.parseError;
+        script.fieldReadsFail = c.readsFail;
+        script.line = c.line;
+        script.url = c.url;
+        Run();
+        EXPECT_EQ(outcome.lErrorLineInDocument, c.expected) << c.name;
+    }
 }
 
 TEST_F(ValidationRun, CreationFailureSaysSoAndLeavesTheApartment)
