@@ -106,6 +106,7 @@ FileVerdict ValidateFile(CHeadlessDialog& window, const std::string& file, bool 
         verdict.unnamable = "a file whose path holds a backslash cannot be named as a drive path";
         return verdict;
     }
+    verdict.drivePath = *drivePath;
     verdict.outcome = RunValidation(window, CString(*drivePath), allErrors);
     return verdict;
 }

@@ -1,5 +1,6 @@
 #include "app/verdict_output.h"
 
+#include "platform/drive_path.h"
 #include "platform/text_encoding.h"
 #include "platform/xml/xml_error_codes.h"
 
@@ -53,6 +54,17 @@ void WriteText(std::ostream& out, const FileVerdict& verdict, bool oneOfSeveral)
         out << '\n';
 }
 
+// The file an error's line counts in, as an editor opens it: the file as the
+// user named it, or the referenced schema, DTD or entity the error lies in
+// (its Linux path, or its URL).
+std::string FileOfError(const FileVerdict& verdict, const ValidationError& error)
+{
+    const std::string url = error.strUrl.str();
+    if (url.empty() || url == verdict.drivePath)
+        return verdict.path;
+    return LinuxPathFromDrivePath(url).value_or(url);
+}
+
 // A report without an error object, or a file that could not be named, is
 // still one line that the tools read, placed at line 0.
 void WriteGnu(std::ostream& out, const FileVerdict& verdict)
@@ -70,7 +82,7 @@ void WriteGnu(std::ostream& out, const FileVerdict& verdict)
         return;
     }
     for (const ValidationError& error : outcome.errors)
-        out << file << ':' << error.lLine << ':' << error.lLinePos
+        out << OneLineText(FileOfError(verdict, error)) << ':' << error.lLine << ':' << error.lLinePos
             << ": error: " << OneLineText(error.strDescription.str()) << " [" << CodeText(error.lErrorCode) << "]\n";
 }
 
@@ -101,7 +113,10 @@ void WriteJsonLine(std::ostream& out, const FileVerdict& verdict, const Validati
     } else {
         out << ",\"code\":null,\"group\":null,\"line\":null,\"column\":null";
     }
-    out << ",\"description\":" << JsonString(description) << "}\n";
+    out << ",\"description\":" << JsonString(description);
+    if (error != nullptr)
+        out << ",\"file\":" << JsonString(FileOfError(verdict, *error));
+    out << "}\n";
 }
 
 void WriteJson(std::ostream& out, const FileVerdict& verdict)

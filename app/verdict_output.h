@@ -8,7 +8,8 @@
 #include <string>
 
 struct FileVerdict {
-    std::string path; // as the user named it
+    std::string path;      // as the user named it
+    std::string drivePath; // as the run was given it
     ValidationOutcome outcome;
     // Why the file could not even be handed to the run; empty when it was.
     std::string unnamable;

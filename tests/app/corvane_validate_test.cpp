@@ -211,6 +211,22 @@ TEST(CorvaneValidate, GnuAndJsonLines)
         EXPECT_TRUE(std::regex_match(json.out, pattern((std::string(c.json) + "\n").c_str()))) << json.out;
         EXPECT_EQ(gnu.exitStatus, json.exitStatus);
     }
+
+    // An error inside the schema counts its line there, so it names the schema.
+    const std::string schema =
+        dir.Write("broken.xsd", "<xs:schema xmlns:xs=\"http://www.w3.org/2001/XMLSchema\">\n\n"
+                                "  <xs:element name=\"survey\" type=\"xs:nothing\"/>\n</xs:schema>\n")
+            .string();
+    const std::string path =
+        dir.Write("uses-broken.xml", "<survey xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" "
+                                     "xsi:noNamespaceSchemaLocation=\"broken.xsd\">1</survey>\n")
+            .string();
+    const ProgramRun gnu = RunProgram(kProgram, {"--format=gnu", path});
+    EXPECT_TRUE(std::regex_match(gnu.out, std::regex(schema + R"(:3:\d+: error: .+ \[0x8C3[0-9A-F]{5}\]\n)")))
+        << gnu.out;
+    const ProgramRun json = RunProgram(kProgram, {"--format=json", path});
+    EXPECT_NE(json.out.find("\"path\":\"" + path + "\""), std::string::npos) << json.out;
+    EXPECT_NE(json.out.find("\"file\":\"" + schema + "\"}"), std::string::npos) << json.out;
 }
 
 TEST(CorvaneValidate, JsonEscapesHostileNames)
