@@ -4,7 +4,7 @@ BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps build run test bench package sanitize fuzz screenshot clean
+.PHONY: all deps build run test bench package sanitize soak soak-sanitize fuzz screenshot clean
 
 all: build
 
@@ -27,6 +27,18 @@ bench: build
 
 sanitize:
 	@$(MAKE) test BUILD_DIR=build-asan BUILD_TYPE=Debug CMAKE_FLAGS=-DCORVANE_SANITIZE=ON
+
+# SOAK_COUNT validations in one process, through the worker and in the process
+# itself, with resident memory at checkpoints (docs/soak.md has the figures).
+# soak-sanitize runs them under AddressSanitizer, whose LeakSanitizer checks
+# each run at its end.
+SOAK_COUNT ?= 10000
+soak: build
+	$(BUILD_DIR)/bin/corvane-soak --growth-limit-mib 16 $(SOAK_COUNT)
+	$(BUILD_DIR)/bin/corvane-soak --in-process --growth-limit-mib 16 $(SOAK_COUNT)
+
+soak-sanitize:
+	@$(MAKE) soak BUILD_DIR=build-asan BUILD_TYPE=Debug CMAKE_FLAGS=-DCORVANE_SANITIZE=ON
 
 # Builds the libFuzzer targets with clang and runs each for FUZZ_SECONDS on a
 # scratch copy of its seed corpus; a failing input lands in
