@@ -36,11 +36,13 @@
 
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <mutex>
 #include <new>
 #include <optional>
 #include <string>
@@ -142,7 +144,9 @@ struct ParseJob {
     std::optional<XmlLoadError> outcome;
     clockid_t clock{};
     std::atomic<bool> clockKnown{false};
-    std::atomic<bool> done{false};
+    std::mutex mutex;
+    std::condition_variable finished;
+    bool done = false; // under the mutex
 };
 
 void* RunParse(void* argument)
@@ -158,7 +162,9 @@ void* RunParse(void* argument)
     } catch (const std::bad_alloc&) {
         job.outcome = MakeXmlLoadError(XmlOwnErrorCode(XmlOwnError::MemoryLimit), 0, 0, u"out of memory");
     }
+    std::lock_guard lock(job.mutex);
     job.done = true;
+    job.finished.notify_one();
     return nullptr;
 }
 
@@ -187,10 +193,13 @@ std::optional<XmlLoadError> LoadWatched(const XmlLoadRequest& request)
     std::uint64_t events = ParserProgressEvents();
     std::chrono::nanoseconds workSince{};
     bool asked = false;
-    while (!job.done) {
-        const timespec pause{0, 5'000'000};
-        ::nanosleep(&pause, nullptr);
-        if (job.done || !job.clockKnown)
+    while (true) {
+        {
+            std::unique_lock lock(job.mutex);
+            if (job.finished.wait_for(lock, std::chrono::milliseconds(5), [&] { return job.done; }))
+                break;
+        }
+        if (!job.clockKnown)
             continue;
         const std::chrono::nanoseconds used = CpuTime(job.clock);
         if (ParserProgressEvents() != events) {
