@@ -193,6 +193,10 @@ int main(int argc, char** argv)
         ::unsetenv(name);
     HttpTestServer server; // every path is answered with 404
     const TempDir dir;
+    // Fetched documents are kept per user and catalogs are read from the
+    // system: neither may make one run differ from the next.
+    ::setenv("XDG_CACHE_HOME", (dir.Path() / "cache").c_str(), 1);
+    ::setenv("XML_CATALOG_FILES", (dir.Path() / "no-catalog.xml").c_str(), 1);
     dir.Write("note.xsd", kSchema);
     dir.Write("note.dtd", kDtd);
     const Case cases[] = {
