@@ -4,7 +4,7 @@ BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps build run test bench package sanitize fuzz screenshot clean
+.PHONY: all deps build run test bench package sanitize soak soak-sanitize fuzz screenshot clean
 
 all: build
 
@@ -28,12 +28,25 @@ bench: build
 sanitize:
 	@$(MAKE) test BUILD_DIR=build-asan BUILD_TYPE=Debug CMAKE_FLAGS=-DCORVANE_SANITIZE=ON
 
+# SOAK_COUNT validations in one process, through the worker and in the process
+# itself, with resident memory at checkpoints (docs/soak.md has the figures).
+# soak-sanitize runs them under AddressSanitizer, whose LeakSanitizer checks
+# each run at its end.
+SOAK_COUNT ?= 10000
+soak: build
+	$(BUILD_DIR)/bin/corvane-soak --growth-limit-mib 16 $(SOAK_COUNT)
+	$(BUILD_DIR)/bin/corvane-soak --in-process --growth-limit-mib 16 $(SOAK_COUNT)
+
+soak-sanitize:
+	@$(MAKE) soak BUILD_DIR=build-asan BUILD_TYPE=Debug CMAKE_FLAGS=-DCORVANE_SANITIZE=ON
+
 # Builds the libFuzzer targets with clang and runs each for FUZZ_SECONDS on a
 # scratch copy of its seed corpus; a failing input lands in
 # build-fuzz/<name>-crash-* (or -leak-, -timeout-). A finding does not stop
-# the other targets from running; make fails at the end.
+# the other targets from running; make fails at the end. A target's own
+# libFuzzer flags (a dictionary, a longer input) are in tests/fuzz/<name>.options.
 FUZZ_SECONDS ?= 600
-FUZZERS = folder_path string_format filter_and_command_line drive_path
+FUZZERS = folder_path string_format filter_and_command_line drive_path registry xml_component
 fuzz:
 	@scripts/install-deps --fuzz
 	@cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCORVANE_FUZZ=ON \
@@ -44,7 +57,8 @@ fuzz:
 		cp -n tests/fuzz/corpus/$$name/* build-fuzz/corpus/$$name/ || exit 1; \
 		echo "== $${name}_fuzzer for $(FUZZ_SECONDS) s"; \
 		build-fuzz/bin/$${name}_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=600 \
-			-artifact_prefix=build-fuzz/$$name- build-fuzz/corpus/$$name || failed="$$failed $$name"; \
+			-artifact_prefix=build-fuzz/$$name- $$(cat tests/fuzz/$$name.options 2>/dev/null) \
+			build-fuzz/corpus/$$name || failed="$$failed $$name"; \
 	done; \
 	if [ -n "$$failed" ]; then echo "fuzz findings in:$$failed (inputs in build-fuzz/)"; exit 1; fi
 

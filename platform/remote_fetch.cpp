@@ -6,6 +6,7 @@
 #include <cctype>
 #include <memory>
 #include <mutex>
+#include <regex>
 #include <string_view>
 
 namespace {
@@ -152,6 +153,15 @@ std::string SizeText(std::uint64_t bytes)
     return std::to_string(bytes / (1024 * 1024)) + " MiB";
 }
 
+// The network library's description of a failure, without the time the
+// attempt took ("after 12 ms"): the verdict on a document must read the same
+// however fast the same failure came.
+std::string WithoutElapsedTime(const std::string& text)
+{
+    static const std::regex elapsed(" after [0-9]+ (ms|milliseconds)");
+    return std::regex_replace(text, elapsed, "");
+}
+
 } // namespace
 
 RemoteFetchLimits CurrentRemoteFetchLimits()
@@ -237,7 +247,7 @@ RemoteFetchResult FetchRemoteDocument(const std::string& url, const RemoteFetchL
     curl_easy_getinfo(curl, CURLINFO_HTTP_CONNECTCODE, &proxyStatus);
     const bool proxyRefused = result.httpStatus == 0 && proxyStatus >= 300;
 
-    const std::string reason = errorText[0] != '\0' ? errorText : curl_easy_strerror(code);
+    const std::string reason = WithoutElapsedTime(errorText[0] != '\0' ? errorText : curl_easy_strerror(code));
     switch (proxyRefused ? CURLE_COULDNT_CONNECT : code) {
     case CURLE_OK:
         if (result.httpStatus == 304 && headerList) {

@@ -35,6 +35,22 @@ protected:
         QTimer::singleShot(afterMilliseconds, &GuiTestApplication(), std::move(during));
     }
 
+    // Runs `then` from a timer once the server has had `count` requests for
+    // the path: on a busy machine the worker may take longer than any fixed
+    // wait to start and reach the server.
+    void OnceRequested(const std::string& path, int count, std::function<void()> then)
+    {
+        auto* poll = new QTimer(&GuiTestApplication()); // the application owns it until deleteLater
+        QObject::connect(poll, &QTimer::timeout, [this, poll, path, count, then = std::move(then)] {
+            if (m_server->Requests(path) < count)
+                return;
+            poll->stop();
+            poll->deleteLater();
+            then();
+        });
+        poll->start(20);
+    }
+
     std::optional<HttpTestServer> m_server{std::in_place};
 };
 
@@ -90,10 +106,12 @@ TEST_F(LoadWaitTest, TheCloseBoxCancelEscapeAndAltF4EndTheRunAndTheDialog)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
+        const int requested = m_server->Requests("/slow.xsd") + 1;
         CorvaneDlgUnderTest dialog;
         const INT_PTR result = RunModal(dialog, [&](QDialog& widget) {
             dialog.ChooseXmlFile(DriveForm(file).c_str());
-            During(300, [&] {
+            // The run ends while the load waits for the server.
+            OnceRequested("/slow.xsd", requested, [&] {
                 QTest::mouseClick(Button(dialog, IDC_HELP_SUMMARY), Qt::LeftButton);
                 c.end(widget, dialog);
             });
