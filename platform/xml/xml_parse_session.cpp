@@ -23,6 +23,8 @@ namespace xc = xercesc;
 std::atomic<std::int64_t> g_stallMilliseconds{
     std::chrono::duration_cast<std::chrono::milliseconds>(XmlLimits::kParserStallTime).count()};
 
+std::atomic<bool> g_ownIdentityChecks{true};
+
 std::string SecondsText(std::chrono::milliseconds duration)
 {
     const auto tenths = duration.count() / 100;
@@ -140,11 +142,18 @@ std::optional<PassesOutcome> ValidateWithKeptSchemas(const XmlLoadRequest& reque
     std::optional<PassesOutcome> outcome;
     bool intact = true;
     {
-        XmlLoadPass pass(request, size, XmlPassMode::Full, kept.get(), XmlGrammarUse::Reuse);
-        pass.Run();
-        if (!pass.RestartRequested())
-            outcome = PassesOutcome{pass.Error(), false};
-        const auto& error = pass.Error();
+        auto pass = std::make_unique<XmlLoadPass>(request, size, XmlPassMode::Full, kept.get(),
+                                                  XmlGrammarUse::Reuse);
+        pass->Run();
+        if (pass->NeedsParserIdentityChecks()) {
+            pass.reset();
+            pass = std::make_unique<XmlLoadPass>(request, size, XmlPassMode::Full, kept.get(),
+                                                 XmlGrammarUse::Reuse, XmlIdentityChecks::Parser);
+            pass->Run();
+        }
+        if (!pass->RestartRequested())
+            outcome = PassesOutcome{pass->Error(), false};
+        const auto& error = pass->Error();
         // The parser completes a grammar's content models when it first needs
         // them; one cut short by a limit is not kept.
         intact = !outcome || !error ||
@@ -167,9 +176,16 @@ PassesOutcome ProbeThenValidate(const XmlLoadRequest& request, std::uint64_t siz
     pass->Run();
     auto collected = pass->RestartRequested() && key ? NewSchemaSet(*key) : nullptr;
     if (pass->RestartRequested()) {
+        pass.reset();
         pass = std::make_unique<XmlLoadPass>(request, size, XmlPassMode::Full, collected.get(),
                                              XmlGrammarUse::Collect);
         pass->Run();
+        if (pass->NeedsParserIdentityChecks()) {
+            pass.reset();
+            pass = std::make_unique<XmlLoadPass>(request, size, XmlPassMode::Full, collected.get(),
+                                                 XmlGrammarUse::Collect, XmlIdentityChecks::Parser);
+            pass->Run();
+        }
     }
     PassesOutcome outcome{pass->Error(), pass->ValidatedAgainstDtdAndSchema()};
     const bool keep = collected && pass->KeepCollectedSchemas(*key, *collected->pool);
@@ -227,6 +243,16 @@ std::string ParserStalledReason()
     return "The parser worked more than " + SecondsText(ParserStallTime()) +
            " s of processor time without getting further in the document (a schema too complex to "
            "compile, or a pattern too costly to match); the document is not read further (resource limit)";
+}
+
+bool OwnIdentityChecksEnabled()
+{
+    return g_ownIdentityChecks.load();
+}
+
+void SetOwnIdentityChecks(bool enabled)
+{
+    g_ownIdentityChecks = enabled;
 }
 
 std::chrono::milliseconds ParserStallTime()

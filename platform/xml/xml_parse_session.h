@@ -33,5 +33,10 @@ std::optional<XmlLoadError> LoadXmlDocument(const XmlLoadRequest& request);
 std::chrono::milliseconds ParserStallTime();
 void SetParserStallTime(std::chrono::milliseconds allowed);
 
+// Whether keys, keyrefs and uniques are checked by our own engine where it
+// can (the default). Tests switch it off to compare with the parser's engine.
+bool OwnIdentityChecksEnabled();
+void SetOwnIdentityChecks(bool enabled);
+
 // What a load that reached that bound reports.
 std::string ParserStalledReason();
