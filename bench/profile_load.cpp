@@ -1,9 +1,9 @@
 // Loads one document the way the worker does, but in this process, so that
 // a profiler (valgrind --tool=callgrind, perf) sees the whole parse:
 //
-//   corvane-profile-load FILE [parser-keys]
+//   corvane-profile-load FILE [parser-only]
 //
-// "parser-keys" leaves keys, keyrefs and uniques to the parser's own engine.
+// "parser-only" leaves every check to the parser's own code (no quick checks).
 // Prints the verdict; the exit status is 0 when the document is valid.
 #include "platform/xml/xml_parse_session.h"
 #include "platform/xml/xml_runtime.h"
@@ -16,10 +16,10 @@
 int main(int argc, char** argv)
 {
     if (argc < 2 || !EnsureXmlRuntime()) {
-        std::fprintf(stderr, "usage: corvane-profile-load FILE [parser-keys]\n");
+        std::fprintf(stderr, "usage: corvane-profile-load FILE [parser-only]\n");
         return 2;
     }
-    SetOwnIdentityChecks(!(argc > 2 && std::string(argv[2]) == "parser-keys"));
+    SetQuickChecks(!(argc > 2 && std::string(argv[2]) == "parser-only"));
     char path[PATH_MAX];
     if (::realpath(argv[1], path) == nullptr) {
         std::perror(argv[1]);

@@ -155,9 +155,8 @@ void XmlLoadPass::ConfigureReader()
     m_reader.setFeature(xc::XMLUni::fgXercesSchema, schemas);
     m_reader.setFeature(xc::XMLUni::fgXercesSchemaFullChecking, true);
     m_reader.setFeature(xc::XMLUni::fgXercesIdentityConstraintChecking, true);
-    m_reader.CheckIdentityConstraintsOurselves(m_mode == XmlPassMode::Full &&
-                                               m_identity == XmlIdentityChecks::OursWherePossible &&
-                                               OwnIdentityChecksEnabled());
+    m_reader.UseQuickChecks(m_mode == XmlPassMode::Full && m_identity == XmlIdentityChecks::OursWherePossible &&
+                            QuickChecksEnabled());
     m_reader.setFeature(xc::XMLUni::fgXercesHandleMultipleImports, true);
     m_reader.setFeature(xc::XMLUni::fgXercesLoadSchema, true);
     m_reader.setFeature(xc::XMLUni::fgXercesLoadExternalDTD, true);

@@ -23,7 +23,7 @@ namespace xc = xercesc;
 std::atomic<std::int64_t> g_stallMilliseconds{
     std::chrono::duration_cast<std::chrono::milliseconds>(XmlLimits::kParserStallTime).count()};
 
-std::atomic<bool> g_ownIdentityChecks{true};
+std::atomic<bool> g_quickChecks{true};
 
 std::string SecondsText(std::chrono::milliseconds duration)
 {
@@ -245,14 +245,14 @@ std::string ParserStalledReason()
            "compile, or a pattern too costly to match); the document is not read further (resource limit)";
 }
 
-bool OwnIdentityChecksEnabled()
+bool QuickChecksEnabled()
 {
-    return g_ownIdentityChecks.load();
+    return g_quickChecks.load();
 }
 
-void SetOwnIdentityChecks(bool enabled)
+void SetQuickChecks(bool enabled)
 {
-    g_ownIdentityChecks = enabled;
+    g_quickChecks = enabled;
 }
 
 std::chrono::milliseconds ParserStallTime()

@@ -2,6 +2,7 @@
 
 #include "platform/xml/xml_limits.h"
 #include "platform/xml/xml_memory.h"
+#include "platform/xml/xml_number_lists.h"
 
 #include <xercesc/framework/XMLDocumentHandler.hpp>
 #include <xercesc/framework/XMLValidator.hpp>
@@ -158,8 +159,12 @@ void XmlSaxReader::startElement(const xc::XMLElementDecl& elemDecl, const unsign
     NoteParserProgress();
     if (isRoot) {
         m_observer.OnRootElement();
-        if (m_ownIdentityChecks)
-            TakeOverIdentityChecks();
+        auto* scanner = const_cast<xc::XMLScanner*>(ScannerOfValidator::Get(getValidator()));
+        const xc::GrammarResolver* grammars = ResolverOfScanner::Get(scanner);
+        if (m_quickChecks && scanner != nullptr && grammars != nullptr) {
+            QuickenNumberLists(*grammars);
+            TakeOverIdentityChecks(*scanner, *grammars);
+        }
     }
     if (m_identity) {
         if (const xc::SchemaElementDecl* element = SchemaDeclaration(elemDecl)) {
@@ -213,17 +218,15 @@ void XmlSaxReader::CountText(std::uint64_t characters)
 // The parser's engine has just activated the root's constraints, which it
 // will never look at again once switched off: the events reach our engine
 // from the root on, at the places the parser's would have been called.
-void XmlSaxReader::TakeOverIdentityChecks()
+void XmlSaxReader::TakeOverIdentityChecks(xc::XMLScanner& scanner, const xc::GrammarResolver& grammars)
 {
-    auto* scanner = const_cast<xc::XMLScanner*>(ScannerOfValidator::Get(getValidator()));
-    const xc::GrammarResolver* resolver = ResolverOfScanner::Get(scanner);
-    if (scanner == nullptr || resolver == nullptr || !scanner->getIdentityConstraintChecking() ||
-        !scanner->getDoSchema() || scanner->getValidationScheme() != xc::XMLScanner::Val_Always)
+    if (!scanner.getIdentityConstraintChecking() || !scanner.getDoSchema() ||
+        scanner.getValidationScheme() != xc::XMLScanner::Val_Always)
         return;
-    auto checker = std::make_unique<XmlIdentityChecker>(*scanner, scanner->getMemoryManager());
-    if (!HandlesEveryConstraint(*checker, *resolver))
+    auto checker = std::make_unique<XmlIdentityChecker>(scanner, scanner.getMemoryManager());
+    if (!HandlesEveryConstraint(*checker, grammars))
         return;
-    scanner->setIdentityConstraintChecking(false);
+    scanner.setIdentityConstraintChecking(false);
     m_identity = std::move(checker);
 }
 

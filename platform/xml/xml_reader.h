@@ -9,6 +9,7 @@
 #include "platform/xml/xml_identity_constraints.h"
 
 #include <xercesc/parsers/SAX2XMLReaderImpl.hpp>
+#include <xercesc/validators/common/GrammarResolver.hpp>
 
 #include <cstdint>
 #include <memory>
@@ -64,10 +65,12 @@ public:
     void ignorableWhitespace(const XMLCh* const chars, const XMLSize_t length,
                              const bool cdataSection) override;
 
-    // Whether keys, keyrefs and uniques are checked by our own engine
-    // (xml_identity_constraints.h) when every constraint of the document's
-    // schemas is within its reach; the parser's engine checks them otherwise.
-    void CheckIdentityConstraintsOurselves(bool ourselves) { m_ownIdentityChecks = ourselves; }
+    // Whether the quicker checks of our own are used once the root's schemas
+    // are read: keys, keyrefs and uniques by our engine
+    // (xml_identity_constraints.h) when every constraint of the schemas is
+    // within its reach, and number lists through quick item validators
+    // (xml_number_lists.h).
+    void UseQuickChecks(bool quick) { m_quickChecks = quick; }
     // Whether this parse did.
     bool IdentityConstraintsCheckedOurselves() const { return m_identity != nullptr; }
 
@@ -81,12 +84,12 @@ public:
 
 private:
     void CountText(std::uint64_t characters);
-    void TakeOverIdentityChecks();
+    void TakeOverIdentityChecks(xercesc::XMLScanner& scanner, const xercesc::GrammarResolver& grammars);
 
     XmlReaderObserver& m_observer;
     std::uint64_t m_textBudget;
     std::uint64_t m_textDelivered = 0;
     std::uint32_t m_depth = 0;
-    bool m_ownIdentityChecks = false;
+    bool m_quickChecks = false;
     std::unique_ptr<XmlIdentityChecker> m_identity;
 };

@@ -198,7 +198,7 @@ struct WorkerRequest {
     XmlLoadRequest load;
     std::uint64_t stallMs = 0;
     RemoteFetchLimits remote;
-    bool ownIdentityChecks = true;
+    bool quickChecks = true;
 };
 
 std::string EncodeRequest(const WorkerRequest& request)
@@ -212,7 +212,7 @@ std::string EncodeRequest(const WorkerRequest& request)
     writer.U64(static_cast<std::uint64_t>(request.remote.stallTimeout.count()));
     writer.U64(static_cast<std::uint64_t>(request.remote.totalTimeout.count()));
     writer.U64(request.remote.maxBytes);
-    writer.U8(request.ownIdentityChecks ? 1 : 0);
+    writer.U8(request.quickChecks ? 1 : 0);
     return writer.Framed(MessageKind::Load);
 }
 
@@ -228,7 +228,7 @@ std::optional<WorkerRequest> DecodeRequest(std::string_view body)
     request.remote.stallTimeout = std::chrono::milliseconds(reader.U64());
     request.remote.totalTimeout = std::chrono::milliseconds(reader.U64());
     request.remote.maxBytes = reader.U64();
-    request.ownIdentityChecks = reader.U8() != 0;
+    request.quickChecks = reader.U8() != 0;
     if (!reader.Ok())
         return std::nullopt;
     return request;
@@ -475,7 +475,7 @@ void Watch(const ParseThread& parser, const WorkerRequest& request)
 std::optional<XmlLoadError> ServeLoad(ParseThread& parser, const WorkerRequest& request)
 {
     SetParserStallTime(std::chrono::milliseconds(request.stallMs));
-    SetOwnIdentityChecks(request.ownIdentityChecks);
+    SetQuickChecks(request.quickChecks);
     SetRemoteFetchLimits(request.remote);
     BoundAddressSpace(request.load.linuxPath);
     ParseJob job{request, std::nullopt};
@@ -569,7 +569,7 @@ public:
     {
         std::lock_guard lock(m_mutex);
         WorkerRequest request{load, static_cast<std::uint64_t>(ParserStallTime().count()),
-                              CurrentRemoteFetchLimits(), OwnIdentityChecksEnabled()};
+                              CurrentRemoteFetchLimits(), QuickChecksEnabled()};
         const std::string frame = EncodeRequest(request);
         // A worker that ended while idle (or belongs to the process this one
         // was forked from) is replaced before the request is sent.

@@ -118,7 +118,7 @@ const IdentityCase kCases[] = {
 
 class IdentityConstraints : public ::testing::TestWithParam<IdentityCase> {
 protected:
-    void TearDown() override { SetOwnIdentityChecks(true); }
+    void TearDown() override { SetQuickChecks(true); }
 };
 
 TEST_P(IdentityConstraints, OurEngineGivesTheParsersVerdict)
@@ -133,9 +133,9 @@ TEST_P(IdentityConstraints, OurEngineGivesTheParsersVerdict)
         ">\n" + c.body + "</r>\n";
     const auto file = dir.Write("d.xml", document);
 
-    SetOwnIdentityChecks(true);
+    SetQuickChecks(true);
     const XmlLoadOutcome ours = LoadFile(file);
-    SetOwnIdentityChecks(false);
+    SetQuickChecks(false);
     const XmlLoadOutcome parsers = LoadFile(file);
 
     EXPECT_EQ(ours.code, parsers.code) << ours << " / " << parsers;
@@ -237,11 +237,11 @@ TEST(IdentityConstraintsHandBack, SchemaReadMidDocument)
    xsi:noNamespaceSchemaLocation="s.xsd">
 <list xmlns="urn:b" xsi:schemaLocation="urn:b b.xsd"><q>1.0</q><q>1</q></list></r>)";
     const auto file = dir.Write("d.xml", document);
-    SetOwnIdentityChecks(true);
+    SetQuickChecks(true);
     const XmlLoadOutcome ours = LoadFile(file);
-    SetOwnIdentityChecks(false);
+    SetQuickChecks(false);
     const XmlLoadOutcome parsers = LoadFile(file);
-    SetOwnIdentityChecks(true);
+    SetQuickChecks(true);
     EXPECT_EQ(ours.code, parsers.code) << ours << " / " << parsers;
     const auto [line, column] = After(document, "<q>1</q>");
     EXPECT_EQ(ours.line, line) << ours;
