@@ -159,6 +159,27 @@ std::size_t XmlKeyValueHash(const XmlKeyField& field, xc::MemoryManager* memory)
 
 // ---------------------------------------------------------------------------
 
+// A path that starts `.//name` and waits at its start: an element of another
+// name leaves it as it was (the parser pushes the same step and goes back to
+// it), which is the whole work for most elements of a large document.
+struct XmlQuickSkip {
+    bool usable = false;
+    unsigned int uri = 0;
+    std::uint32_t localId = 0;
+};
+
+std::vector<XmlQuickSkip> QuickSkips(const std::vector<XmlPath>& paths)
+{
+    std::vector<XmlQuickSkip> skips(paths.size());
+    for (std::size_t i = 0; i < paths.size(); ++i) {
+        const XmlPath& path = paths[i];
+        if (path.size() >= 2 && path[0].axis == XmlPathStep::Axis::Descendant &&
+            path[1].axis == XmlPathStep::Axis::Child && path[1].test == XmlPathStep::Test::Name && path[1].uri != 0)
+            skips[i] = {true, path[1].uri, path[1].localId};
+    }
+    return skips;
+}
+
 struct XmlIdentityChecker::Constraint {
     xc::IdentityConstraint* source = nullptr;
     std::uint32_t index = 0;
@@ -166,7 +187,9 @@ struct XmlIdentityChecker::Constraint {
     bool supported = false;
     bool hasSelector = false;
     std::vector<XmlPath> selector;
+    std::vector<XmlQuickSkip> selectorSkips;
     std::vector<std::vector<XmlPath>> fields;
+    std::vector<std::vector<XmlQuickSkip>> fieldSkips;
     std::vector<const void*> fieldKeys;
     const Constraint* key = nullptr; // the key a keyref refers to
 };
@@ -387,6 +410,7 @@ struct XmlIdentityChecker::Matcher {
     bool selector = true;
     const Constraint* constraint = nullptr;
     const std::vector<XmlPath>* paths = nullptr;
+    const std::vector<XmlQuickSkip>* skips = nullptr;
     std::vector<PathState> states;
     int initialDepth = 0;
     // A selector's own state.
@@ -473,12 +497,18 @@ const XmlIdentityChecker::Constraint& XmlIdentityChecker::ConstraintFor(xc::Iden
         c.fields.push_back(paths ? std::move(*paths) : std::vector<XmlPath>());
         c.fieldKeys.push_back(field);
     }
-    for (std::vector<XmlPath>* paths : {&c.selector}) {
-        for (XmlPath& path : *paths)
+    const auto nameIds = [this](std::vector<XmlPath>& paths) {
+        for (XmlPath& path : paths)
             for (XmlPathStep& step : path)
                 if (step.test == XmlPathStep::Test::Name)
                     step.localId = NameId(step.local.c_str());
-    }
+    };
+    nameIds(c.selector);
+    for (std::vector<XmlPath>& field : c.fields)
+        nameIds(field);
+    c.selectorSkips = QuickSkips(c.selector);
+    for (const std::vector<XmlPath>& field : c.fields)
+        c.fieldSkips.push_back(std::vector<XmlQuickSkip>(field.size()));
     if (c.type == xc::IdentityConstraint::ICType_KEYREF) {
         xc::IdentityConstraint* key = static_cast<xc::IC_KeyRef*>(source)->getKey();
         if (key == nullptr)
@@ -551,6 +581,7 @@ void XmlIdentityChecker::StartElement(const xc::SchemaElementDecl& element, unsi
         matcher.selector = true;
         matcher.constraint = &constraint;
         matcher.paths = &constraint.selector;
+        matcher.skips = &constraint.selectorSkips;
         matcher.initialDepth = depth;
         matcher.store = nullptr;
         matcher.Reset();
@@ -628,7 +659,6 @@ void XmlIdentityChecker::MatcherStart(Matcher& matcher, const xc::SchemaElementD
     const XMLCh* local = element.getElementName()->getLocalPart();
     for (std::size_t i = 0; i < matcher.states.size(); ++i) {
         PathState& state = matcher.states[i];
-        const XmlPath& path = (*matcher.paths)[i];
         const std::size_t startStep = state.currentStep;
         state.steps.push_back(startStep);
         if ((state.matched & kMatchedDescendant) == kMatched || state.noMatchDepth > 0) {
@@ -637,6 +667,10 @@ void XmlIdentityChecker::MatcherStart(Matcher& matcher, const xc::SchemaElementD
         }
         if ((state.matched & kMatchedDescendant) == kMatchedDescendant)
             state.matched = kMatchedAncestor;
+        const XmlQuickSkip& skip = (*matcher.skips)[i];
+        if (skip.usable && startStep == 0 && (skip.localId != nameId || skip.uri != uri))
+            continue;
+        const XmlPath& path = (*matcher.paths)[i];
         const std::size_t size = path.size();
         std::size_t& step = state.currentStep;
         while (step < size && path[step].axis == XmlPathStep::Axis::Self)
@@ -716,6 +750,7 @@ void XmlIdentityChecker::MatcherStart(Matcher& matcher, const xc::SchemaElementD
             field.selector = false;
             field.constraint = &constraint;
             field.paths = &constraint.fields[f];
+            field.skips = &constraint.fieldSkips[f];
             field.initialDepth = matcher.initialDepth;
             field.field = f;
             field.store = store;

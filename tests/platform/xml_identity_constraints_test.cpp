@@ -76,6 +76,21 @@ const char* const kPairsSchema = R"(<?xml version="1.0"?>
 </xs:schema>
 )";
 
+const char* const kNestedSchema = R"(<?xml version="1.0"?>
+<xs:schema xmlns:xs="http://www.w3.org/2001/XMLSchema">
+  <xs:element name="r">
+    <xs:complexType><xs:sequence>
+      <xs:element name="e" maxOccurs="unbounded">
+        <xs:complexType><xs:sequence>
+          <xs:element name="id"><xs:complexType><xs:attribute name="v" type="xs:int"/></xs:complexType></xs:element>
+        </xs:sequence></xs:complexType>
+      </xs:element>
+    </xs:sequence></xs:complexType>
+    <xs:unique name="sub"><xs:selector xpath="e"/><xs:field xpath="id/@v"/></xs:unique>
+  </xs:element>
+</xs:schema>
+)";
+
 // A field on element text: the parser's engine checks this schema.
 const char* const kTextSchema = R"(<?xml version="1.0"?>
 <xs:schema xmlns:xs="http://www.w3.org/2001/XMLSchema">
@@ -113,6 +128,9 @@ const IdentityCase kCases[] = {
      R"(<p xmlns:y="urn:a" a="01" b="y:n"/>)", "duplicate identity constraint key"},
     {"QNames in different namespaces", kPairsSchema,
      R"(<p xmlns:x="urn:a" a="1" b="x:n"/><p xmlns:x="urn:b" a="1" b="x:n"/>)", nullptr, ""},
+    {"a field on a child's attribute", kNestedSchema, R"(<e><id v="1"/></e><e><id v="01"/></e>)",
+     R"(<id v="01"/>)", "duplicate identity constraint unique"},
+    {"distinct values on children", kNestedSchema, R"(<e><id v="1"/></e><e><id v="2"/></e>)", nullptr, ""},
     {"element text", kTextSchema, R"(<q>1.0</q><q>1</q>)", "<q>1</q>", "duplicate identity constraint unique"},
 };
 
