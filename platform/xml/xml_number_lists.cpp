@@ -6,15 +6,19 @@
 #include <xercesc/validators/schema/SchemaGrammar.hpp>
 #include <xercesc/validators/schema/SchemaSymbols.hpp>
 
+#include <xercesc/validators/schema/ComplexTypeInfo.hpp>
+#include <xercesc/validators/schema/SchemaAttDef.hpp>
+
 #include <memory>
-#include <mutex>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace xc = xercesc;
 
 namespace {
 
-enum class NumberKind { Double, Decimal, Integer };
+enum class NumberKind { Double, Decimal, Integer, NonNegativeInteger, PositiveInteger };
 
 // A list's item validator is its base validator, which the validator class
 // keeps private and sets only when it is built. The one place that may
@@ -35,22 +39,27 @@ bool Digit(char16_t ch)
     return ch >= u'0' && ch <= u'9';
 }
 
-// `-?[0-9]+` (integers) or `-?[0-9]+(\.[0-9]+)?`, short enough that a
-// double holds it without overflow or underflow.
+// `-?[0-9]+(\.[0-9]+)?` for doubles and decimals, `-?[0-9]+` for integers,
+// `[0-9]+` for the unsigned ones (with a digit other than 0 for positive
+// ones), short enough that a double holds it without overflow or underflow.
 bool Plain(std::u16string_view text, NumberKind kind)
 {
     constexpr std::size_t kLongest = 40;
     if (text.empty() || text.size() > kLongest)
         return false;
-    std::size_t at = text[0] == u'-' ? 1 : 0;
+    const bool unsignedKind = kind == NumberKind::NonNegativeInteger || kind == NumberKind::PositiveInteger;
+    std::size_t at = text[0] == u'-' && !unsignedKind ? 1 : 0;
     const std::size_t whole = at;
-    while (at < text.size() && Digit(text[at]))
+    bool nonZero = false;
+    while (at < text.size() && Digit(text[at])) {
+        nonZero = nonZero || text[at] != u'0';
         ++at;
-    if (at == whole)
+    }
+    if (at == whole || (kind == NumberKind::PositiveInteger && !nonZero))
         return false;
     if (at == text.size())
         return true;
-    if (kind == NumberKind::Integer || text[at] != u'.')
+    if ((kind != NumberKind::Double && kind != NumberKind::Decimal) || text[at] != u'.')
         return false;
     const std::size_t fraction = ++at;
     while (at < text.size() && Digit(text[at]))
@@ -58,92 +67,77 @@ bool Plain(std::u16string_view text, NumberKind kind)
     return at > fraction && at == text.size();
 }
 
-class QuickDouble final : public xc::DoubleDatatypeValidator {
+// Derived from the built-in type without a facet, of the built-in type's
+// class: whatever the quick path does not take, the built-in type validates,
+// with its own facets and messages.
+template <typename BuiltInClass, xc::DatatypeValidator::ValidatorType kType>
+class QuickNumber final : public BuiltInClass {
 public:
-    explicit QuickDouble(xc::DatatypeValidator* builtIn)
-        : xc::DoubleDatatypeValidator(builtIn, nullptr, 0, xc::DatatypeValidator::Double,
-                                      xc::XMLPlatformUtils::fgMemoryManager)
-    {
-        setTypeName(builtIn->getTypeLocalName(), builtIn->getTypeUri());
-    }
-    void validate(const XMLCh* const content, xc::ValidationContext* const context,
-                  xc::MemoryManager* const manager) override
-    {
-        if (content == nullptr || !Plain(content, NumberKind::Double))
-            xc::DoubleDatatypeValidator::validate(content, context, manager);
-    }
-};
-
-class QuickDecimal final : public xc::DecimalDatatypeValidator {
-public:
-    QuickDecimal(xc::DatatypeValidator* builtIn, NumberKind kind)
-        : xc::DecimalDatatypeValidator(builtIn, nullptr, 0, xc::DatatypeValidator::Decimal,
-                                       xc::XMLPlatformUtils::fgMemoryManager)
+    QuickNumber(xc::DatatypeValidator* builtIn, NumberKind kind)
+        : BuiltInClass(builtIn, nullptr, 0, kType, xc::XMLPlatformUtils::fgMemoryManager)
+        , m_builtIn(builtIn)
         , m_kind(kind)
     {
-        setTypeName(builtIn->getTypeLocalName(), builtIn->getTypeUri());
+        this->setTypeName(builtIn->getTypeLocalName(), builtIn->getTypeUri());
     }
     void validate(const XMLCh* const content, xc::ValidationContext* const context,
                   xc::MemoryManager* const manager) override
     {
         if (content == nullptr || !Plain(content, m_kind))
-            xc::DecimalDatatypeValidator::validate(content, context, manager);
+            m_builtIn->validate(content, context, manager);
     }
 
 private:
+    xc::DatatypeValidator* m_builtIn;
     NumberKind m_kind;
 };
+using QuickDouble = QuickNumber<xc::DoubleDatatypeValidator, xc::DatatypeValidator::Double>;
+using QuickDecimal = QuickNumber<xc::DecimalDatatypeValidator, xc::DatatypeValidator::Decimal>;
 
 // One quick validator per built-in type, for the whole process: the built-in
 // types live as long, and so do the schemas kept between loads.
-struct QuickValidators {
-    xc::DatatypeValidator* builtInDouble = nullptr;
-    xc::DatatypeValidator* builtInDecimal = nullptr;
-    xc::DatatypeValidator* builtInInteger = nullptr;
-    std::unique_ptr<QuickDouble> quickDouble;
-    std::unique_ptr<QuickDecimal> quickDecimal;
-    std::unique_ptr<QuickDecimal> quickInteger;
-
-    xc::DatatypeValidator* QuickFor(const xc::DatatypeValidator* builtIn) const
+class QuickValidators {
+public:
+    QuickValidators()
     {
-        if (builtIn == nullptr)
-            return nullptr;
-        if (builtIn == builtInDouble)
-            return quickDouble.get();
-        if (builtIn == builtInDecimal)
-            return quickDecimal.get();
-        if (builtIn == builtInInteger)
-            return quickInteger.get();
-        return nullptr;
-    }
-};
-
-const QuickValidators* TheQuickValidators()
-{
-    static std::once_flag once;
-    static QuickValidators validators;
-    std::call_once(once, [] {
         auto* builtIns = xc::DatatypeValidatorFactory::getBuiltInRegistry();
         if (builtIns == nullptr)
             return;
-        validators.builtInDouble = builtIns->get(xc::SchemaSymbols::fgDT_DOUBLE);
-        validators.builtInDecimal = builtIns->get(xc::SchemaSymbols::fgDT_DECIMAL);
-        validators.builtInInteger = builtIns->get(xc::SchemaSymbols::fgDT_INTEGER);
-        if (validators.builtInDouble != nullptr)
-            validators.quickDouble = std::make_unique<QuickDouble>(validators.builtInDouble);
-        if (validators.builtInDecimal != nullptr)
-            validators.quickDecimal = std::make_unique<QuickDecimal>(validators.builtInDecimal, NumberKind::Decimal);
-        if (validators.builtInInteger != nullptr)
-            validators.quickInteger = std::make_unique<QuickDecimal>(validators.builtInInteger, NumberKind::Integer);
-    });
-    return &validators;
+        Add<QuickDouble>(builtIns->get(xc::SchemaSymbols::fgDT_DOUBLE), NumberKind::Double);
+        Add<QuickDecimal>(builtIns->get(xc::SchemaSymbols::fgDT_DECIMAL), NumberKind::Decimal);
+        Add<QuickDecimal>(builtIns->get(xc::SchemaSymbols::fgDT_INTEGER), NumberKind::Integer);
+        Add<QuickDecimal>(builtIns->get(xc::SchemaSymbols::fgDT_NONNEGATIVEINTEGER), NumberKind::NonNegativeInteger);
+        Add<QuickDecimal>(builtIns->get(xc::SchemaSymbols::fgDT_POSITIVEINTEGER), NumberKind::PositiveInteger);
+    }
+
+    xc::DatatypeValidator* QuickFor(const xc::DatatypeValidator* builtIn) const
+    {
+        for (const auto& [from, quick] : m_quick)
+            if (from == builtIn)
+                return quick.get();
+        return nullptr;
+    }
+
+private:
+    template <typename Quick>
+    void Add(xc::DatatypeValidator* builtIn, NumberKind kind)
+    {
+        if (builtIn != nullptr)
+            m_quick.emplace_back(builtIn, std::make_unique<Quick>(builtIn, kind));
+    }
+
+    std::vector<std::pair<const xc::DatatypeValidator*, std::unique_ptr<xc::DatatypeValidator>>> m_quick;
+};
+
+const QuickValidators& TheQuickValidators()
+{
+    static const QuickValidators validators;
+    return validators;
 }
 
-void QuickenGrammar(xc::Grammar& grammar, const QuickValidators& quick)
+void QuickenLists(xc::SchemaGrammar& grammar, const QuickValidators& quick)
 {
-    if (grammar.getGrammarType() != xc::Grammar::SchemaGrammarType)
-        return;
-    xc::DatatypeValidatorFactory* types = static_cast<xc::SchemaGrammar&>(grammar).getDatatypeRegistry();
+    xc::DatatypeValidatorFactory* types = grammar.getDatatypeRegistry();
     auto* own = types == nullptr ? nullptr : types->getUserDefinedRegistry();
     if (own == nullptr)
         return;
@@ -157,24 +151,57 @@ void QuickenGrammar(xc::Grammar& grammar, const QuickValidators& quick)
     }
 }
 
+// Attributes declared with a built-in number type (a point's id, a record's
+// sequence number) get the quick validator as their type.
+void QuickenAttributes(xc::SchemaGrammar& grammar, const QuickValidators& quick)
+{
+    auto* complexTypes = grammar.getComplexTypeRegistry();
+    if (complexTypes == nullptr)
+        return;
+    xc::RefHashTableOfEnumerator<xc::ComplexTypeInfo> each(complexTypes, false, xc::XMLPlatformUtils::fgMemoryManager);
+    while (each.hasMoreElements()) {
+        xc::ComplexTypeInfo& type = each.nextElement();
+        if (!type.hasAttDefs())
+            continue;
+        xc::XMLAttDefList& attributes = type.getAttDefList();
+        for (XMLSize_t i = 0; i < attributes.getAttDefCount(); ++i) {
+            auto& attribute = static_cast<xc::SchemaAttDef&>(attributes.getAttDef(i));
+            if (xc::DatatypeValidator* replacement = quick.QuickFor(attribute.getDatatypeValidator()))
+                attribute.setDatatypeValidator(replacement);
+        }
+    }
+}
+
+void QuickenGrammar(xc::Grammar& grammar, const QuickValidators& quick)
+{
+    if (grammar.getGrammarType() != xc::Grammar::SchemaGrammarType)
+        return;
+    QuickenLists(static_cast<xc::SchemaGrammar&>(grammar), quick);
+    QuickenAttributes(static_cast<xc::SchemaGrammar&>(grammar), quick);
+}
+
 } // namespace
 
 void QuickenNumberLists(const xc::GrammarResolver& grammars)
 {
-    const QuickValidators* quick = TheQuickValidators();
-    if (quick == nullptr)
-        return;
+    const QuickValidators& quick = TheQuickValidators();
     for (auto each = grammars.getGrammarEnumerator(); each.hasMoreElements();)
-        QuickenGrammar(each.nextElement(), *quick);
+        QuickenGrammar(each.nextElement(), quick);
     for (auto each = grammars.getReferencedGrammarEnumerator(); each.hasMoreElements();)
-        QuickenGrammar(each.nextElement(), *quick);
+        QuickenGrammar(each.nextElement(), quick);
 }
 
 bool QuickNumberAccepted(const char16_t* item, const char16_t* typeName)
 {
     const std::u16string_view type(typeName);
-    const NumberKind kind = type == u"double"    ? NumberKind::Double
-                            : type == u"integer" ? NumberKind::Integer
-                                                 : NumberKind::Decimal;
+    NumberKind kind = NumberKind::Decimal;
+    if (type == u"double")
+        kind = NumberKind::Double;
+    else if (type == u"integer")
+        kind = NumberKind::Integer;
+    else if (type == u"nonNegativeInteger")
+        kind = NumberKind::NonNegativeInteger;
+    else if (type == u"positiveInteger")
+        kind = NumberKind::PositiveInteger;
     return item != nullptr && Plain(item, kind);
 }

@@ -30,6 +30,9 @@ const ItemCase kItems[] = {
     {u"decimal", u"-12.250", true},      {u"decimal", u"0012", true},    {u"decimal", u"1e3", false},
     {u"integer", u"1430000", true},      {u"integer", u"-7", true},      {u"integer", u"1.0", false},
     {u"integer", u"+5", false},          {u"integer", u"12a", false},
+    {u"positiveInteger", u"1430000", true}, {u"positiveInteger", u"007", true}, {u"positiveInteger", u"0", false},
+    {u"positiveInteger", u"000", false}, {u"positiveInteger", u"-1", false},
+    {u"nonNegativeInteger", u"0", true}, {u"nonNegativeInteger", u"-0", false},
     {u"double", u"12345678901234567890123456789012345678901", false}, // longer than the quick path takes
 };
 
@@ -59,7 +62,10 @@ const char* const kListSchema = R"(<?xml version="1.0"?>
       <xs:element name="p" type="point3" minOccurs="0" maxOccurs="unbounded"/>
       <xs:element name="f" type="face" minOccurs="0" maxOccurs="unbounded"/>
       <xs:element name="a" type="amounts" minOccurs="0" maxOccurs="unbounded"/>
-    </xs:sequence></xs:complexType>
+    </xs:sequence>
+    <xs:attribute name="id" type="xs:positiveInteger"/>
+    <xs:attribute name="count" type="xs:nonNegativeInteger"/>
+    <xs:attribute name="scale" type="xs:double"/></xs:complexType>
   </xs:element>
 </xs:schema>
 )";
@@ -79,6 +85,16 @@ const ListCase kLists[] = {
     {"<p>1.</p><f>7</f><p>-</p>", false},
 };
 
+// Attributes on the root.
+const ListCase kAttributes[] = {
+    {"id=\"12\" count=\"0\" scale=\"-0.25\"", true},
+    {"id=\" 0012 \" scale=\"1E-3\"", true},
+    {"id=\"0\"", false},
+    {"count=\"-1\"", false},
+    {"id=\"1.0\"", false},
+    {"scale=\"1,5\"", false},
+};
+
 class NumberListDocuments : public ::testing::TestWithParam<ListCase> {
 protected:
     void TearDown() override { SetQuickChecks(true); }
@@ -88,9 +104,11 @@ TEST_P(NumberListDocuments, SameVerdictAndMessageAsTheBuiltInTypes)
 {
     TempDir dir;
     dir.Write("s.xsd", kListSchema);
+    const bool attributes = std::string(GetParam().body).find('=') != std::string::npos;
     const auto file = dir.Write("d.xml", std::string("<r xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" "
-                                                     "xsi:noNamespaceSchemaLocation=\"s.xsd\">\n") +
-                                             GetParam().body + "\n</r>\n");
+                                                     "xsi:noNamespaceSchemaLocation=\"s.xsd\" ") +
+                                             (attributes ? GetParam().body : "") + ">\n" +
+                                             (attributes ? "" : GetParam().body) + "\n</r>\n");
     // The built-in types first: the schema is kept for the second load, which
     // gives its lists the quick validators.
     SetQuickChecks(false);
@@ -105,5 +123,6 @@ TEST_P(NumberListDocuments, SameVerdictAndMessageAsTheBuiltInTypes)
 }
 
 INSTANTIATE_TEST_SUITE_P(Lists, NumberListDocuments, ::testing::ValuesIn(kLists));
+INSTANTIATE_TEST_SUITE_P(Attributes, NumberListDocuments, ::testing::ValuesIn(kAttributes));
 
 } // namespace
