@@ -588,8 +588,35 @@ void XmlIdentityChecker::StartElement(const xc::SchemaElementDecl& element, unsi
     }
     const std::uint32_t nameId = ElementNameId(element);
     const std::size_t active = m_matcherCount;
-    for (std::size_t j = 0; j < active; ++j)
-        MatcherStart(*m_matchers[j], element, uri, prefix, nameId, attributes, attributeCount);
+    m_skippedCounts.push_back(active);
+    for (std::size_t j = 0; j < active; ++j) {
+        Matcher& matcher = *m_matchers[j];
+        const bool unaffected = Unaffected(matcher, uri, nameId);
+        m_skipped.push_back(unaffected ? 1 : 0);
+        if (!unaffected)
+            MatcherStart(matcher, element, uri, prefix, nameId, attributes, attributeCount);
+    }
+}
+
+// Whether the element leaves a selector exactly as it finds it: each of its
+// paths either is inside an element it gave up on or matched (it would count
+// one level more and one less), or waits at `.//name` for another name (it
+// would push its first step and pop it again). The flag of a path that
+// matched an ancestor is cleared either way before it is read again.
+bool XmlIdentityChecker::Unaffected(const Matcher& matcher, unsigned int uri, std::uint32_t nameId) const
+{
+    if (!matcher.selector)
+        return false;
+    for (std::size_t i = 0; i < matcher.states.size(); ++i) {
+        const PathState& state = matcher.states[i];
+        if (state.noMatchDepth > 0 || (state.matched & kMatchedDescendant) == kMatched)
+            continue;
+        const XmlQuickSkip& skip = (*matcher.skips)[i];
+        if (skip.usable && state.currentStep == 0 && (skip.localId != nameId || skip.uri != uri))
+            continue;
+        return false;
+    }
+    return true;
 }
 
 void XmlIdentityChecker::EndElement(const xc::SchemaElementDecl& element)
@@ -599,8 +626,17 @@ void XmlIdentityChecker::EndElement(const xc::SchemaElementDecl& element)
     const std::size_t oldCount = m_matcherCount;
     if (oldCount == 0 && declaration.getIdentityConstraintCount() == 0)
         return;
+    // The matchers this element left alone at its start are left alone now.
+    std::size_t started = 0;
+    if (!m_skippedCounts.empty()) {
+        started = m_skippedCounts.back();
+        m_skippedCounts.pop_back();
+    }
+    const std::size_t flags = m_skipped.size() - started;
     for (std::size_t i = oldCount; i > 0; --i)
-        MatcherEnd(*m_matchers[i - 1]);
+        if (i > started || m_skipped[flags + i - 1] == 0)
+            MatcherEnd(*m_matchers[i - 1]);
+    m_skipped.resize(flags);
     if (!m_contexts.empty()) {
         m_matcherCount = m_contexts.back();
         m_contexts.pop_back();

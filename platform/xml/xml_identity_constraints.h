@@ -97,6 +97,7 @@ private:
                       const XMLCh* prefix, std::uint32_t nameId,
                       const xercesc::RefVectorOf<xercesc::XMLAttr>& attributes, XMLSize_t attributeCount);
     void MatcherEnd(Matcher& matcher);
+    bool Unaffected(const Matcher& matcher, unsigned int uri, std::uint32_t nameId) const;
     bool ElementMatches(const XmlPathStep& step, unsigned int uri, const XMLCh* prefix, std::uint32_t nameId,
                         const XMLCh* local) const;
     static bool AttributeMatches(const XmlPathStep& step, const xercesc::QName& name);
@@ -121,6 +122,10 @@ private:
     std::vector<std::unique_ptr<Matcher>> m_matchers;
     std::size_t m_matcherCount = 0;
     std::vector<std::size_t> m_contexts;
+    // Per open element with matchers: how many were active at its start, and
+    // which of them it left alone (one flag each, innermost element last).
+    std::vector<std::size_t> m_skippedCounts;
+    std::vector<std::uint8_t> m_skipped;
     // A value store per constraint and depth of its scoping element.
     std::unordered_map<std::uint64_t, std::unique_ptr<ValueStore>> m_stores;
     // Which field may still give a value in the current scope.
