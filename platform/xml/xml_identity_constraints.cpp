@@ -159,11 +159,14 @@ std::size_t XmlKeyValueHash(const XmlKeyField& field, xc::MemoryManager* memory)
 
 // ---------------------------------------------------------------------------
 
-// A path that starts `.//name` and waits at its start: an element of another
-// name leaves it as it was (the parser pushes the same step and goes back to
-// it), which is the whole work for most elements of a large document.
+// A path that reads `.//name` after its self steps (a selector `.//name` is
+// compiled so), once past its first element, waits at its descendant step: an
+// element of another name leaves it there (the full walk pushes that step,
+// goes back to it and pops it again). That is the whole work for most
+// elements of a large document.
 struct XmlQuickSkip {
     bool usable = false;
+    std::size_t waitingStep = 0;
     unsigned int uri = 0;
     std::uint32_t localId = 0;
 };
@@ -173,9 +176,13 @@ std::vector<XmlQuickSkip> QuickSkips(const std::vector<XmlPath>& paths)
     std::vector<XmlQuickSkip> skips(paths.size());
     for (std::size_t i = 0; i < paths.size(); ++i) {
         const XmlPath& path = paths[i];
-        if (path.size() >= 2 && path[0].axis == XmlPathStep::Axis::Descendant &&
-            path[1].axis == XmlPathStep::Axis::Child && path[1].test == XmlPathStep::Test::Name && path[1].uri != 0)
-            skips[i] = {true, path[1].uri, path[1].localId};
+        std::size_t at = 0;
+        while (at < path.size() && path[at].axis == XmlPathStep::Axis::Self)
+            ++at;
+        if (at + 1 < path.size() && path[at].axis == XmlPathStep::Axis::Descendant &&
+            path[at + 1].axis == XmlPathStep::Axis::Child && path[at + 1].test == XmlPathStep::Test::Name &&
+            path[at + 1].uri != 0)
+            skips[i] = {true, at, path[at + 1].uri, path[at + 1].localId};
     }
     return skips;
 }
@@ -601,7 +608,7 @@ void XmlIdentityChecker::StartElement(const xc::SchemaElementDecl& element, unsi
 // Whether the element leaves a selector exactly as it finds it: each of its
 // paths either is inside an element it gave up on or matched (it would count
 // one level more and one less), or waits at `.//name` for another name (it
-// would push its first step and pop it again). The flag of a path that
+// would push its step and pop it again). The flag of a path that
 // matched an ancestor is cleared either way before it is read again.
 bool XmlIdentityChecker::Unaffected(const Matcher& matcher, unsigned int uri, std::uint32_t nameId) const
 {
@@ -612,7 +619,7 @@ bool XmlIdentityChecker::Unaffected(const Matcher& matcher, unsigned int uri, st
         if (state.noMatchDepth > 0 || (state.matched & kMatchedDescendant) == kMatched)
             continue;
         const XmlQuickSkip& skip = (*matcher.skips)[i];
-        if (skip.usable && state.currentStep == 0 && (skip.localId != nameId || skip.uri != uri))
+        if (skip.usable && state.currentStep == skip.waitingStep && (skip.localId != nameId || skip.uri != uri))
             continue;
         return false;
     }
@@ -704,7 +711,7 @@ void XmlIdentityChecker::MatcherStart(Matcher& matcher, const xc::SchemaElementD
         if ((state.matched & kMatchedDescendant) == kMatchedDescendant)
             state.matched = kMatchedAncestor;
         const XmlQuickSkip& skip = (*matcher.skips)[i];
-        if (skip.usable && startStep == 0 && (skip.localId != nameId || skip.uri != uri))
+        if (skip.usable && startStep == skip.waitingStep && (skip.localId != nameId || skip.uri != uri))
             continue;
         const XmlPath& path = (*matcher.paths)[i];
         const std::size_t size = path.size();
