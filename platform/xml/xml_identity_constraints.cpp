@@ -10,6 +10,7 @@
 #include <xercesc/validators/schema/identity/IC_KeyRef.hpp>
 #include <xercesc/validators/schema/identity/IC_Selector.hpp>
 
+#include <algorithm>
 #include <cstring>
 #include <functional>
 #include <new>
@@ -216,11 +217,13 @@ struct XmlIdentityChecker::ValueStore {
     std::vector<xc::DatatypeValidator*> types;
     std::vector<std::unique_ptr<unsigned char[]>> chunks;
     std::size_t chunkUsed = 0;
+    std::size_t chunkCapacity = 0; // of the last chunk
     std::vector<std::uint32_t> slots; // record offset + 1; 0 is free
     std::size_t tupleCount = 0;
 
     static constexpr std::size_t kChunkBits = 20;
     static constexpr std::size_t kChunkSize = std::size_t(1) << kChunkBits;
+    static constexpr std::size_t kFirstChunk = 256;
 
     void Clear()
     {
@@ -231,6 +234,7 @@ struct XmlIdentityChecker::ValueStore {
         types.clear();
         chunks.clear();
         chunkUsed = 0;
+        chunkCapacity = 0;
         chunkSizes.clear();
         slots.clear();
         tupleCount = 0;
@@ -361,12 +365,17 @@ struct XmlIdentityChecker::ValueStore {
 
     std::uint32_t Append(const std::vector<unsigned char>& record)
     {
-        if (record.size() > kChunkSize)
-            throw std::bad_alloc();
-        if (chunks.empty() || chunkUsed + record.size() > kChunkSize) {
+        // Chunks start small and double, so that the many small tables of
+        // a document with a constraint per group cost little. A record longer
+        // than a chunk gets a chunk of its own; an offset names a chunk in
+        // its top bits, so their number is bounded (4 GiB of full chunks).
+        if (chunks.empty() || chunkUsed + record.size() > chunkCapacity) {
+            if (chunks.size() >= (std::size_t(1) << (32 - kChunkBits)))
+                throw std::bad_alloc();
             if (!chunks.empty())
                 chunkSizes.push_back(chunkUsed);
-            chunks.push_back(std::make_unique<unsigned char[]>(kChunkSize));
+            chunkCapacity = std::max(std::min(kChunkSize, std::max(kFirstChunk, chunkCapacity * 2)), record.size());
+            chunks.push_back(std::make_unique_for_overwrite<unsigned char[]>(chunkCapacity));
             chunkUsed = 0;
         }
         const std::uint32_t offset = static_cast<std::uint32_t>(((chunks.size() - 1) << kChunkBits) + chunkUsed);

@@ -111,6 +111,11 @@ struct IdentityCase {
     const char* reasonHas;
 };
 
+// Longer than the first chunk of a key table.
+const std::string kLongName(2000, 'x');
+const std::string kLongNames = "<g><i n=\"1\" m=\"" + kLongName + "\"/><i n=\"2\" m=\"" + kLongName + "\"/></g>";
+const std::string kSecondLongName = "<i n=\"2\" m=\"" + kLongName + "\"/>";
+
 const IdentityCase kCases[] = {
     {"keys and references", kGroupsSchema,
      R"(<g><i n="1" m="a"/><i n="2" m="b"/></g><g><i n="3" m="a"/><ref to="2"/></g>)", nullptr, ""},
@@ -128,6 +133,8 @@ const IdentityCase kCases[] = {
      R"(<p xmlns:y="urn:a" a="01" b="y:n"/>)", "duplicate identity constraint key"},
     {"QNames in different namespaces", kPairsSchema,
      R"(<p xmlns:x="urn:a" a="1" b="x:n"/><p xmlns:x="urn:b" a="1" b="x:n"/>)", nullptr, ""},
+    {"a long name twice in one group", kGroupsSchema, kLongNames.c_str(), kSecondLongName.c_str(),
+     "duplicate identity constraint unique"},
     {"a field on a child's attribute", kNestedSchema, R"(<e><id v="1"/></e><e><id v="01"/></e>)",
      R"(<id v="01"/>)", "duplicate identity constraint unique"},
     {"distinct values on children", kNestedSchema, R"(<e><id v="1"/></e><e><id v="2"/></e>)", nullptr, ""},
