@@ -86,6 +86,12 @@ public:
         if (content == nullptr || !Plain(content, m_kind))
             m_builtIn->validate(content, context, manager);
     }
+    // An xsi:type may name any type derived from the built-in one, itself
+    // included.
+    bool isSubstitutableBy(const xc::DatatypeValidator* const toCheck) override
+    {
+        return m_builtIn->isSubstitutableBy(toCheck);
+    }
 
 private:
     xc::DatatypeValidator* m_builtIn;
@@ -172,12 +178,31 @@ void QuickenAttributes(xc::SchemaGrammar& grammar, const QuickValidators& quick)
     }
 }
 
+// Elements of a built-in number type (a record's amount), unless the type
+// takes part in a check that compares it by identity: a default or fixed
+// value (checked again when an xsi:type changes the type), a block on
+// derivation, membership of a substitution group.
+void QuickenElements(xc::SchemaGrammar& grammar, const QuickValidators& quick)
+{
+    auto elements = grammar.getElemEnumerator();
+    while (elements.hasMoreElements()) {
+        auto& element = const_cast<xc::SchemaElementDecl&>(elements.nextElement());
+        if (element.getComplexTypeInfo() != nullptr || element.getBlockSet() != 0 ||
+            (element.getMiscFlags() & xc::SchemaSymbols::XSD_FIXED) != 0 || element.getDefaultValue() != nullptr ||
+            element.getSubstitutionGroupElem() != nullptr)
+            continue;
+        if (xc::DatatypeValidator* replacement = quick.QuickFor(element.getDatatypeValidator()))
+            element.setDatatypeValidator(replacement);
+    }
+}
+
 void QuickenGrammar(xc::Grammar& grammar, const QuickValidators& quick)
 {
     if (grammar.getGrammarType() != xc::Grammar::SchemaGrammarType)
         return;
     QuickenLists(static_cast<xc::SchemaGrammar&>(grammar), quick);
     QuickenAttributes(static_cast<xc::SchemaGrammar&>(grammar), quick);
+    QuickenElements(static_cast<xc::SchemaGrammar&>(grammar), quick);
 }
 
 } // namespace

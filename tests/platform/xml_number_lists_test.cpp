@@ -62,6 +62,9 @@ const char* const kListSchema = R"(<?xml version="1.0"?>
       <xs:element name="p" type="point3" minOccurs="0" maxOccurs="unbounded"/>
       <xs:element name="f" type="face" minOccurs="0" maxOccurs="unbounded"/>
       <xs:element name="a" type="amounts" minOccurs="0" maxOccurs="unbounded"/>
+      <xs:element name="amount" type="xs:decimal" minOccurs="0" maxOccurs="unbounded"/>
+      <xs:element name="count" type="xs:positiveInteger" minOccurs="0" maxOccurs="unbounded"/>
+      <xs:element name="fixed" type="xs:decimal" fixed="1.0" minOccurs="0" maxOccurs="unbounded"/>
     </xs:sequence>
     <xs:attribute name="id" type="xs:positiveInteger"/>
     <xs:attribute name="count" type="xs:nonNegativeInteger"/>
@@ -83,6 +86,15 @@ const ListCase kLists[] = {
     {"<f>1 2 3.0</f>", false},
     {"<a>1.2.3</a>", false},
     {"<p>1.</p><f>7</f><p>-</p>", false},
+    {"<amount>8586.17</amount><amount>-1</amount><count>3</count>", true},
+    {"<amount>1e3</amount>", false},
+    {"<count>0</count>", false},
+    {"<amount xsi:type=\"xs:decimal\">1.5</amount><amount xsi:type=\"xs:integer\">2</amount>", true},
+    {"<amount xsi:type=\"xs:integer\">1.5</amount>", false},
+    {"<amount xsi:type=\"xs:string\">1</amount>", false},
+    {"<count xsi:type=\"xs:integer\">5</count>", false},
+    {"<fixed>1</fixed><fixed>1.00</fixed>", true},
+    {"<fixed>2</fixed>", false},
 };
 
 // Attributes on the root.
@@ -104,9 +116,9 @@ TEST_P(NumberListDocuments, SameVerdictAndMessageAsTheBuiltInTypes)
 {
     TempDir dir;
     dir.Write("s.xsd", kListSchema);
-    const bool attributes = std::string(GetParam().body).find('=') != std::string::npos;
+    const bool attributes = GetParam().body[0] != '<';
     const auto file = dir.Write("d.xml", std::string("<r xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" "
-                                                     "xsi:noNamespaceSchemaLocation=\"s.xsd\" ") +
+                                                     "xmlns:xs=\"http://www.w3.org/2001/XMLSchema\" xsi:noNamespaceSchemaLocation=\"s.xsd\" ") +
                                              (attributes ? GetParam().body : "") + ">\n" +
                                              (attributes ? "" : GetParam().body) + "\n</r>\n");
     // The built-in types first: the schema is kept for the second load, which
