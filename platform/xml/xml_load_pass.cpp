@@ -18,10 +18,11 @@
 namespace xc = xercesc;
 
 XmlLoadPass::XmlLoadPass(const XmlLoadRequest& request, std::uint64_t documentBytes, XmlPassMode mode,
-                         XmlCachedSchemaSet* schemas, XmlGrammarUse use)
+                         XmlCachedSchemaSet* schemas, XmlGrammarUse use, XmlIdentityChecks identity)
     : m_request(request)
     , m_mode(mode)
     , m_use(schemas != nullptr ? use : XmlGrammarUse::None)
+    , m_identity(identity)
     , m_memory(XmlLimits::kParserMemoryFloor + XmlLimits::kParserMemoryPerDocumentByte * documentBytes)
     , m_references(mode, m_use, AnsiToWide(request.linuxPath))
     , m_reader(&m_memory, m_use == XmlGrammarUse::None ? nullptr : schemas->pool.get(), *this,
@@ -133,6 +134,12 @@ void XmlLoadPass::OnLimitReached(std::uint32_t ownError, std::uint64_t line, std
     throw XmlParseStop{};
 }
 
+void XmlLoadPass::OnIdentityChecksDeclined()
+{
+    m_needsParserIdentityChecks = true;
+    throw XmlParseStop{};
+}
+
 void XmlLoadPass::OnReference(bool schemaGrammar, const xc::Locator* where)
 {
     if (m_references.NoteReference(schemaGrammar, where))
@@ -156,6 +163,8 @@ void XmlLoadPass::ConfigureReader()
     m_reader.setFeature(xc::XMLUni::fgXercesSchema, schemas);
     m_reader.setFeature(xc::XMLUni::fgXercesSchemaFullChecking, true);
     m_reader.setFeature(xc::XMLUni::fgXercesIdentityConstraintChecking, true);
+    m_reader.UseQuickChecks(m_mode == XmlPassMode::Full && m_identity == XmlIdentityChecks::OursWherePossible &&
+                            QuickChecksEnabled());
     m_reader.setFeature(xc::XMLUni::fgXercesHandleMultipleImports, true);
     m_reader.setFeature(xc::XMLUni::fgXercesLoadSchema, true);
     m_reader.setFeature(xc::XMLUni::fgXercesLoadExternalDTD, true);

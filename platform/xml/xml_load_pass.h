@@ -21,7 +21,8 @@
 class XmlLoadPass final : public XmlReaderObserver, public XmlReferenceEvents {
 public:
     XmlLoadPass(const XmlLoadRequest& request, std::uint64_t documentBytes, XmlPassMode mode,
-                XmlCachedSchemaSet* schemas = nullptr, XmlGrammarUse use = XmlGrammarUse::None);
+                XmlCachedSchemaSet* schemas = nullptr, XmlGrammarUse use = XmlGrammarUse::None,
+                XmlIdentityChecks identity = XmlIdentityChecks::OursWherePossible);
 
     void Run();
 
@@ -35,6 +36,9 @@ public:
     const std::vector<PassError>& FurtherErrors() const { return m_errors.FurtherErrors(); }
     // The pass's last error: a later error may be of another kind than the first.
     const PassError* LatestError() const { return m_errors.LatestError(); }
+    // The pass stopped on an identity constraint that only the parser's own
+    // engine checks; it must be run again with that engine.
+    bool NeedsParserIdentityChecks() const { return m_needsParserIdentityChecks; }
 
     // Whether the schemas this pass collected may serve later loads: all of
     // them came from the root's hints, from local files, and loaded whole.
@@ -50,6 +54,7 @@ public:
     void OnDoctype(std::u16string_view systemId, bool namesDtd) override;
     void OnRootElement() override { m_references.NoteRootElement(); }
     [[noreturn]] void OnLimitReached(std::uint32_t ownError, std::uint64_t line, std::uint64_t column) override;
+    [[noreturn]] void OnIdentityChecksDeclined() override;
 
     // XmlReferenceEvents
     void OnReference(bool schemaGrammar, const xercesc::Locator* where) override;
@@ -67,6 +72,8 @@ private:
     const XmlLoadRequest& m_request;
     XmlPassMode m_mode;
     XmlGrammarUse m_use;
+    XmlIdentityChecks m_identity;
+    bool m_needsParserIdentityChecks = false;
     // Declared first: everything the parser allocates lives in it.
     XmlMemoryPool m_memory;
     xercesc::SecurityManager m_security;

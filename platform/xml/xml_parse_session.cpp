@@ -26,6 +26,8 @@ namespace xc = xercesc;
 std::atomic<std::int64_t> g_stallMilliseconds{
     std::chrono::duration_cast<std::chrono::milliseconds>(XmlLimits::kParserStallTime).count()};
 
+std::atomic<bool> g_quickChecks{true};
+
 std::string SecondsText(std::chrono::milliseconds duration)
 {
     const auto tenths = duration.count() / 100;
@@ -144,11 +146,18 @@ std::optional<PassesOutcome> ValidateWithKeptSchemas(const XmlLoadRequest& reque
     std::optional<PassesOutcome> outcome;
     bool intact = true;
     {
-        XmlLoadPass pass(request, size, XmlPassMode::Full, kept.get(), XmlGrammarUse::Reuse);
-        pass.Run();
-        if (!pass.RestartRequested())
-            outcome = PassesOutcome{pass.Error(), false, pass.FurtherErrors()};
-        const PassError* error = pass.LatestError();
+        auto pass = std::make_unique<XmlLoadPass>(request, size, XmlPassMode::Full, kept.get(),
+                                                  XmlGrammarUse::Reuse);
+        pass->Run();
+        if (pass->NeedsParserIdentityChecks()) {
+            pass.reset();
+            pass = std::make_unique<XmlLoadPass>(request, size, XmlPassMode::Full, kept.get(),
+                                                 XmlGrammarUse::Reuse, XmlIdentityChecks::Parser);
+            pass->Run();
+        }
+        if (!pass->RestartRequested())
+            outcome = PassesOutcome{pass->Error(), false, pass->FurtherErrors()};
+        const PassError* error = pass->LatestError();
         // The parser completes a grammar's content models when it first needs
         // them; one cut short by a limit is not kept.
         intact = !outcome || error == nullptr ||
@@ -171,9 +180,16 @@ PassesOutcome ProbeThenValidate(const XmlLoadRequest& request, std::uint64_t siz
     pass->Run();
     auto collected = pass->RestartRequested() && key ? NewSchemaSet(*key) : nullptr;
     if (pass->RestartRequested()) {
+        pass.reset();
         pass = std::make_unique<XmlLoadPass>(request, size, XmlPassMode::Full, collected.get(),
                                              XmlGrammarUse::Collect);
         pass->Run();
+        if (pass->NeedsParserIdentityChecks()) {
+            pass.reset();
+            pass = std::make_unique<XmlLoadPass>(request, size, XmlPassMode::Full, collected.get(),
+                                                 XmlGrammarUse::Collect, XmlIdentityChecks::Parser);
+            pass->Run();
+        }
     }
     PassesOutcome outcome{pass->Error(), pass->ValidatedAgainstDtdAndSchema(), pass->FurtherErrors()};
     const bool keep = collected && pass->KeepCollectedSchemas(*key, *collected->pool);
@@ -299,6 +315,16 @@ std::string ParserStalledReason()
     return "The parser worked more than " + SecondsText(ParserStallTime()) +
            " s of processor time without getting further in the document (a schema too complex to "
            "compile, or a pattern too costly to match); the document is not read further (resource limit)";
+}
+
+bool QuickChecksEnabled()
+{
+    return g_quickChecks.load();
+}
+
+void SetQuickChecks(bool enabled)
+{
+    g_quickChecks = enabled;
 }
 
 std::chrono::milliseconds ParserStallTime()

@@ -40,5 +40,12 @@ std::optional<XmlLoadError> LoadXmlDocument(const XmlLoadRequest& request,
 std::chrono::milliseconds ParserStallTime();
 void SetParserStallTime(std::chrono::milliseconds allowed);
 
+// Whether a validating load uses the quicker checks of our own (keys,
+// keyrefs and uniques by our engine where it can, number lists through quick
+// item validators; the default). Tests and profiles switch them off to
+// compare with the parser's own checks.
+bool QuickChecksEnabled();
+void SetQuickChecks(bool enabled);
+
 // What a load that reached that bound reports.
 std::string ParserStalledReason();

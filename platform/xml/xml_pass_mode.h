@@ -15,3 +15,9 @@ enum class XmlGrammarUse {
     Reuse,   // validate with the kept set; any further schema restarts the load without it
     Collect, // keep what this pass reads, for later loads
 };
+
+// Who checks keys, keyrefs and uniques in a validating pass.
+enum class XmlIdentityChecks {
+    OursWherePossible, // our engine, when it handles every constraint of the schemas
+    Parser,            // the parser's own engine
+};

@@ -2,11 +2,13 @@
 
 #include "platform/xml/xml_limits.h"
 #include "platform/xml/xml_memory.h"
+#include "platform/xml/xml_number_lists.h"
 
 #include <xercesc/framework/XMLDocumentHandler.hpp>
 #include <xercesc/framework/XMLValidator.hpp>
 #include <xercesc/internal/XMLScanner.hpp>
 #include <xercesc/validators/common/GrammarResolver.hpp>
+#include <xercesc/validators/schema/SchemaGrammar.hpp>
 #include <xercesc/sax/HandlerBase.hpp>
 #include <xercesc/sax2/DefaultHandler.hpp>
 #include <xercesc/util/XMLString.hpp>
@@ -85,6 +87,36 @@ std::u16string_view View(const XMLCh* text)
     return text == nullptr ? std::u16string_view() : std::u16string_view(text);
 }
 
+const xc::SchemaElementDecl* SchemaDeclaration(const xc::XMLElementDecl& element)
+{
+    return element.getObjectType() == xc::XMLElementDecl::Schema
+               ? static_cast<const xc::SchemaElementDecl*>(&element)
+               : nullptr;
+}
+
+// Whether the checker handles every constraint of every schema the parse has
+// read or taken from the pool.
+bool HandlesEveryConstraint(XmlIdentityChecker& checker, const xc::GrammarResolver& resolver)
+{
+    bool all = true;
+    const auto visit = [&](xc::RefHashTableOfEnumerator<xc::Grammar> grammars) {
+        while (all && grammars.hasMoreElements()) {
+            xc::Grammar& grammar = grammars.nextElement();
+            if (grammar.getGrammarType() != xc::Grammar::SchemaGrammarType)
+                continue;
+            auto elements = static_cast<xc::SchemaGrammar&>(grammar).getElemEnumerator();
+            while (all && elements.hasMoreElements()) {
+                const xc::SchemaElementDecl& element = elements.nextElement();
+                all = const_cast<xc::SchemaElementDecl&>(element).getIdentityConstraintCount() == 0 ||
+                      checker.Handles(element);
+            }
+        }
+    };
+    visit(resolver.getGrammarEnumerator());
+    visit(resolver.getReferencedGrammarEnumerator());
+    return all;
+}
+
 } // namespace
 
 XmlSaxReader::XmlSaxReader(xc::MemoryManager* manager, xc::XMLGrammarPool* grammars,
@@ -119,14 +151,28 @@ void XmlSaxReader::doctypeDecl(const xc::DTDElementDecl& elemDecl, const XMLCh* 
     xc::SAX2XMLReaderImpl::doctypeDecl(elemDecl, publicId, systemId, hasIntSubset, hasExtSubset);
 }
 
-void XmlSaxReader::startElement(const xc::XMLElementDecl& /*elemDecl*/, const unsigned int /*urlId*/,
-                                const XMLCh* const /*elemPrefix*/,
+void XmlSaxReader::startElement(const xc::XMLElementDecl& elemDecl, const unsigned int urlId,
+                                const XMLCh* const elemPrefix,
                                 const xc::RefVectorOf<xc::XMLAttr>& attrList,
                                 const XMLSize_t attrCount, const bool isEmpty, const bool isRoot)
 {
     NoteParserProgress();
-    if (isRoot)
+    if (isRoot) {
         m_observer.OnRootElement();
+        auto* scanner = const_cast<xc::XMLScanner*>(ScannerOfValidator::Get(getValidator()));
+        const xc::GrammarResolver* grammars = ResolverOfScanner::Get(scanner);
+        if (m_quickChecks && scanner != nullptr && grammars != nullptr) {
+            QuickenNumberLists(*grammars);
+            TakeOverIdentityChecks(*scanner, *grammars);
+        }
+    }
+    if (m_identity) {
+        if (const xc::SchemaElementDecl* element = SchemaDeclaration(elemDecl)) {
+            if (!m_identity->Handles(*element))
+                m_observer.OnIdentityChecksDeclined();
+            m_identity->StartElement(*element, urlId, elemPrefix, attrList, attrCount);
+        }
+    }
     if (!isEmpty && ++m_depth > XmlLimits::kElementDepth)
         m_observer.OnLimitReached(XmlOwnError::DepthLimit, CurrentLine(), CurrentColumn());
     // Defaulted values count as much as written ones: a long default repeated
@@ -138,10 +184,13 @@ void XmlSaxReader::startElement(const xc::XMLElementDecl& /*elemDecl*/, const un
     CountText(attributeText);
 }
 
-void XmlSaxReader::endElement(const xc::XMLElementDecl& /*elemDecl*/, const unsigned int /*urlId*/,
+void XmlSaxReader::endElement(const xc::XMLElementDecl& elemDecl, const unsigned int /*urlId*/,
                               const bool /*isRoot*/, const XMLCh* const /*elemPrefix*/)
 {
     NoteParserProgress();
+    if (m_identity)
+        if (const xc::SchemaElementDecl* element = SchemaDeclaration(elemDecl))
+            m_identity->EndElement(*element);
     if (m_depth > 0)
         --m_depth;
 }
@@ -164,6 +213,21 @@ void XmlSaxReader::CountText(std::uint64_t characters)
     m_textDelivered += characters;
     if (m_textDelivered > m_textBudget)
         m_observer.OnLimitReached(XmlOwnError::EntityTextLimit, CurrentLine(), CurrentColumn());
+}
+
+// The parser's engine has just activated the root's constraints, which it
+// will never look at again once switched off: the events reach our engine
+// from the root on, at the places the parser's would have been called.
+void XmlSaxReader::TakeOverIdentityChecks(xc::XMLScanner& scanner, const xc::GrammarResolver& grammars)
+{
+    if (!scanner.getIdentityConstraintChecking() || !scanner.getDoSchema() ||
+        scanner.getValidationScheme() != xc::XMLScanner::Val_Always)
+        return;
+    auto checker = std::make_unique<XmlIdentityChecker>(scanner, scanner.getMemoryManager());
+    if (!HandlesEveryConstraint(*checker, grammars))
+        return;
+    scanner.setIdentityConstraintChecking(false);
+    m_identity = std::move(checker);
 }
 
 void XmlSaxReader::HandGrammarsToPool()

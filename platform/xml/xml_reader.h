@@ -6,10 +6,13 @@
 // handler so that they cost next to nothing.
 
 #include "platform/xml/xml_error_codes.h"
+#include "platform/xml/xml_identity_constraints.h"
 
 #include <xercesc/parsers/SAX2XMLReaderImpl.hpp>
+#include <xercesc/validators/common/GrammarResolver.hpp>
 
 #include <cstdint>
+#include <memory>
 #include <string_view>
 
 // The load's side of the reader.
@@ -30,6 +33,10 @@ public:
     // A bound was reached at the given place in the document. Ends the parse.
     [[noreturn]] virtual void OnLimitReached(std::uint32_t ownError, std::uint64_t line,
                                              std::uint64_t column) = 0;
+    // The document met an identity constraint that our engine leaves to the
+    // parser, after the parser's engine was switched off. Ends the parse, to
+    // be read again with the parser's engine.
+    [[noreturn]] virtual void OnIdentityChecksDeclined() = 0;
 };
 
 class XmlSaxReader final : public xercesc::SAX2XMLReaderImpl {
@@ -58,6 +65,15 @@ public:
     void ignorableWhitespace(const XMLCh* const chars, const XMLSize_t length,
                              const bool cdataSection) override;
 
+    // Whether the quicker checks of our own are used once the root's schemas
+    // are read: keys, keyrefs and uniques by our engine
+    // (xml_identity_constraints.h) when every constraint of the schemas is
+    // within its reach, and number lists through quick item validators
+    // (xml_number_lists.h).
+    void UseQuickChecks(bool quick) { m_quickChecks = quick; }
+    // Whether this parse did.
+    bool IdentityConstraintsCheckedOurselves() const { return m_identity != nullptr; }
+
     // Moves the grammars this parse read into the grammar pool given at
     // construction, where they outlive the reader.
     void HandGrammarsToPool();
@@ -68,9 +84,12 @@ public:
 
 private:
     void CountText(std::uint64_t characters);
+    void TakeOverIdentityChecks(xercesc::XMLScanner& scanner, const xercesc::GrammarResolver& grammars);
 
     XmlReaderObserver& m_observer;
     std::uint64_t m_textBudget;
     std::uint64_t m_textDelivered = 0;
     std::uint32_t m_depth = 0;
+    bool m_quickChecks = false;
+    std::unique_ptr<XmlIdentityChecker> m_identity;
 };

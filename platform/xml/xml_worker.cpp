@@ -199,6 +199,7 @@ struct WorkerRequest {
     XmlLoadRequest load;
     std::uint64_t stallMs = 0;
     RemoteFetchLimits remote;
+    bool quickChecks = true;
 };
 
 std::string EncodeRequest(const WorkerRequest& request)
@@ -215,6 +216,7 @@ std::string EncodeRequest(const WorkerRequest& request)
     writer.U8(request.remote.networkAllowed ? 1 : 0);
     writer.U64(request.remote.cacheMaxBytes);
     writer.U8(request.load.multipleErrors ? 1 : 0);
+    writer.U8(request.quickChecks ? 1 : 0);
     return writer.Framed(MessageKind::Load);
 }
 
@@ -233,6 +235,7 @@ std::optional<WorkerRequest> DecodeRequest(std::string_view body)
     request.remote.networkAllowed = reader.U8() != 0;
     request.remote.cacheMaxBytes = reader.U64();
     request.load.multipleErrors = reader.U8() != 0;
+    request.quickChecks = reader.U8() != 0;
     if (!reader.Ok())
         return std::nullopt;
     return request;
@@ -513,6 +516,7 @@ void Watch(const ParseThread& parser, const WorkerRequest& request)
 std::string ServeLoad(ParseThread& parser, const WorkerRequest& request)
 {
     SetParserStallTime(std::chrono::milliseconds(request.stallMs));
+    SetQuickChecks(request.quickChecks);
     SetRemoteFetchLimits(request.remote);
     BoundAddressSpace(request.load.linuxPath);
     ParseJob job{request, std::nullopt, {}};
@@ -605,7 +609,7 @@ public:
     {
         std::lock_guard lock(m_mutex);
         WorkerRequest request{load, static_cast<std::uint64_t>(ParserStallTime().count()),
-                              CurrentRemoteFetchLimits()};
+                              CurrentRemoteFetchLimits(), QuickChecksEnabled()};
         const std::string frame = EncodeRequest(request);
         // A worker that ended while idle (or belongs to the process this one
         // was forked from) is replaced before the request is sent.
