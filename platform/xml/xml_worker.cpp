@@ -20,6 +20,7 @@
 #include <cstring>
 #include <exception>
 #include <fcntl.h>
+#include <linux/close_range.h>
 #include <fstream>
 #include <mutex>
 #include <new>
@@ -29,6 +30,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <sys/prctl.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -199,6 +201,10 @@ struct WorkerRequest {
     XmlLoadRequest load;
     std::uint64_t stallMs = 0;
     RemoteFetchLimits remote;
+    // Without a listener in the caller, progress travels only in steps that
+    // place a failure in a large document: a batch of small documents then
+    // costs one message each way per document.
+    bool progressWanted = true;
 };
 
 std::string EncodeRequest(const WorkerRequest& request)
@@ -215,6 +221,7 @@ std::string EncodeRequest(const WorkerRequest& request)
     writer.U8(request.remote.networkAllowed ? 1 : 0);
     writer.U64(request.remote.cacheMaxBytes);
     writer.U8(request.load.multipleErrors ? 1 : 0);
+    writer.U8(request.progressWanted ? 1 : 0);
     return writer.Framed(MessageKind::Load);
 }
 
@@ -233,6 +240,7 @@ std::optional<WorkerRequest> DecodeRequest(std::string_view body)
     request.remote.networkAllowed = reader.U8() != 0;
     request.remote.cacheMaxBytes = reader.U64();
     request.load.multipleErrors = reader.U8() != 0;
+    request.progressWanted = reader.U8() != 0;
     if (!reader.Ok())
         return std::nullopt;
     return request;
@@ -298,6 +306,9 @@ XmlLoadError LimitError(std::uint32_t ownError, std::uint64_t line, const std::s
 
 int g_workerFd = -1;
 std::mutex g_sendMutex; // the parsing thread and the watchdog both send
+std::atomic<bool> g_progressWanted{true};
+// Without a listener, progress below this tells the caller nothing it needs.
+constexpr std::uint64_t kUnwantedProgressStep = 1024 * 1024;
 std::atomic<bool> g_memoryBoundReached{false};
 
 bool WorkerSend(const std::string& frame)
@@ -430,7 +441,8 @@ private:
     [[noreturn]] void Serve()
     {
         SetLoadProgressListener([](std::uint64_t done, std::uint64_t total) {
-            WorkerSend(EncodeProgress(done, total));
+            if (g_progressWanted || done >= kUnwantedProgressStep)
+                WorkerSend(EncodeProgress(done, total));
         });
         SetLoadNoticeListener([](const std::string& notice) { WorkerSend(EncodeNotice(notice)); });
         while (true) {
@@ -514,6 +526,7 @@ std::string ServeLoad(ParseThread& parser, const WorkerRequest& request)
 {
     SetParserStallTime(std::chrono::milliseconds(request.stallMs));
     SetRemoteFetchLimits(request.remote);
+    g_progressWanted = request.progressWanted;
     BoundAddressSpace(request.load.linuxPath);
     ParseJob job{request, std::nullopt, {}};
     parser.Begin(job);
@@ -605,8 +618,9 @@ public:
     {
         std::lock_guard lock(m_mutex);
         WorkerRequest request{load, static_cast<std::uint64_t>(ParserStallTime().count()),
-                              CurrentRemoteFetchLimits()};
+                              CurrentRemoteFetchLimits(), HasLoadProgressListener()};
         const std::string frame = EncodeRequest(request);
+        m_progressWanted = request.progressWanted;
         // A worker that ended while idle (or belongs to the process this one
         // was forked from) is replaced before the request is sent.
         if (m_pid > 0 && m_owner != ::getpid())
@@ -720,6 +734,15 @@ private:
         UniqueFd theirs(ends[1]);
 
         m_environment = environment;
+        if (RunsNoOtherThread()) {
+            const pid_t pid = ::fork();
+            if (pid < 0)
+                return StartFailed(errno);
+            if (pid == 0)
+                BecomeWorker(theirs.Get());
+            Started(pid, std::move(mine));
+            return std::nullopt;
+        }
         environment.push_back(std::string(kWorkerFdVariable) + "=" + std::to_string(kWorkerFd));
         std::vector<char*> envp;
         for (auto& entry : environment)
@@ -751,11 +774,57 @@ private:
         ::posix_spawnattr_destroy(&attributes);
         if (failed != 0)
             return StartFailed(failed);
+        Started(pid, std::move(mine));
+        return std::nullopt;
+    }
+
+    void Started(pid_t pid, UniqueFd socket)
+    {
         m_pid = pid;
         m_visiblePid = pid;
         m_owner = ::getpid();
-        m_socket = std::move(mine);
-        return std::nullopt;
+        m_socket = std::move(socket);
+    }
+
+    // A process with no other thread (a command-line run) hands the worker
+    // a copy of itself: its libraries are loaded and bound, and the parser
+    // runtime set up, so the first load starts at once instead of waiting
+    // for the executable to start over. With other threads (a window's) a
+    // copy could inherit a lock held by one of them: the worker then starts
+    // as a fresh executable.
+    static bool RunsNoOtherThread()
+    {
+        const UniqueFd stat(::open("/proc/self/stat", O_RDONLY | O_CLOEXEC));
+        char text[1024] = {};
+        if (!stat || ::read(stat.Get(), text, sizeof text - 1) <= 0)
+            return false;
+        // The threads are the 20th field, the 18th after the name's ')'.
+        const char* at = std::strrchr(text, ')');
+        for (int field = 0; at != nullptr && field < 18; ++field)
+            at = std::strchr(at + 1, ' ');
+        return at != nullptr && std::strtol(at + 1, nullptr, 10) == 1;
+    }
+
+    // In the copy: the same set-up a fresh worker gets from its start.
+    [[noreturn]] static void BecomeWorker(int theirs)
+    {
+        if (::dup2(theirs, kWorkerFd) < 0)
+            _exit(2);
+        const int devNull = ::open("/dev/null", O_RDWR | O_CLOEXEC);
+        if (devNull < 0 || ::dup2(devNull, 0) < 0 || ::dup2(devNull, 1) < 0)
+            _exit(2);
+        // Nothing else of the caller stays open in the worker: a pipe held
+        // open by it would keep its reader waiting after the caller ended.
+        ::close_range(kWorkerFd + 1, ~0U, 0);
+        struct sigaction byDefault {};
+        byDefault.sa_handler = SIG_DFL;
+        for (int signalNumber = 1; signalNumber < NSIG; ++signalNumber)
+            ::sigaction(signalNumber, &byDefault, nullptr);
+        sigset_t none;
+        sigemptyset(&none);
+        ::sigprocmask(SIG_SETMASK, &none, nullptr);
+        ::prctl(PR_SET_NAME, "corvane-xml-wkr");
+        RunWorker(kWorkerFd);
     }
 
     // The status of the worker that ended, as words.
@@ -791,7 +860,7 @@ private:
                             std::uint64_t& line) const
     {
         if (!progressKnown)
-            return "before reading the document";
+            return m_progressWanted ? "before reading the document" : "while loading the document";
         line = std::min<std::uint64_t>(LineAtByte(load.linuxPath, bytesRead), 0x7FFFFFFF);
         return "while reading line " + std::to_string(line);
     }
@@ -858,6 +927,7 @@ private:
     pid_t m_pid = 0;
     pid_t m_owner = 0;
     std::atomic<pid_t> m_visiblePid{0};
+    bool m_progressWanted = true; // by the load under way
     UniqueFd m_socket;
     std::vector<std::string> m_environment; // the worker's, but for its connection
 };

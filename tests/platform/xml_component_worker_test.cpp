@@ -8,8 +8,13 @@
 #include "tests/platform/xml_component_fixture.h"
 #include "tests/support/scoped_environment.h"
 
+#include <cerrno>
 #include <csignal>
+#include <fcntl.h>
+#include <future>
 #include <string>
+#include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -143,6 +148,38 @@ TEST(XmlWorker, MemoryBeyondTheWorkersBoundEndsInTheMemoryReport)
     const XmlLoadOutcome outcome = LoadFile(dir.Write("doc.xml", text + "\"/>\n"));
     EXPECT_EQ(outcome.code, XmlOwnErrorCode(XmlOwnError::MemoryLimit)) << outcome;
     EXPECT_EQ(outcome.line, 3) << outcome;
+}
+
+// A worker is started as a copy of a process that runs no other thread, and
+// afresh from one that does; either way it holds none of the caller's
+// descriptors, so a pipe the caller closes reads as ended.
+TEST(XmlWorker, StartsFromAOneThreadedAndAManyThreadedCallerAlike)
+{
+    TempDir dir;
+    dir.Write("s.xsd", PatternSchema("a+"));
+    const auto valid = dir.Write("doc.xml", WithSchema("v", "aaa"));
+    const auto invalid = dir.Write("bad.xml", WithSchema("v", "b"));
+    for (const bool otherThread : {false, true}) {
+        SCOPED_TRACE(otherThread ? "another thread runs" : "one thread");
+        std::promise<void> release;
+        std::thread waiting;
+        if (otherThread)
+            waiting = std::thread([done = release.get_future()] { done.wait(); });
+        int ends[2];
+        ASSERT_EQ(::pipe(ends), 0);
+        EndXmlWorker();
+        EXPECT_TRUE(LoadFile(valid).Valid());
+        EXPECT_EQ(LoadFile(invalid).line, 1);
+        ::close(ends[1]);
+        ::fcntl(ends[0], F_SETFL, O_NONBLOCK);
+        char byte = 0;
+        EXPECT_EQ(::read(ends[0], &byte, 1), 0) << "errno " << errno;
+        ::close(ends[0]);
+        if (otherThread) {
+            release.set_value();
+            waiting.join();
+        }
+    }
 }
 
 } // namespace
