@@ -317,6 +317,27 @@ bool WorkerSend(const std::string& frame)
     return SendAll(g_workerFd, frame);
 }
 
+// Each load gets one result. The parsing thread sends it the moment the
+// parse ends, so the caller does not wait for the watchdog to wake first;
+// the watchdog's own report of a stall goes out only while none has.
+bool g_answered = false; // guarded by g_sendMutex
+
+void AwaitAnswer()
+{
+    std::lock_guard lock(g_sendMutex);
+    g_answered = false;
+}
+
+// False when the load had its result already, or the caller is gone.
+bool AnswerFirst(const std::string& result)
+{
+    std::lock_guard lock(g_sendMutex);
+    if (g_answered)
+        return false;
+    g_answered = true;
+    return SendAll(g_workerFd, result);
+}
+
 // The address space bound made operator new fail: the parent is told before
 // anything else can go wrong, so that a worker which dies of it afterwards
 // is reported as having reached the bound.
@@ -389,18 +410,56 @@ void RunParse(ParseJob& job)
     }
 }
 
-// The thread that parses, with its large stack, kept for the worker's life:
-// a stack that large is unmapped again when its thread ends, which would
-// cost each load more than a small document's parse.
+// What the watchdog knows of the load under way.
+struct LoadWatch {
+    std::mutex mutex;
+    std::condition_variable begun;
+    std::uint64_t loads = 0; // begun so far
+    bool running = false;
+    std::chrono::milliseconds stallTime{};
+};
+
+LoadWatch& Watched()
+{
+    static LoadWatch watch;
+    return watch;
+}
+
+// Serves one load on the parsing thread; false when its result could not
+// reach the caller.
+bool ServeLoad(const WorkerRequest& request)
+{
+    SetParserStallTime(std::chrono::milliseconds(request.stallMs));
+    SetRemoteFetchLimits(request.remote);
+    g_progressWanted = request.progressWanted;
+    BoundAddressSpace(request.load.linuxPath);
+    AwaitAnswer();
+    LoadWatch& watch = Watched();
+    {
+        std::lock_guard lock(watch.mutex);
+        ++watch.loads;
+        watch.running = true;
+        watch.stallTime = std::chrono::milliseconds(request.stallMs);
+    }
+    watch.begun.notify_one();
+    ParseJob job{request, std::nullopt, {}};
+    RunParse(job);
+    {
+        std::lock_guard lock(watch.mutex);
+        watch.running = false;
+    }
+    return AnswerFirst(EncodeResult(job.outcome, false, job.further));
+}
+
+// The thread that parses, with its large stack, kept for the worker's life
+// (a stack that large is unmapped again when its thread ends, which would
+// cost each load more than a small document's parse). It reads the
+// requests and answers them itself: a document costs the caller one wait
+// for the worker and no hand-over between the worker's threads.
 class ParseThread {
 public:
     bool Start()
     {
-        int done[2];
-        if (::pipe2(done, O_CLOEXEC) != 0)
-            return false;
-        m_doneRead = UniqueFd(done[0]);
-        m_doneWrite = UniqueFd(done[1]);
         pthread_attr_t attributes;
         ::pthread_attr_init(&attributes);
         int started = ::pthread_attr_setstacksize(&attributes, XmlLimits::kParserStackBytes) == 0
@@ -415,58 +474,36 @@ public:
         return true;
     }
 
-    // Hands the job over; the done descriptor turns readable when it is done.
-    void Begin(ParseJob& job)
-    {
-        std::lock_guard lock(m_mutex);
-        m_job = &job;
-        m_wake.notify_one();
-    }
-    void Finish()
-    {
-        char byte = 0;
-        while (::read(m_doneRead.Get(), &byte, 1) < 0 && errno == EINTR) {
-        }
-    }
-    int DoneFd() const { return m_doneRead.Get(); }
     std::optional<clockid_t> CpuClock() const { return m_timed ? std::optional(m_clock) : std::nullopt; }
 
 private:
-    static void* Main(void* self)
+    static void* Main(void*)
     {
-        static_cast<ParseThread*>(self)->Serve();
-        return nullptr;
+        Serve();
     }
 
-    [[noreturn]] void Serve()
+    [[noreturn]] static void Serve()
     {
         SetLoadProgressListener([](std::uint64_t done, std::uint64_t total) {
             if (g_progressWanted || done >= kUnwantedProgressStep)
                 WorkerSend(EncodeProgress(done, total));
         });
         SetLoadNoticeListener([](const std::string& notice) { WorkerSend(EncodeNotice(notice)); });
-        while (true) {
-            ParseJob* job = nullptr;
-            {
-                std::unique_lock lock(m_mutex);
-                m_wake.wait(lock, [this] { return m_job != nullptr; });
-                job = std::exchange(m_job, nullptr);
-            }
-            RunParse(*job);
-            const char byte = 1;
-            while (::write(m_doneWrite.Get(), &byte, 1) < 0 && errno == EINTR) {
-            }
+        while (auto message = ReceiveMessage(g_workerFd)) {
+            if (message->kind != MessageKind::Load)
+                _exit(2);
+            const auto request = DecodeRequest(message->body);
+            if (!request)
+                _exit(2);
+            if (!ServeLoad(*request))
+                break;
         }
+        _exit(0); // the parent is gone (or the watchdog answered and ends the worker)
     }
 
     pthread_t m_thread{};
     clockid_t m_clock{};
     bool m_timed = false;
-    UniqueFd m_doneRead;
-    UniqueFd m_doneWrite;
-    std::mutex m_mutex;
-    std::condition_variable m_wake;
-    ParseJob* m_job = nullptr;
 };
 
 std::chrono::nanoseconds ThreadCpuTime(clockid_t clock)
@@ -477,62 +514,68 @@ std::chrono::nanoseconds ThreadCpuTime(clockid_t clock)
     return std::chrono::seconds(now.tv_sec) + std::chrono::nanoseconds(now.tv_nsec);
 }
 
-// Watches the parse until it ends: the parent going away ends the worker;
-// a parse that works too long without an event is first asked to stop at
-// its next allocation, and if it does not (a pattern backtracking without
-// allocating), the worker reports the bound itself and ends.
-void Watch(const ParseThread& parser, const WorkerRequest& request)
+// Watches the loads for the worker's life: the parent going away ends the
+// worker; a parse that works too long without an event is first asked to
+// stop at its next allocation, and if it does not (a pattern backtracking
+// without allocating), the worker reports the bound itself and ends. It
+// looks every 50 ms while loads come, and sleeps once none came for a
+// second (the parsing thread notices a parent that went away then).
+[[noreturn]] void Watch(const ParseThread& parser)
 {
-    const int doneRead = parser.DoneFd();
+    constexpr auto kTick = std::chrono::milliseconds(50);
+    constexpr auto kRestAfter = std::chrono::seconds(1);
     const std::optional<clockid_t> cpuClock = parser.CpuClock();
-    const bool timed = cpuClock.has_value();
-    const clockid_t clock = cpuClock.value_or(CLOCK_MONOTONIC);
-    const std::chrono::nanoseconds allowed = std::chrono::milliseconds(request.stallMs);
-    const std::chrono::nanoseconds grace = std::min<std::chrono::nanoseconds>(allowed / 2, std::chrono::seconds(2));
-    std::uint64_t eventsSeen = ParserProgressEvents();
-    std::chrono::nanoseconds workSince = timed ? ThreadCpuTime(clock) : std::chrono::nanoseconds{};
+    LoadWatch& watch = Watched();
+    std::uint64_t watched = 0;
+    std::uint64_t eventsSeen = 0;
+    std::chrono::nanoseconds workSince{};
     bool asked = false;
+    auto lastSeenRunning = std::chrono::steady_clock::now();
     while (true) {
-        pollfd polled[2] = {{doneRead, POLLIN, 0}, {g_workerFd, POLLIN, 0}};
-        const int ready = ::poll(polled, 2, 50);
+        bool running = false;
+        std::uint64_t loads = 0;
+        std::chrono::nanoseconds allowed{};
+        {
+            std::unique_lock lock(watch.mutex);
+            if (!watch.running && std::chrono::steady_clock::now() - lastSeenRunning > kRestAfter)
+                watch.begun.wait(lock, [&] { return watch.running; });
+            running = watch.running;
+            loads = watch.loads;
+            allowed = watch.stallTime;
+        }
+        if (running)
+            lastSeenRunning = std::chrono::steady_clock::now();
+        // POLLRDHUP alone: the next request arriving is no reason to wake.
+        pollfd polled{g_workerFd, POLLRDHUP, 0};
+        const int ready = ::poll(&polled, 1, static_cast<int>(kTick.count()));
         if (ready < 0 && errno != EINTR)
             _exit(3);
-        if (polled[0].revents != 0)
-            return;
-        if (polled[1].revents != 0)
-            _exit(0); // the parent is gone (it sends nothing while a load runs)
-        if (!timed)
+        if ((polled.revents & (POLLRDHUP | POLLHUP | POLLERR)) != 0)
+            _exit(0);
+        if (!running || !cpuClock)
             continue;
         const std::uint64_t events = ParserProgressEvents();
-        const std::chrono::nanoseconds used = ThreadCpuTime(clock);
-        if (events != eventsSeen) {
+        const std::chrono::nanoseconds used = ThreadCpuTime(*cpuClock);
+        if (loads != watched || events != eventsSeen) {
+            watched = loads;
             eventsSeen = events;
             workSince = used;
+            asked = false;
             continue;
         }
+        const std::chrono::nanoseconds grace =
+            std::min<std::chrono::nanoseconds>(allowed / 2, std::chrono::seconds(2));
         if (!asked && used - workSince > allowed) {
             StopParserAtNextAllocation();
             asked = true;
         } else if (asked && used - workSince > allowed + grace) {
             const XmlLoadError error =
                 LimitError(XmlOwnError::ParserStalled, ParserProgressLine(), ParserStalledReason());
-            WorkerSend(EncodeResult(error, true));
-            _exit(0);
+            if (AnswerFirst(EncodeResult(error, true)))
+                _exit(0);
+            // The parse ended just now after all, and answered itself.
         }
     }
-}
-
-std::string ServeLoad(ParseThread& parser, const WorkerRequest& request)
-{
-    SetParserStallTime(std::chrono::milliseconds(request.stallMs));
-    SetRemoteFetchLimits(request.remote);
-    g_progressWanted = request.progressWanted;
-    BoundAddressSpace(request.load.linuxPath);
-    ParseJob job{request, std::nullopt, {}};
-    parser.Begin(job);
-    Watch(parser, request);
-    parser.Finish();
-    return EncodeResult(job.outcome, false, job.further);
 }
 
 [[noreturn]] void RunWorker(int fd)
@@ -556,16 +599,7 @@ std::string ServeLoad(ParseThread& parser, const WorkerRequest& request)
     ParseThread parser;
     if (!parser.Start())
         _exit(2);
-    while (auto message = ReceiveMessage(fd)) {
-        if (message->kind != MessageKind::Load)
-            _exit(2);
-        const auto request = DecodeRequest(message->body);
-        if (!request)
-            _exit(2);
-        if (!WorkerSend(ServeLoad(parser, *request)))
-            break;
-    }
-    _exit(0);
+    Watch(parser);
 }
 
 // Runs before main(): a program started as a worker never reaches its own.
