@@ -317,24 +317,28 @@ bool WorkerSend(const std::string& frame)
     return SendAll(g_workerFd, frame);
 }
 
-// Each load gets one result. The parsing thread sends it the moment the
-// parse ends, so the caller does not wait for the watchdog to wake first;
-// the watchdog's own report of a stall goes out only while none has.
-bool g_answered = false; // guarded by g_sendMutex
+// Each load gets one result: its parse's, or the watchdog's report of a
+// stall, whichever comes first; never one meant for the load before.
+struct Answering {
+    std::uint64_t load = 0; // the load under way, counted from 1
+    bool answered = false;
+};
+Answering g_answering; // guarded by g_sendMutex
 
-void AwaitAnswer()
+void AwaitAnswer(std::uint64_t load)
 {
     std::lock_guard lock(g_sendMutex);
-    g_answered = false;
+    g_answering = {load, false};
 }
 
-// False when the load had its result already, or the caller is gone.
-bool AnswerFirst(const std::string& result)
+// False when the load had its result already (or is over), or the caller is
+// gone.
+bool AnswerFirst(std::uint64_t load, const std::string& result)
 {
     std::lock_guard lock(g_sendMutex);
-    if (g_answered)
+    if (g_answering.answered || g_answering.load != load)
         return false;
-    g_answered = true;
+    g_answering.answered = true;
     return SendAll(g_workerFd, result);
 }
 
@@ -433,11 +437,12 @@ bool ServeLoad(const WorkerRequest& request)
     SetRemoteFetchLimits(request.remote);
     g_progressWanted = request.progressWanted;
     BoundAddressSpace(request.load.linuxPath);
-    AwaitAnswer();
     LoadWatch& watch = Watched();
+    std::uint64_t load = 0;
     {
         std::lock_guard lock(watch.mutex);
-        ++watch.loads;
+        load = ++watch.loads;
+        AwaitAnswer(load);
         watch.running = true;
         watch.stallTime = std::chrono::milliseconds(request.stallMs);
     }
@@ -448,7 +453,7 @@ bool ServeLoad(const WorkerRequest& request)
         std::lock_guard lock(watch.mutex);
         watch.running = false;
     }
-    return AnswerFirst(EncodeResult(job.outcome, false, job.further));
+    return AnswerFirst(load, EncodeResult(job.outcome, false, job.further));
 }
 
 // The thread that parses, with its large stack, kept for the worker's life
@@ -566,12 +571,17 @@ std::chrono::nanoseconds ThreadCpuTime(clockid_t clock)
         const std::chrono::nanoseconds grace =
             std::min<std::chrono::nanoseconds>(allowed / 2, std::chrono::seconds(2));
         if (!asked && used - workSince > allowed) {
-            StopParserAtNextAllocation();
-            asked = true;
+            // Only for the load measured: a request left over would stop
+            // the next one (which clears any before it starts).
+            std::lock_guard lock(watch.mutex);
+            if (watch.running && watch.loads == watched) {
+                StopParserAtNextAllocation();
+                asked = true;
+            }
         } else if (asked && used - workSince > allowed + grace) {
             const XmlLoadError error =
                 LimitError(XmlOwnError::ParserStalled, ParserProgressLine(), ParserStalledReason());
-            if (AnswerFirst(EncodeResult(error, true)))
+            if (AnswerFirst(watched, EncodeResult(error, true)))
                 _exit(0);
             // The parse ended just now after all, and answered itself.
         }
@@ -821,9 +831,9 @@ private:
     }
 
     // A process with no other thread (a command-line run) hands the worker
-    // a copy of itself: its libraries are loaded and bound, and the parser
-    // runtime set up, so the first load starts at once instead of waiting
-    // for the executable to start over. With other threads (a window's) a
+    // a copy of itself: its libraries are loaded and bound already, so the
+    // first load need not wait for the executable to start over (about
+    // 10 ms). With other threads (a window's) a
     // copy could inherit a lock held by one of them: the worker then starts
     // as a fresh executable.
     static bool RunsNoOtherThread()
