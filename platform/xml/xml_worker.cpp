@@ -665,6 +665,7 @@ public:
                               CurrentRemoteFetchLimits(), HasLoadProgressListener()};
         const std::string frame = EncodeRequest(request);
         m_progressWanted = request.progressWanted;
+        std::optional<std::string> expected = std::exchange(m_expected, std::nullopt);
         // A worker that ended while idle (or belongs to the process this one
         // was forked from) is replaced before the request is sent.
         if (m_pid > 0 && m_owner != ::getpid())
@@ -674,7 +675,12 @@ public:
         std::vector<std::string> environment = WorkerEnvironment();
         if (m_pid > 0 && environment != m_environment)
             End();
-        if (m_pid > 0 && !SendAll(m_socket.Get(), frame))
+        // The request sent ahead is this one: its messages are on the way.
+        const bool sentAhead = m_pid > 0 && m_ahead && *m_ahead == frame;
+        if (!sentAhead)
+            DropAhead();
+        m_ahead.reset();
+        if (!sentAhead && m_pid > 0 && !SendAll(m_socket.Get(), frame))
             End();
         if (m_pid <= 0) {
             if (auto problem = Start(std::move(environment)))
@@ -682,6 +688,11 @@ public:
             if (!SendAll(m_socket.Get(), frame))
                 return Died(load, false, 0);
         }
+        // The next request waits in the worker's queue, so that the worker
+        // goes on to it without waiting for this process to turn round;
+        // the messages of the two loads follow each other in order.
+        if (expected && SendAll(m_socket.Get(), *expected))
+            m_ahead = std::move(expected);
 
         bool progressKnown = false;
         std::uint64_t bytesRead = 0;
@@ -734,6 +745,13 @@ public:
         }
         return memoryBound ? MemoryBoundReached(load, progressKnown, bytesRead)
                            : Died(load, progressKnown, bytesRead);
+    }
+
+    void Expect(const XmlLoadRequest& load)
+    {
+        std::lock_guard lock(m_mutex);
+        m_expected = EncodeRequest({load, static_cast<std::uint64_t>(ParserStallTime().count()),
+                                    CurrentRemoteFetchLimits(), HasLoadProgressListener()});
     }
 
     void End()
@@ -871,6 +889,24 @@ private:
         RunWorker(kWorkerFd);
     }
 
+    // The result of a load sent ahead that the caller did not make after
+    // all is read and dropped; a worker that dies meanwhile is replaced.
+    void DropAhead()
+    {
+        if (!m_ahead || m_pid <= 0)
+            return;
+        m_ahead.reset();
+        while (auto message = ReceiveMessage(m_socket.Get())) {
+            if (message->kind != MessageKind::Result)
+                continue;
+            MessageReader reader(message->body);
+            if (reader.U8() != 0 || !reader.Ok())
+                End(); // the worker ends after that result
+            return;
+        }
+        End();
+    }
+
     // The status of the worker that ended, as words.
     std::string Reap()
     {
@@ -882,6 +918,7 @@ private:
         m_pid = 0;
         m_visiblePid = 0;
         m_socket.Reset();
+        m_ahead.reset();
         if (got <= 0)
             return "";
         if (WIFSIGNALED(status))
@@ -894,6 +931,7 @@ private:
     // The worker of the process this one was forked from stays with it.
     void Abandon()
     {
+        m_ahead.reset();
         m_socket.Reset();
         m_pid = 0;
         m_visiblePid = 0;
@@ -972,6 +1010,10 @@ private:
     pid_t m_owner = 0;
     std::atomic<pid_t> m_visiblePid{0};
     bool m_progressWanted = true; // by the load under way
+    // The request the caller said it makes next, sent right behind the load
+    // under way; and the one sent so, whose messages follow that load's.
+    std::optional<std::string> m_expected;
+    std::optional<std::string> m_ahead;
     UniqueFd m_socket;
     std::vector<std::string> m_environment; // the worker's, but for its connection
 };
@@ -990,6 +1032,11 @@ std::optional<XmlLoadError> LoadXmlDocumentInWorker(const XmlLoadRequest& reques
     if (further != nullptr)
         further->clear();
     return Client().Load(request, further);
+}
+
+void ExpectXmlLoadInWorker(const XmlLoadRequest& request)
+{
+    Client().Expect(request);
 }
 
 void EndXmlWorker()

@@ -3,6 +3,7 @@
 // costs one report, not the program.
 
 #include "platform/load_progress.h"
+#include "platform/validation_load_ahead.h"
 #include "platform/xml/xml_parse_session.h"
 #include "platform/xml/xml_worker.h"
 #include "tests/platform/xml_component_fixture.h"
@@ -14,6 +15,7 @@
 #include <future>
 #include <string>
 #include <thread>
+#include <vector>
 #include <unistd.h>
 
 namespace {
@@ -179,6 +181,43 @@ TEST(XmlWorker, StartsFromAOneThreadedAndAManyThreadedCallerAlike)
             release.set_value();
             waiting.join();
         }
+    }
+}
+
+// A load told ahead is read while the caller reports the one before; the
+// verdicts are those of loads made one by one, also when the caller then
+// loads another document, or the worker ended in between.
+TEST(XmlWorker, LoadsToldAheadGiveTheVerdictsOfLoadsOneByOne)
+{
+    TempDir dir;
+    dir.Write("s.xsd", PatternSchema("a+"));
+    const std::string good = DriveForm(dir.Write("good.xml", WithSchema("v", "aaa")));
+    const std::string bad = DriveForm(dir.Write("bad.xml", WithSchema("v", "b")));
+    const std::string broken = DriveForm(dir.Write("broken.xml", "<v>\n\n</w>\n"));
+    struct Step {
+        std::string expect; // told ahead before the load, if any
+        std::string load;
+        long errorLine;     // 0: valid
+        bool endWorkerAfter = false;
+    };
+    const std::vector<Step> steps = {
+        {bad, good, 0},     {broken, bad, 1},  {good, broken, 3}, // each as told
+        {bad, good, 0},     {"", broken, 3},                       // told bad, loads broken
+        {good, bad, 1, true}, {"", good, 0},                      // the worker ended
+        {bad, good, 0},     {"", bad, 1},
+    };
+    EndXmlWorker();
+    auto document = NewXmlDocument();
+    ASSERT_TRUE(document);
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        SCOPED_TRACE("step " + std::to_string(i));
+        if (!steps[i].expect.empty())
+            ExpectValidationLoad(steps[i].expect, false);
+        const XmlLoadOutcome outcome = LoadWith(*document, steps[i].load);
+        EXPECT_EQ(outcome.Valid(), steps[i].errorLine == 0) << outcome;
+        EXPECT_EQ(outcome.line, steps[i].errorLine) << outcome;
+        if (steps[i].endWorkerAfter)
+            EndXmlWorker();
     }
 }
 
