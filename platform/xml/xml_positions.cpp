@@ -80,12 +80,15 @@ std::string ReadAt(int fd, std::uint64_t offset, std::size_t count)
     std::string bytes(count, '\0');
     std::size_t filled = 0;
     while (filled < count) {
-        const ssize_t got = ::pread(fd, bytes.data() + filled, count - filled, static_cast<off_t>(offset + filled));
+        const std::size_t wanted = count - filled;
+        const ssize_t got = ::pread(fd, bytes.data() + filled, wanted, static_cast<off_t>(offset + filled));
         if (got < 0 && errno == EINTR)
             continue;
         if (got <= 0)
             break;
         filled += static_cast<std::size_t>(got);
+        if (static_cast<std::size_t>(got) < wanted)
+            break; // a regular file reads short only at its end
     }
     bytes.resize(filled);
     return bytes;

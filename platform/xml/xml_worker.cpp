@@ -358,9 +358,10 @@ void OnAddressSpaceExhausted()
 // Read before every load, so without a stream's set-up.
 std::uint64_t MappedBytes()
 {
-    const UniqueFd statm(::open("/proc/self/statm", O_RDONLY | O_CLOEXEC));
+    // Kept open: each read from the start tells the sizes anew.
+    static const UniqueFd statm(::open("/proc/self/statm", O_RDONLY | O_CLOEXEC));
     char text[64] = {};
-    if (!statm || ::read(statm.Get(), text, sizeof text - 1) <= 0)
+    if (!statm || ::pread(statm.Get(), text, sizeof text - 1, 0) <= 0)
         return 0;
     return std::strtoull(text, nullptr, 10) * static_cast<std::uint64_t>(::sysconf(_SC_PAGESIZE));
 }
@@ -382,11 +383,21 @@ void BoundAddressSpace(const std::string& linuxPath)
     std::uint64_t bound = mapped + 2 * ceiling + XmlLimits::kWorkerAddressSpaceMargin;
     if (const char* forTests = std::getenv("CORVANE_XML_WORKER_MEMORY_MIB"))
         bound = mapped + std::strtoull(forTests, nullptr, 10) * 1024 * 1024;
-    rlimit limit{};
-    if (::getrlimit(RLIMIT_AS, &limit) != 0)
+    // Nothing else in the worker changes the bound: it is asked for once,
+    // and set again only when it changes.
+    static std::optional<rlimit> current;
+    if (!current) {
+        rlimit limit{};
+        if (::getrlimit(RLIMIT_AS, &limit) != 0)
+            return;
+        current = limit;
+    }
+    const rlim_t wanted = current->rlim_max == RLIM_INFINITY ? bound : std::min<rlim_t>(bound, current->rlim_max);
+    if (wanted == current->rlim_cur)
         return;
-    limit.rlim_cur = limit.rlim_max == RLIM_INFINITY ? bound : std::min<rlim_t>(bound, limit.rlim_max);
-    ::setrlimit(RLIMIT_AS, &limit);
+    current->rlim_cur = wanted;
+    if (::setrlimit(RLIMIT_AS, &*current) != 0)
+        current.reset();
 #else
     (void)linuxPath;
 #endif
