@@ -13,6 +13,7 @@
 #include "platform/load_progress.h"
 #include "platform/remote_fetch.h"
 #include "platform/resources.h"
+#include "platform/validation_load_ahead.h"
 #include "res/corvane_resources.h"
 #include "res/resource.h"
 #include "validation/validation_run.h"
@@ -164,8 +165,13 @@ int main(int argc, char** argv)
 
     const bool several = options.files.size() > 1;
     int exitStatus = kExitValid;
-    for (const std::string& file : options.files) {
+    for (std::size_t i = 0; i < options.files.size(); ++i) {
+        const std::string& file = options.files[i];
         current = &file;
+        // The parser reads the next file while this one's verdict is written.
+        if (i + 1 < options.files.size())
+            if (const auto next = DrivePathFromCommandLine(options.files[i + 1]))
+                ExpectValidationLoad(*next, options.allErrors);
         const FileVerdict verdict = ValidateFile(window, file, options.allErrors);
         if (!verdict.unnamable.empty() && options.format == OutputFormat::Text && !options.quiet)
             std::cerr << "corvane-validate: " << file << ": " << verdict.unnamable << '\n';

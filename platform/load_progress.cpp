@@ -11,6 +11,11 @@ void SetLoadProgressListener(LoadProgressListener listener)
     t_listener = std::move(listener);
 }
 
+bool HasLoadProgressListener()
+{
+    return static_cast<bool>(t_listener);
+}
+
 void ReportLoadProgress(std::uint64_t bytesRead, std::uint64_t bytesTotal)
 {
     if (t_listener)

@@ -10,6 +10,8 @@ using LoadProgressListener = std::function<void(std::uint64_t bytesRead, std::ui
 
 // Replaces the listener for this thread; an empty function removes it.
 void SetLoadProgressListener(LoadProgressListener listener);
+// Whether this thread follows progress: a load may skip telling it if not.
+bool HasLoadProgressListener();
 void ReportLoadProgress(std::uint64_t bytesRead, std::uint64_t bytesTotal);
 
 // Something the user should know about a load that is not its verdict: a

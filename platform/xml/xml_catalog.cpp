@@ -21,6 +21,7 @@ struct CatalogState {
     std::mutex mutex;
     std::string signature;
     bool initialised = false;
+    bool recheck = true; // set when a load begins
 };
 
 CatalogState& State()
@@ -64,6 +65,9 @@ std::string Signature(const std::string& files)
 
 void PrepareCatalogs(CatalogState& state)
 {
+    if (state.initialised && !state.recheck)
+        return;
+    state.recheck = false;
     const std::string signature = Signature(CatalogFiles());
     if (state.initialised && signature == state.signature)
         return;
@@ -123,4 +127,11 @@ std::optional<std::string> ResolveThroughCatalogs(const XmlCatalogQuery& query)
             return found;
     }
     return std::nullopt;
+}
+
+void RecheckCatalogsForNextLoad()
+{
+    CatalogState& state = State();
+    std::lock_guard lock(state.mutex);
+    state.recheck = true;
 }

@@ -21,5 +21,10 @@ struct XmlCatalogQuery {
 
 // The URI the catalogs map the reference to (usually file:///..., or an
 // http URL); nothing when no catalog entry matches or no catalog can be
-// read. Catalog files that changed since the last call are read again.
+// read. Catalog files that changed since the last load began are read again.
 std::optional<std::string> ResolveThroughCatalogs(const XmlCatalogQuery& query);
+
+// A load begins: the next lookup looks whether the catalog files changed.
+// Within one load the catalogs stay as they were, so a document that names
+// many locations costs one look at the catalog files, not one per name.
+void RecheckCatalogsForNextLoad();

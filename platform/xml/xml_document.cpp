@@ -1,6 +1,7 @@
 #include "platform/xml/xml_dom.h"
 
 #include "platform/drive_path.h"
+#include "platform/validation_load_ahead.h"
 #include "platform/text_encoding.h"
 #include "platform/xml/xml_error_codes.h"
 #include "platform/xml/xml_worker.h"
@@ -229,4 +230,11 @@ HRESULT CreateDOMDocument40(std::unique_ptr<IUnknown>& instance)
         return E_OUTOFMEMORY;
     }
     return S_OK;
+}
+
+void ExpectValidationLoad(const std::string& drivePath, bool allErrors)
+{
+    // The request a validation run's load makes: validated, from the drive path.
+    if (const auto linuxPath = LinuxPathFromDrivePath(drivePath))
+        ExpectXmlLoadInWorker({*linuxPath, drivePath, true, allErrors});
 }

@@ -29,12 +29,15 @@ std::string ReadStart(const std::string& path, std::size_t probeBytes)
         return {};
     std::size_t filled = 0;
     while (filled < bytes.size()) {
-        const ssize_t got = ::read(fd, bytes.data() + filled, bytes.size() - filled);
+        const std::size_t wanted = bytes.size() - filled;
+        const ssize_t got = ::read(fd, bytes.data() + filled, wanted);
         if (got < 0 && errno == EINTR)
             continue;
         if (got <= 0)
             break;
         filled += static_cast<std::size_t>(got);
+        if (static_cast<std::size_t>(got) < wanted)
+            break; // the document is a regular file: short only at its end
     }
     ::close(fd);
     bytes.resize(filled);

@@ -24,7 +24,8 @@ public:
     FileStream(int fd, std::uint64_t size, bool reportProgress)
         : m_fd(fd), m_size(size), m_reportProgress(reportProgress)
     {
-        ::posix_fadvise(m_fd, 0, 0, POSIX_FADV_SEQUENTIAL);
+        if (m_size >= kProgressStep) // a small file is read in one go anyway
+            ::posix_fadvise(m_fd, 0, 0, POSIX_FADV_SEQUENTIAL);
         if (m_reportProgress)
             ReportLoadProgress(0, m_size);
     }

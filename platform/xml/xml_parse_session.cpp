@@ -1,6 +1,7 @@
 #include "platform/xml/xml_parse_session.h"
 
 #include "platform/text_encoding.h"
+#include "platform/xml/xml_catalog.h"
 #include "platform/xml/xml_error_codes.h"
 #include "platform/xml/xml_grammar_cache.h"
 #include "platform/xml/xml_input_sources.h"
@@ -279,6 +280,7 @@ std::optional<XmlLoadError> LoadOnce(const XmlLoadRequest& request, std::vector<
     if (auto problem = DocumentProblem(request, size))
         return problem;
     KeepDtdsEnabled();
+    RecheckCatalogsForNextLoad();
     const auto key = KeptSchemasKey(request);
     auto outcome = ValidateWithKeptSchemas(request, size, key);
     if (!outcome)

@@ -71,19 +71,34 @@ std::string Lower(std::string text)
     return text;
 }
 
+// How many of a file's first bytes tell its encoding.
+constexpr std::size_t kEncodingHeadBytes = 512;
+
+// Up to `count` bytes from `offset` on; fewer where the file ends.
+std::string ReadAt(int fd, std::uint64_t offset, std::size_t count)
+{
+    std::string bytes(count, '\0');
+    std::size_t filled = 0;
+    while (filled < count) {
+        const std::size_t wanted = count - filled;
+        const ssize_t got = ::pread(fd, bytes.data() + filled, wanted, static_cast<off_t>(offset + filled));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            break;
+        filled += static_cast<std::size_t>(got);
+        if (static_cast<std::size_t>(got) < wanted)
+            break; // a regular file reads short only at its end
+    }
+    bytes.resize(filled);
+    return bytes;
+}
+
 // The encoding of a file, from its first bytes; and how many bytes of
 // byte-order mark to skip.
-Encoding DetectEncoding(const std::string& path, int& bomBytes)
+Encoding EncodingOfHead(const std::string& head, int& bomBytes)
 {
     bomBytes = 0;
-    ByteReader reader(path, 4096);
-    std::string head;
-    for (int i = 0; i < 512; ++i) {
-        const int byte = reader.Next();
-        if (byte < 0)
-            break;
-        head += static_cast<char>(byte);
-    }
     const auto starts = [&](std::string_view prefix) { return head.starts_with(prefix); };
     if (starts("\xEF\xBB\xBF")) {
         bomBytes = 3;
@@ -120,6 +135,12 @@ Encoding DetectEncoding(const std::string& path, int& bomBytes)
     if (name == "utf-16be")
         return Encoding::Utf16BE;
     return Encoding::SingleUnit;
+}
+
+Encoding DetectEncoding(const std::string& path, int& bomBytes)
+{
+    const UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    return EncodingOfHead(fd ? ReadAt(fd.Get(), 0, kEncodingHeadBytes) : std::string(), bomBytes);
 }
 
 // Decodes one character: its code point and whether it was well formed.
@@ -613,26 +634,24 @@ std::optional<TextPosition> FindLoneSurrogate(const std::string& linuxPath, long
 
 std::optional<IncompleteCharacter> FindIncompleteFinalCharacter(const std::string& linuxPath)
 {
-    int bomBytes = 0;
-    const Encoding encoding = DetectEncoding(linuxPath, bomBytes);
-    if (encoding == Encoding::SingleUnit)
-        return std::nullopt;
+    // Every load that ends without an error asks this: one open serves the
+    // encoding, the size and the last bytes.
+    const UniqueFd fd(::open(linuxPath.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     struct stat info {};
-    const int fd = ::open(linuxPath.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0)
+    if (!fd || ::fstat(fd.Get(), &info) != 0)
         return std::nullopt;
-    const bool statted = ::fstat(fd, &info) == 0;
-    ::close(fd);
-    if (!statted)
+    int bomBytes = 0;
+    const Encoding encoding = EncodingOfHead(ReadAt(fd.Get(), 0, kEncodingHeadBytes), bomBytes);
+    if (encoding == Encoding::SingleUnit)
         return std::nullopt;
     const auto size = static_cast<std::uint64_t>(info.st_size);
     if (encoding == Encoding::Utf8) {
         // Only the last few bytes can start a sequence the file cuts short;
         // the parser reports any other undecodable byte itself.
         const std::uint64_t from = std::max<std::uint64_t>(size >= 3 ? size - 3 : 0, bomBytes);
-        BlockReader reader(linuxPath, from, 64);
-        const std::size_t available = reader.Ensure(4);
-        const std::uint8_t* data = reader.Data();
+        const std::string tail = ReadAt(fd.Get(), from, 4);
+        const std::size_t available = tail.size();
+        const auto* data = reinterpret_cast<const std::uint8_t*>(tail.data());
         for (std::size_t i = 0; i < available; ++i) {
             const std::uint8_t lead = data[i];
             const std::size_t length = (lead & 0xE0) == 0xC0 ? 2 : (lead & 0xF0) == 0xE0 ? 3 : (lead & 0xF8) == 0xF0 ? 4 : 0;

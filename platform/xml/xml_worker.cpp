@@ -20,6 +20,7 @@
 #include <cstring>
 #include <exception>
 #include <fcntl.h>
+#include <linux/close_range.h>
 #include <fstream>
 #include <mutex>
 #include <new>
@@ -29,6 +30,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <sys/prctl.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -200,6 +202,10 @@ struct WorkerRequest {
     std::uint64_t stallMs = 0;
     RemoteFetchLimits remote;
     bool quickChecks = true;
+    // Without a listener in the caller, progress travels only in steps that
+    // place a failure in a large document: a batch of small documents then
+    // costs one message each way per document.
+    bool progressWanted = true;
 };
 
 std::string EncodeRequest(const WorkerRequest& request)
@@ -217,6 +223,7 @@ std::string EncodeRequest(const WorkerRequest& request)
     writer.U64(request.remote.cacheMaxBytes);
     writer.U8(request.load.multipleErrors ? 1 : 0);
     writer.U8(request.quickChecks ? 1 : 0);
+    writer.U8(request.progressWanted ? 1 : 0);
     return writer.Framed(MessageKind::Load);
 }
 
@@ -236,6 +243,7 @@ std::optional<WorkerRequest> DecodeRequest(std::string_view body)
     request.remote.cacheMaxBytes = reader.U64();
     request.load.multipleErrors = reader.U8() != 0;
     request.quickChecks = reader.U8() != 0;
+    request.progressWanted = reader.U8() != 0;
     if (!reader.Ok())
         return std::nullopt;
     return request;
@@ -301,12 +309,40 @@ XmlLoadError LimitError(std::uint32_t ownError, std::uint64_t line, const std::s
 
 int g_workerFd = -1;
 std::mutex g_sendMutex; // the parsing thread and the watchdog both send
+std::atomic<bool> g_progressWanted{true};
+// Without a listener, progress below this tells the caller nothing it needs.
+constexpr std::uint64_t kUnwantedProgressStep = 1024 * 1024;
 std::atomic<bool> g_memoryBoundReached{false};
 
 bool WorkerSend(const std::string& frame)
 {
     std::lock_guard lock(g_sendMutex);
     return SendAll(g_workerFd, frame);
+}
+
+// Each load gets one result: its parse's, or the watchdog's report of a
+// stall, whichever comes first; never one meant for the load before.
+struct Answering {
+    std::uint64_t load = 0; // the load under way, counted from 1
+    bool answered = false;
+};
+Answering g_answering; // guarded by g_sendMutex
+
+void AwaitAnswer(std::uint64_t load)
+{
+    std::lock_guard lock(g_sendMutex);
+    g_answering = {load, false};
+}
+
+// False when the load had its result already (or is over), or the caller is
+// gone.
+bool AnswerFirst(std::uint64_t load, const std::string& result)
+{
+    std::lock_guard lock(g_sendMutex);
+    if (g_answering.answered || g_answering.load != load)
+        return false;
+    g_answering.answered = true;
+    return SendAll(g_workerFd, result);
 }
 
 // The address space bound made operator new fail: the parent is told before
@@ -325,9 +361,10 @@ void OnAddressSpaceExhausted()
 // Read before every load, so without a stream's set-up.
 std::uint64_t MappedBytes()
 {
-    const UniqueFd statm(::open("/proc/self/statm", O_RDONLY | O_CLOEXEC));
+    // Kept open: each read from the start tells the sizes anew.
+    static const UniqueFd statm(::open("/proc/self/statm", O_RDONLY | O_CLOEXEC));
     char text[64] = {};
-    if (!statm || ::read(statm.Get(), text, sizeof text - 1) <= 0)
+    if (!statm || ::pread(statm.Get(), text, sizeof text - 1, 0) <= 0)
         return 0;
     return std::strtoull(text, nullptr, 10) * static_cast<std::uint64_t>(::sysconf(_SC_PAGESIZE));
 }
@@ -349,11 +386,21 @@ void BoundAddressSpace(const std::string& linuxPath)
     std::uint64_t bound = mapped + 2 * ceiling + XmlLimits::kWorkerAddressSpaceMargin;
     if (const char* forTests = std::getenv("CORVANE_XML_WORKER_MEMORY_MIB"))
         bound = mapped + std::strtoull(forTests, nullptr, 10) * 1024 * 1024;
-    rlimit limit{};
-    if (::getrlimit(RLIMIT_AS, &limit) != 0)
+    // Nothing else in the worker changes the bound: it is asked for once,
+    // and set again only when it changes.
+    static std::optional<rlimit> current;
+    if (!current) {
+        rlimit limit{};
+        if (::getrlimit(RLIMIT_AS, &limit) != 0)
+            return;
+        current = limit;
+    }
+    const rlim_t wanted = current->rlim_max == RLIM_INFINITY ? bound : std::min<rlim_t>(bound, current->rlim_max);
+    if (wanted == current->rlim_cur)
         return;
-    limit.rlim_cur = limit.rlim_max == RLIM_INFINITY ? bound : std::min<rlim_t>(bound, limit.rlim_max);
-    ::setrlimit(RLIMIT_AS, &limit);
+    current->rlim_cur = wanted;
+    if (::setrlimit(RLIMIT_AS, &*current) != 0)
+        current.reset();
 #else
     (void)linuxPath;
 #endif
@@ -381,18 +428,58 @@ void RunParse(ParseJob& job)
     }
 }
 
-// The thread that parses, with its large stack, kept for the worker's life:
-// a stack that large is unmapped again when its thread ends, which would
-// cost each load more than a small document's parse.
+// What the watchdog knows of the load under way.
+struct LoadWatch {
+    std::mutex mutex;
+    std::condition_variable begun;
+    std::uint64_t loads = 0; // begun so far
+    bool running = false;
+    std::chrono::milliseconds stallTime{};
+};
+
+LoadWatch& Watched()
+{
+    static LoadWatch watch;
+    return watch;
+}
+
+// Serves one load on the parsing thread; false when its result could not
+// reach the caller.
+bool ServeLoad(const WorkerRequest& request)
+{
+    SetParserStallTime(std::chrono::milliseconds(request.stallMs));
+    SetQuickChecks(request.quickChecks);
+    SetRemoteFetchLimits(request.remote);
+    g_progressWanted = request.progressWanted;
+    BoundAddressSpace(request.load.linuxPath);
+    LoadWatch& watch = Watched();
+    std::uint64_t load = 0;
+    {
+        std::lock_guard lock(watch.mutex);
+        load = ++watch.loads;
+        AwaitAnswer(load);
+        watch.running = true;
+        watch.stallTime = std::chrono::milliseconds(request.stallMs);
+    }
+    watch.begun.notify_one();
+    ParseJob job{request, std::nullopt, {}};
+    RunParse(job);
+    {
+        std::lock_guard lock(watch.mutex);
+        watch.running = false;
+    }
+    return AnswerFirst(load, EncodeResult(job.outcome, false, job.further));
+}
+
+// The thread that parses, with its large stack, kept for the worker's life
+// (a stack that large is unmapped again when its thread ends, which would
+// cost each load more than a small document's parse). It reads the
+// requests and answers them itself: a document costs the caller one wait
+// for the worker and no hand-over between the worker's threads.
 class ParseThread {
 public:
     bool Start()
     {
-        int done[2];
-        if (::pipe2(done, O_CLOEXEC) != 0)
-            return false;
-        m_doneRead = UniqueFd(done[0]);
-        m_doneWrite = UniqueFd(done[1]);
         pthread_attr_t attributes;
         ::pthread_attr_init(&attributes);
         int started = ::pthread_attr_setstacksize(&attributes, XmlLimits::kParserStackBytes) == 0
@@ -407,57 +494,36 @@ public:
         return true;
     }
 
-    // Hands the job over; the done descriptor turns readable when it is done.
-    void Begin(ParseJob& job)
-    {
-        std::lock_guard lock(m_mutex);
-        m_job = &job;
-        m_wake.notify_one();
-    }
-    void Finish()
-    {
-        char byte = 0;
-        while (::read(m_doneRead.Get(), &byte, 1) < 0 && errno == EINTR) {
-        }
-    }
-    int DoneFd() const { return m_doneRead.Get(); }
     std::optional<clockid_t> CpuClock() const { return m_timed ? std::optional(m_clock) : std::nullopt; }
 
 private:
-    static void* Main(void* self)
+    static void* Main(void*)
     {
-        static_cast<ParseThread*>(self)->Serve();
-        return nullptr;
+        Serve();
     }
 
-    [[noreturn]] void Serve()
+    [[noreturn]] static void Serve()
     {
         SetLoadProgressListener([](std::uint64_t done, std::uint64_t total) {
-            WorkerSend(EncodeProgress(done, total));
+            if (g_progressWanted || done >= kUnwantedProgressStep)
+                WorkerSend(EncodeProgress(done, total));
         });
         SetLoadNoticeListener([](const std::string& notice) { WorkerSend(EncodeNotice(notice)); });
-        while (true) {
-            ParseJob* job = nullptr;
-            {
-                std::unique_lock lock(m_mutex);
-                m_wake.wait(lock, [this] { return m_job != nullptr; });
-                job = std::exchange(m_job, nullptr);
-            }
-            RunParse(*job);
-            const char byte = 1;
-            while (::write(m_doneWrite.Get(), &byte, 1) < 0 && errno == EINTR) {
-            }
+        while (auto message = ReceiveMessage(g_workerFd)) {
+            if (message->kind != MessageKind::Load)
+                _exit(2);
+            const auto request = DecodeRequest(message->body);
+            if (!request)
+                _exit(2);
+            if (!ServeLoad(*request))
+                break;
         }
+        _exit(0); // the parent is gone (or the watchdog answered and ends the worker)
     }
 
     pthread_t m_thread{};
     clockid_t m_clock{};
     bool m_timed = false;
-    UniqueFd m_doneRead;
-    UniqueFd m_doneWrite;
-    std::mutex m_mutex;
-    std::condition_variable m_wake;
-    ParseJob* m_job = nullptr;
 };
 
 std::chrono::nanoseconds ThreadCpuTime(clockid_t clock)
@@ -468,62 +534,73 @@ std::chrono::nanoseconds ThreadCpuTime(clockid_t clock)
     return std::chrono::seconds(now.tv_sec) + std::chrono::nanoseconds(now.tv_nsec);
 }
 
-// Watches the parse until it ends: the parent going away ends the worker;
-// a parse that works too long without an event is first asked to stop at
-// its next allocation, and if it does not (a pattern backtracking without
-// allocating), the worker reports the bound itself and ends.
-void Watch(const ParseThread& parser, const WorkerRequest& request)
+// Watches the loads for the worker's life: the parent going away ends the
+// worker; a parse that works too long without an event is first asked to
+// stop at its next allocation, and if it does not (a pattern backtracking
+// without allocating), the worker reports the bound itself and ends. It
+// looks every 50 ms while loads come, and sleeps once none came for a
+// second (the parsing thread notices a parent that went away then).
+[[noreturn]] void Watch(const ParseThread& parser)
 {
-    const int doneRead = parser.DoneFd();
+    constexpr auto kTick = std::chrono::milliseconds(50);
+    constexpr auto kRestAfter = std::chrono::seconds(1);
     const std::optional<clockid_t> cpuClock = parser.CpuClock();
-    const bool timed = cpuClock.has_value();
-    const clockid_t clock = cpuClock.value_or(CLOCK_MONOTONIC);
-    const std::chrono::nanoseconds allowed = std::chrono::milliseconds(request.stallMs);
-    const std::chrono::nanoseconds grace = std::min<std::chrono::nanoseconds>(allowed / 2, std::chrono::seconds(2));
-    std::uint64_t eventsSeen = ParserProgressEvents();
-    std::chrono::nanoseconds workSince = timed ? ThreadCpuTime(clock) : std::chrono::nanoseconds{};
+    LoadWatch& watch = Watched();
+    std::uint64_t watched = 0;
+    std::uint64_t eventsSeen = 0;
+    std::chrono::nanoseconds workSince{};
     bool asked = false;
+    auto lastSeenRunning = std::chrono::steady_clock::now();
     while (true) {
-        pollfd polled[2] = {{doneRead, POLLIN, 0}, {g_workerFd, POLLIN, 0}};
-        const int ready = ::poll(polled, 2, 50);
+        bool running = false;
+        std::uint64_t loads = 0;
+        std::chrono::nanoseconds allowed{};
+        {
+            std::unique_lock lock(watch.mutex);
+            if (!watch.running && std::chrono::steady_clock::now() - lastSeenRunning > kRestAfter)
+                watch.begun.wait(lock, [&] { return watch.running; });
+            running = watch.running;
+            loads = watch.loads;
+            allowed = watch.stallTime;
+        }
+        if (running)
+            lastSeenRunning = std::chrono::steady_clock::now();
+        // POLLRDHUP alone: the next request arriving is no reason to wake.
+        pollfd polled{g_workerFd, POLLRDHUP, 0};
+        const int ready = ::poll(&polled, 1, static_cast<int>(kTick.count()));
         if (ready < 0 && errno != EINTR)
             _exit(3);
-        if (polled[0].revents != 0)
-            return;
-        if (polled[1].revents != 0)
-            _exit(0); // the parent is gone (it sends nothing while a load runs)
-        if (!timed)
+        if ((polled.revents & (POLLRDHUP | POLLHUP | POLLERR)) != 0)
+            _exit(0);
+        if (!running || !cpuClock)
             continue;
         const std::uint64_t events = ParserProgressEvents();
-        const std::chrono::nanoseconds used = ThreadCpuTime(clock);
-        if (events != eventsSeen) {
+        const std::chrono::nanoseconds used = ThreadCpuTime(*cpuClock);
+        if (loads != watched || events != eventsSeen) {
+            watched = loads;
             eventsSeen = events;
             workSince = used;
+            asked = false;
             continue;
         }
+        const std::chrono::nanoseconds grace =
+            std::min<std::chrono::nanoseconds>(allowed / 2, std::chrono::seconds(2));
         if (!asked && used - workSince > allowed) {
-            StopParserAtNextAllocation();
-            asked = true;
+            // Only for the load measured: a request left over would stop
+            // the next one (which clears any before it starts).
+            std::lock_guard lock(watch.mutex);
+            if (watch.running && watch.loads == watched) {
+                StopParserAtNextAllocation();
+                asked = true;
+            }
         } else if (asked && used - workSince > allowed + grace) {
             const XmlLoadError error =
                 LimitError(XmlOwnError::ParserStalled, ParserProgressLine(), ParserStalledReason());
-            WorkerSend(EncodeResult(error, true));
-            _exit(0);
+            if (AnswerFirst(watched, EncodeResult(error, true)))
+                _exit(0);
+            // The parse ended just now after all, and answered itself.
         }
     }
-}
-
-std::string ServeLoad(ParseThread& parser, const WorkerRequest& request)
-{
-    SetParserStallTime(std::chrono::milliseconds(request.stallMs));
-    SetQuickChecks(request.quickChecks);
-    SetRemoteFetchLimits(request.remote);
-    BoundAddressSpace(request.load.linuxPath);
-    ParseJob job{request, std::nullopt, {}};
-    parser.Begin(job);
-    Watch(parser, request);
-    parser.Finish();
-    return EncodeResult(job.outcome, false, job.further);
 }
 
 [[noreturn]] void RunWorker(int fd)
@@ -547,16 +624,7 @@ std::string ServeLoad(ParseThread& parser, const WorkerRequest& request)
     ParseThread parser;
     if (!parser.Start())
         _exit(2);
-    while (auto message = ReceiveMessage(fd)) {
-        if (message->kind != MessageKind::Load)
-            _exit(2);
-        const auto request = DecodeRequest(message->body);
-        if (!request)
-            _exit(2);
-        if (!WorkerSend(ServeLoad(parser, *request)))
-            break;
-    }
-    _exit(0);
+    Watch(parser);
 }
 
 // Runs before main(): a program started as a worker never reaches its own.
@@ -609,8 +677,10 @@ public:
     {
         std::lock_guard lock(m_mutex);
         WorkerRequest request{load, static_cast<std::uint64_t>(ParserStallTime().count()),
-                              CurrentRemoteFetchLimits(), QuickChecksEnabled()};
+                              CurrentRemoteFetchLimits(), QuickChecksEnabled(), HasLoadProgressListener()};
         const std::string frame = EncodeRequest(request);
+        m_progressWanted = request.progressWanted;
+        std::optional<std::string> expected = std::exchange(m_expected, std::nullopt);
         // A worker that ended while idle (or belongs to the process this one
         // was forked from) is replaced before the request is sent.
         if (m_pid > 0 && m_owner != ::getpid())
@@ -620,7 +690,12 @@ public:
         std::vector<std::string> environment = WorkerEnvironment();
         if (m_pid > 0 && environment != m_environment)
             End();
-        if (m_pid > 0 && !SendAll(m_socket.Get(), frame))
+        // The request sent ahead is this one: its messages are on the way.
+        const bool sentAhead = m_pid > 0 && m_ahead && *m_ahead == frame;
+        if (!sentAhead)
+            DropAhead();
+        m_ahead.reset();
+        if (!sentAhead && m_pid > 0 && !SendAll(m_socket.Get(), frame))
             End();
         if (m_pid <= 0) {
             if (auto problem = Start(std::move(environment)))
@@ -628,6 +703,11 @@ public:
             if (!SendAll(m_socket.Get(), frame))
                 return Died(load, false, 0);
         }
+        // The next request waits in the worker's queue, so that the worker
+        // goes on to it without waiting for this process to turn round;
+        // the messages of the two loads follow each other in order.
+        if (expected && SendAll(m_socket.Get(), *expected))
+            m_ahead = std::move(expected);
 
         bool progressKnown = false;
         std::uint64_t bytesRead = 0;
@@ -682,6 +762,13 @@ public:
                            : Died(load, progressKnown, bytesRead);
     }
 
+    void Expect(const XmlLoadRequest& load)
+    {
+        std::lock_guard lock(m_mutex);
+        m_expected = EncodeRequest({load, static_cast<std::uint64_t>(ParserStallTime().count()),
+                                    CurrentRemoteFetchLimits(), HasLoadProgressListener()});
+    }
+
     void End()
     {
         if (m_pid <= 0)
@@ -724,6 +811,15 @@ private:
         UniqueFd theirs(ends[1]);
 
         m_environment = environment;
+        if (RunsNoOtherThread()) {
+            const pid_t pid = ::fork();
+            if (pid < 0)
+                return StartFailed(errno);
+            if (pid == 0)
+                BecomeWorker(theirs.Get());
+            Started(pid, std::move(mine));
+            return std::nullopt;
+        }
         environment.push_back(std::string(kWorkerFdVariable) + "=" + std::to_string(kWorkerFd));
         std::vector<char*> envp;
         for (auto& entry : environment)
@@ -755,11 +851,75 @@ private:
         ::posix_spawnattr_destroy(&attributes);
         if (failed != 0)
             return StartFailed(failed);
+        Started(pid, std::move(mine));
+        return std::nullopt;
+    }
+
+    void Started(pid_t pid, UniqueFd socket)
+    {
         m_pid = pid;
         m_visiblePid = pid;
         m_owner = ::getpid();
-        m_socket = std::move(mine);
-        return std::nullopt;
+        m_socket = std::move(socket);
+    }
+
+    // A process with no other thread (a command-line run) hands the worker
+    // a copy of itself: its libraries are loaded and bound already, so the
+    // first load need not wait for the executable to start over (about
+    // 10 ms). With other threads (a window's) a
+    // copy could inherit a lock held by one of them: the worker then starts
+    // as a fresh executable.
+    static bool RunsNoOtherThread()
+    {
+        const UniqueFd stat(::open("/proc/self/stat", O_RDONLY | O_CLOEXEC));
+        char text[1024] = {};
+        if (!stat || ::read(stat.Get(), text, sizeof text - 1) <= 0)
+            return false;
+        // The threads are the 20th field, the 18th after the name's ')'.
+        const char* at = std::strrchr(text, ')');
+        for (int field = 0; at != nullptr && field < 18; ++field)
+            at = std::strchr(at + 1, ' ');
+        return at != nullptr && std::strtol(at + 1, nullptr, 10) == 1;
+    }
+
+    // In the copy: the same set-up a fresh worker gets from its start.
+    [[noreturn]] static void BecomeWorker(int theirs)
+    {
+        if (::dup2(theirs, kWorkerFd) < 0)
+            _exit(2);
+        const int devNull = ::open("/dev/null", O_RDWR | O_CLOEXEC);
+        if (devNull < 0 || ::dup2(devNull, 0) < 0 || ::dup2(devNull, 1) < 0)
+            _exit(2);
+        // Nothing else of the caller stays open in the worker: a pipe held
+        // open by it would keep its reader waiting after the caller ended.
+        ::close_range(kWorkerFd + 1, ~0U, 0);
+        struct sigaction byDefault {};
+        byDefault.sa_handler = SIG_DFL;
+        for (int signalNumber = 1; signalNumber < NSIG; ++signalNumber)
+            ::sigaction(signalNumber, &byDefault, nullptr);
+        sigset_t none;
+        sigemptyset(&none);
+        ::sigprocmask(SIG_SETMASK, &none, nullptr);
+        ::prctl(PR_SET_NAME, "corvane-xml-wkr");
+        RunWorker(kWorkerFd);
+    }
+
+    // The result of a load sent ahead that the caller did not make after
+    // all is read and dropped; a worker that dies meanwhile is replaced.
+    void DropAhead()
+    {
+        if (!m_ahead || m_pid <= 0)
+            return;
+        m_ahead.reset();
+        while (auto message = ReceiveMessage(m_socket.Get())) {
+            if (message->kind != MessageKind::Result)
+                continue;
+            MessageReader reader(message->body);
+            if (reader.U8() != 0 || !reader.Ok())
+                End(); // the worker ends after that result
+            return;
+        }
+        End();
     }
 
     // The status of the worker that ended, as words.
@@ -773,6 +933,7 @@ private:
         m_pid = 0;
         m_visiblePid = 0;
         m_socket.Reset();
+        m_ahead.reset();
         if (got <= 0)
             return "";
         if (WIFSIGNALED(status))
@@ -785,6 +946,7 @@ private:
     // The worker of the process this one was forked from stays with it.
     void Abandon()
     {
+        m_ahead.reset();
         m_socket.Reset();
         m_pid = 0;
         m_visiblePid = 0;
@@ -795,7 +957,7 @@ private:
                             std::uint64_t& line) const
     {
         if (!progressKnown)
-            return "before reading the document";
+            return m_progressWanted ? "before reading the document" : "while loading the document";
         line = std::min<std::uint64_t>(LineAtByte(load.linuxPath, bytesRead), 0x7FFFFFFF);
         return "while reading line " + std::to_string(line);
     }
@@ -862,6 +1024,11 @@ private:
     pid_t m_pid = 0;
     pid_t m_owner = 0;
     std::atomic<pid_t> m_visiblePid{0};
+    bool m_progressWanted = true; // by the load under way
+    // The request the caller said it makes next, sent right behind the load
+    // under way; and the one sent so, whose messages follow that load's.
+    std::optional<std::string> m_expected;
+    std::optional<std::string> m_ahead;
     UniqueFd m_socket;
     std::vector<std::string> m_environment; // the worker's, but for its connection
 };
@@ -880,6 +1047,11 @@ std::optional<XmlLoadError> LoadXmlDocumentInWorker(const XmlLoadRequest& reques
     if (further != nullptr)
         further->clear();
     return Client().Load(request, further);
+}
+
+void ExpectXmlLoadInWorker(const XmlLoadRequest& request)
+{
+    Client().Expect(request);
 }
 
 void EndXmlWorker()

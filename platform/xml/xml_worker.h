@@ -21,6 +21,13 @@
 std::optional<XmlLoadError> LoadXmlDocumentInWorker(const XmlLoadRequest& request,
                                                     std::vector<XmlLoadError>* further = nullptr);
 
+// Names the load the caller makes next: its request goes to the worker right
+// behind the next load's, so that the worker reads that document while the
+// caller reports the one before. A later load with the
+// very same request and settings only collects what the worker sent; any
+// other load first reads and drops it.
+void ExpectXmlLoadInWorker(const XmlLoadRequest& request);
+
 // Ends the worker (and with it the schemas it kept); the next load starts a
 // fresh one.
 void EndXmlWorker();

@@ -3,13 +3,20 @@
 // costs one report, not the program.
 
 #include "platform/load_progress.h"
+#include "platform/validation_load_ahead.h"
 #include "platform/xml/xml_parse_session.h"
 #include "platform/xml/xml_worker.h"
 #include "tests/platform/xml_component_fixture.h"
 #include "tests/support/scoped_environment.h"
 
+#include <cerrno>
 #include <csignal>
+#include <fcntl.h>
+#include <future>
 #include <string>
+#include <thread>
+#include <vector>
+#include <unistd.h>
 
 namespace {
 
@@ -143,6 +150,75 @@ TEST(XmlWorker, MemoryBeyondTheWorkersBoundEndsInTheMemoryReport)
     const XmlLoadOutcome outcome = LoadFile(dir.Write("doc.xml", text + "\"/>\n"));
     EXPECT_EQ(outcome.code, XmlOwnErrorCode(XmlOwnError::MemoryLimit)) << outcome;
     EXPECT_EQ(outcome.line, 3) << outcome;
+}
+
+// A worker is started as a copy of a process that runs no other thread, and
+// afresh from one that does; either way it holds none of the caller's
+// descriptors, so a pipe the caller closes reads as ended.
+TEST(XmlWorker, StartsFromAOneThreadedAndAManyThreadedCallerAlike)
+{
+    TempDir dir;
+    dir.Write("s.xsd", PatternSchema("a+"));
+    const auto valid = dir.Write("doc.xml", WithSchema("v", "aaa"));
+    const auto invalid = dir.Write("bad.xml", WithSchema("v", "b"));
+    for (const bool otherThread : {false, true}) {
+        SCOPED_TRACE(otherThread ? "another thread runs" : "one thread");
+        std::promise<void> release;
+        std::thread waiting;
+        if (otherThread)
+            waiting = std::thread([done = release.get_future()] { done.wait(); });
+        int ends[2];
+        ASSERT_EQ(::pipe(ends), 0);
+        EndXmlWorker();
+        EXPECT_TRUE(LoadFile(valid).Valid());
+        EXPECT_EQ(LoadFile(invalid).line, 1);
+        ::close(ends[1]);
+        ::fcntl(ends[0], F_SETFL, O_NONBLOCK);
+        char byte = 0;
+        EXPECT_EQ(::read(ends[0], &byte, 1), 0) << "errno " << errno;
+        ::close(ends[0]);
+        if (otherThread) {
+            release.set_value();
+            waiting.join();
+        }
+    }
+}
+
+// A load told ahead is read while the caller reports the one before; the
+// verdicts are those of loads made one by one, also when the caller then
+// loads another document, or the worker ended in between.
+TEST(XmlWorker, LoadsToldAheadGiveTheVerdictsOfLoadsOneByOne)
+{
+    TempDir dir;
+    dir.Write("s.xsd", PatternSchema("a+"));
+    const std::string good = DriveForm(dir.Write("good.xml", WithSchema("v", "aaa")));
+    const std::string bad = DriveForm(dir.Write("bad.xml", WithSchema("v", "b")));
+    const std::string broken = DriveForm(dir.Write("broken.xml", "<v>\n\n</w>\n"));
+    struct Step {
+        std::string expect; // told ahead before the load, if any
+        std::string load;
+        long errorLine;     // 0: valid
+        bool endWorkerAfter = false;
+    };
+    const std::vector<Step> steps = {
+        {bad, good, 0},     {broken, bad, 1},  {good, broken, 3}, // each as told
+        {bad, good, 0},     {"", broken, 3},                       // told bad, loads broken
+        {good, bad, 1, true}, {"", good, 0},                      // the worker ended
+        {bad, good, 0},     {"", bad, 1},
+    };
+    EndXmlWorker();
+    auto document = NewXmlDocument();
+    ASSERT_TRUE(document);
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        SCOPED_TRACE("step " + std::to_string(i));
+        if (!steps[i].expect.empty())
+            ExpectValidationLoad(steps[i].expect, false);
+        const XmlLoadOutcome outcome = LoadWith(*document, steps[i].load);
+        EXPECT_EQ(outcome.Valid(), steps[i].errorLine == 0) << outcome;
+        EXPECT_EQ(outcome.line, steps[i].errorLine) << outcome;
+        if (steps[i].endWorkerAfter)
+            EndXmlWorker();
+    }
 }
 
 } // namespace
