@@ -310,11 +310,17 @@ private:
     std::uint64_t m_maxBytes;
 };
 
+// Cache-Control directives are case-insensitive.
+std::string AsciiLower(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
+    return text;
+}
+
 bool HasDirective(const std::string& cacheControl, std::string_view directive)
 {
-    std::string lower(cacheControl);
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
+    const std::string lower = AsciiLower(cacheControl);
     for (std::size_t at = lower.find(directive); at != std::string::npos; at = lower.find(directive, at + 1)) {
         const bool startsToken = at == 0 || lower[at - 1] == ',' || lower[at - 1] == ' ';
         const std::size_t after = at + directive.size();
@@ -328,9 +334,7 @@ bool HasDirective(const std::string& cacheControl, std::string_view directive)
 
 std::optional<std::int64_t> MaxAge(const std::string& cacheControl)
 {
-    std::string lower(cacheControl);
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
+    const std::string lower = AsciiLower(cacheControl);
     for (std::size_t at = lower.find("max-age="); at != std::string::npos; at = lower.find("max-age=", at + 1)) {
         if (at != 0 && lower[at - 1] != ',' && lower[at - 1] != ' ')
             continue; // s-max-age and the like

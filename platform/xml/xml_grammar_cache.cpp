@@ -1,9 +1,11 @@
 #include "platform/xml/xml_grammar_cache.h"
 
 #include "platform/text_encoding.h"
+#include "platform/unique_fd.h"
 #include "platform/xml/xml_entity_resolver.h"
 #include "platform/xml/xml_input_sources.h"
 #include "platform/xml/xml_limits.h"
+#include "platform/xml/xml_positions.h"
 #include "platform/xml/xml_worker.h"
 
 #include <algorithm>
@@ -23,25 +25,8 @@ constexpr std::string_view kInstanceNamespace = "http://www.w3.org/2001/XMLSchem
 
 std::string ReadStart(const std::string& path, std::size_t probeBytes)
 {
-    std::string bytes(probeBytes, '\0');
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0)
-        return {};
-    std::size_t filled = 0;
-    while (filled < bytes.size()) {
-        const std::size_t wanted = bytes.size() - filled;
-        const ssize_t got = ::read(fd, bytes.data() + filled, wanted);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got <= 0)
-            break;
-        filled += static_cast<std::size_t>(got);
-        if (static_cast<std::size_t>(got) < wanted)
-            break; // the document is a regular file: short only at its end
-    }
-    ::close(fd);
-    bytes.resize(filled);
-    return bytes;
+    const UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    return fd ? ReadFileBytesAt(fd.Get(), 0, probeBytes) : std::string();
 }
 
 bool IsBlank(char ch)

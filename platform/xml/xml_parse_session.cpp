@@ -136,6 +136,22 @@ std::optional<XmlSchemaSetKey> KeptSchemasKey(const XmlLoadRequest& request)
     return RootSchemaSetKey({XmlResourceKind::MainDocument, request.displayPath, request.linuxPath});
 }
 
+// A validating pass with our own identity-constraint engine where it can
+// serve; run again with the parser's own when the schemas need that.
+std::unique_ptr<XmlLoadPass> RunValidatingPass(const XmlLoadRequest& request, std::uint64_t size,
+                                               XmlCachedSchemaSet* schemas, XmlGrammarUse use)
+{
+    auto pass = std::make_unique<XmlLoadPass>(request, size, XmlPassMode::Full, schemas, use);
+    pass->Run();
+    if (pass->NeedsParserIdentityChecks()) {
+        pass.reset();
+        pass = std::make_unique<XmlLoadPass>(request, size, XmlPassMode::Full, schemas, use,
+                                             XmlIdentityChecks::Parser);
+        pass->Run();
+    }
+    return pass;
+}
+
 // Nothing when no schemas are kept for the document, or when it names a
 // schema they do not cover (the load then starts over without them).
 std::optional<PassesOutcome> ValidateWithKeptSchemas(const XmlLoadRequest& request, std::uint64_t size,
@@ -147,15 +163,7 @@ std::optional<PassesOutcome> ValidateWithKeptSchemas(const XmlLoadRequest& reque
     std::optional<PassesOutcome> outcome;
     bool intact = true;
     {
-        auto pass = std::make_unique<XmlLoadPass>(request, size, XmlPassMode::Full, kept.get(),
-                                                  XmlGrammarUse::Reuse);
-        pass->Run();
-        if (pass->NeedsParserIdentityChecks()) {
-            pass.reset();
-            pass = std::make_unique<XmlLoadPass>(request, size, XmlPassMode::Full, kept.get(),
-                                                 XmlGrammarUse::Reuse, XmlIdentityChecks::Parser);
-            pass->Run();
-        }
+        const auto pass = RunValidatingPass(request, size, kept.get(), XmlGrammarUse::Reuse);
         if (!pass->RestartRequested())
             outcome = PassesOutcome{pass->Error(), false, pass->FurtherErrors()};
         const PassError* error = pass->LatestError();
@@ -182,15 +190,7 @@ PassesOutcome ProbeThenValidate(const XmlLoadRequest& request, std::uint64_t siz
     auto collected = pass->RestartRequested() && key ? NewSchemaSet(*key) : nullptr;
     if (pass->RestartRequested()) {
         pass.reset();
-        pass = std::make_unique<XmlLoadPass>(request, size, XmlPassMode::Full, collected.get(),
-                                             XmlGrammarUse::Collect);
-        pass->Run();
-        if (pass->NeedsParserIdentityChecks()) {
-            pass.reset();
-            pass = std::make_unique<XmlLoadPass>(request, size, XmlPassMode::Full, collected.get(),
-                                                 XmlGrammarUse::Collect, XmlIdentityChecks::Parser);
-            pass->Run();
-        }
+        pass = RunValidatingPass(request, size, collected.get(), XmlGrammarUse::Collect);
     }
     PassesOutcome outcome{pass->Error(), pass->ValidatedAgainstDtdAndSchema(), pass->FurtherErrors()};
     const bool keep = collected && pass->KeepCollectedSchemas(*key, *collected->pool);

@@ -12,6 +12,25 @@
 #include <unistd.h>
 #include <vector>
 
+std::string ReadFileBytesAt(int fd, std::uint64_t offset, std::size_t count)
+{
+    std::string bytes(count, '\0');
+    std::size_t filled = 0;
+    while (filled < count) {
+        const std::size_t wanted = count - filled;
+        const ssize_t got = ::pread(fd, bytes.data() + filled, wanted, static_cast<off_t>(offset + filled));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            break;
+        filled += static_cast<std::size_t>(got);
+        if (static_cast<std::size_t>(got) < wanted)
+            break; // a regular file reads short only at its end
+    }
+    bytes.resize(filled);
+    return bytes;
+}
+
 namespace {
 
 // Sequential, buffered reading of a file's bytes.
@@ -74,25 +93,6 @@ std::string Lower(std::string text)
 // How many of a file's first bytes tell its encoding.
 constexpr std::size_t kEncodingHeadBytes = 512;
 
-// Up to `count` bytes from `offset` on; fewer where the file ends.
-std::string ReadAt(int fd, std::uint64_t offset, std::size_t count)
-{
-    std::string bytes(count, '\0');
-    std::size_t filled = 0;
-    while (filled < count) {
-        const std::size_t wanted = count - filled;
-        const ssize_t got = ::pread(fd, bytes.data() + filled, wanted, static_cast<off_t>(offset + filled));
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got <= 0)
-            break;
-        filled += static_cast<std::size_t>(got);
-        if (static_cast<std::size_t>(got) < wanted)
-            break; // a regular file reads short only at its end
-    }
-    bytes.resize(filled);
-    return bytes;
-}
 
 // The encoding of a file, from its first bytes; and how many bytes of
 // byte-order mark to skip.
@@ -140,7 +140,7 @@ Encoding EncodingOfHead(const std::string& head, int& bomBytes)
 Encoding DetectEncoding(const std::string& path, int& bomBytes)
 {
     const UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-    return EncodingOfHead(fd ? ReadAt(fd.Get(), 0, kEncodingHeadBytes) : std::string(), bomBytes);
+    return EncodingOfHead(fd ? ReadFileBytesAt(fd.Get(), 0, kEncodingHeadBytes) : std::string(), bomBytes);
 }
 
 // Decodes one character: its code point and whether it was well formed.
@@ -641,7 +641,7 @@ std::optional<IncompleteCharacter> FindIncompleteFinalCharacter(const std::strin
     if (!fd || ::fstat(fd.Get(), &info) != 0)
         return std::nullopt;
     int bomBytes = 0;
-    const Encoding encoding = EncodingOfHead(ReadAt(fd.Get(), 0, kEncodingHeadBytes), bomBytes);
+    const Encoding encoding = EncodingOfHead(ReadFileBytesAt(fd.Get(), 0, kEncodingHeadBytes), bomBytes);
     if (encoding == Encoding::SingleUnit)
         return std::nullopt;
     const auto size = static_cast<std::uint64_t>(info.st_size);
@@ -649,7 +649,7 @@ std::optional<IncompleteCharacter> FindIncompleteFinalCharacter(const std::strin
         // Only the last few bytes can start a sequence the file cuts short;
         // the parser reports any other undecodable byte itself.
         const std::uint64_t from = std::max<std::uint64_t>(size >= 3 ? size - 3 : 0, bomBytes);
-        const std::string tail = ReadAt(fd.Get(), from, 4);
+        const std::string tail = ReadFileBytesAt(fd.Get(), from, 4);
         const std::size_t available = tail.size();
         const auto* data = reinterpret_cast<const std::uint8_t*>(tail.data());
         for (std::size_t i = 0; i < available; ++i) {

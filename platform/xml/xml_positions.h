@@ -5,6 +5,7 @@
 // These functions re-read the file to give 1-based lines and columns that
 // count characters.
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -18,6 +19,10 @@ struct TextPosition {
 // UTF-16 column. The file's encoding is recognised from its byte-order mark
 // or XML declaration; in single-byte encodings the two counts agree. Nothing
 // when the file cannot be read.
+// Up to `count` bytes of an open regular file from `offset` on; fewer where
+// the file ends or a read fails.
+std::string ReadFileBytesAt(int fd, std::uint64_t offset, std::size_t count);
+
 std::optional<long> CharacterColumn(const std::string& linuxPath, long line, long utf16Column);
 
 // CharacterColumn for many positions in one file, each given as a line and
