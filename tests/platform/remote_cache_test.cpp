@@ -24,15 +24,7 @@ const std::string kSchema = R"(<xs:schema xmlns:xs="http://www.w3.org/2001/XMLSc
 
 class RemoteCacheTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        m_saved = CurrentRemoteFetchLimits();
-        RemoteFetchLimits quick = m_saved;
-        quick.connectTimeout = std::chrono::milliseconds(3000);
-        quick.stallTimeout = std::chrono::milliseconds(2000);
-        SetRemoteFetchLimits(quick);
-    }
-    void TearDown() override { SetRemoteFetchLimits(m_saved); }
+    ScopedRemoteFetchLimits m_quickLimits{UseQuickRemoteFetchLimits};
 
     static void SetNetwork(bool allowed, std::uint64_t cacheMaxBytes = 256ull << 20)
     {
@@ -60,9 +52,6 @@ protected:
     TempDir m_home;
     ScopedEnvironment m_cacheHome{"XDG_CACHE_HOME", (m_home.Path() / "cache").string()};
     std::vector<std::string> m_notices;
-
-private:
-    RemoteFetchLimits m_saved;
 };
 
 TEST_F(RemoteCacheTest, ServerHeadersDecideWhetherTheServerIsAskedAgain)

@@ -46,17 +46,11 @@ class XmlCatalogTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        m_saved = CurrentRemoteFetchLimits();
-        RemoteFetchLimits offline = m_saved;
-        offline.networkAllowed = false;
-        SetRemoteFetchLimits(offline);
         m_folder.Write("dtd/note.dtd", kNoteDtd);
         m_folder.Write("xsd/note.xsd", kNoteSchema);
         m_folder.Write("xsd/types.xsd", kTypesSchema);
         m_folder.Write("xsd/importing.xsd", kImportingSchema);
     }
-    void TearDown() override { SetRemoteFetchLimits(m_saved); }
-
     std::string FileUri(const std::string& relative) const { return "file://" + (m_folder.Path() / relative).string(); }
 
     XmlLoadOutcome Validate(const std::string& catalogEntries, const std::string& document)
@@ -66,10 +60,8 @@ protected:
         return LoadFile(m_folder.Write("doc.xml", document));
     }
 
+    ScopedRemoteFetchLimits m_offline{[](RemoteFetchLimits& limits) { limits.networkAllowed = false; }};
     TempDir m_folder;
-
-private:
-    RemoteFetchLimits m_saved;
 };
 
 TEST_F(XmlCatalogTest, MappedReferencesAreReadFromWhereTheCatalogSays)

@@ -13,27 +13,6 @@
 
 namespace {
 
-// Line and character column just after the first occurrence of a marker,
-// counted as a reader counts them (characters, not bytes).
-std::pair<long, long> After(const std::string& text, const std::string& marker)
-{
-    const auto at = text.find(marker);
-    EXPECT_NE(at, std::string::npos) << "marker not in text: " << marker;
-    const auto end = at == std::string::npos ? 0 : at + marker.size();
-    long line = 1;
-    long column = 1;
-    for (std::size_t i = 0; i < end; ++i) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        if (byte == '\n') {
-            ++line;
-            column = 1;
-        } else if ((byte & 0xC0) != 0x80) {
-            ++column;
-        }
-    }
-    return {line, column};
-}
-
 const char* const kNoteSchema = R"(<?xml version="1.0"?>
 <xs:schema xmlns:xs="http://www.w3.org/2001/XMLSchema">
   <xs:element name="note">

@@ -2,6 +2,7 @@
 // Loading a file through the XML parser component as the validation run
 // does, and reading back the verdict and the first error.
 
+#include "platform/remote_fetch.h"
 #include "platform/text_encoding.h"
 #include "platform/xml/xml_dom.h"
 #include "platform/xml/xml_error_codes.h"
@@ -9,10 +10,13 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <ostream>
 #include <string>
+#include <utility>
 
 struct XmlLoadOutcome {
     HRESULT status = E_FAIL;
@@ -31,6 +35,53 @@ inline std::ostream& operator<<(std::ostream& out, const XmlLoadOutcome& outcome
     return out << "status " << outcome.status << ", code 0x" << std::hex << outcome.code << std::dec
                << ", line " << outcome.line << ", position " << outcome.position << ", reason \""
                << outcome.reason << "\"";
+}
+
+// Line and character column just after the first occurrence of a marker,
+// counted as a reader counts them (characters, not bytes).
+inline std::pair<long, long> After(const std::string& text, const std::string& marker)
+{
+    const auto at = text.find(marker);
+    EXPECT_NE(at, std::string::npos) << "marker not in text: " << marker;
+    const auto end = at == std::string::npos ? 0 : at + marker.size();
+    long line = 1;
+    long column = 1;
+    for (std::size_t i = 0; i < end; ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (byte == '\n') {
+            ++line;
+            column = 1;
+        } else if ((byte & 0xC0) != 0x80) {
+            ++column;
+        }
+    }
+    return {line, column};
+}
+
+// Network limits a test sets for its loads, put back when it ends.
+class ScopedRemoteFetchLimits {
+public:
+    explicit ScopedRemoteFetchLimits(const std::function<void(RemoteFetchLimits&)>& change)
+        : m_saved(CurrentRemoteFetchLimits())
+    {
+        RemoteFetchLimits limits = m_saved;
+        change(limits);
+        SetRemoteFetchLimits(limits);
+    }
+    ~ScopedRemoteFetchLimits() { SetRemoteFetchLimits(m_saved); }
+    ScopedRemoteFetchLimits(const ScopedRemoteFetchLimits&) = delete;
+    ScopedRemoteFetchLimits& operator=(const ScopedRemoteFetchLimits&) = delete;
+
+private:
+    RemoteFetchLimits m_saved;
+};
+
+// Short network limits keep the hanging-server cases quick.
+inline void UseQuickRemoteFetchLimits(RemoteFetchLimits& limits)
+{
+    limits.connectTimeout = std::chrono::milliseconds(3000);
+    limits.stallTimeout = std::chrono::milliseconds(2000);
+    limits.totalTimeout = std::chrono::milliseconds(6000);
 }
 
 inline std::unique_ptr<IXMLDOMDocument> NewXmlDocument()

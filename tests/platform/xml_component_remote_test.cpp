@@ -38,16 +38,7 @@ std::string Note(const std::string& schemaUrl, const std::string& count)
 // each test.
 class RemoteSchemaTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        m_saved = CurrentRemoteFetchLimits();
-        RemoteFetchLimits quick = m_saved;
-        quick.connectTimeout = std::chrono::milliseconds(3000);
-        quick.stallTimeout = std::chrono::milliseconds(2000);
-        quick.totalTimeout = std::chrono::milliseconds(6000);
-        SetRemoteFetchLimits(quick);
-    }
-    void TearDown() override { SetRemoteFetchLimits(m_saved); }
+    ScopedRemoteFetchLimits m_quickLimits{UseQuickRemoteFetchLimits};
 
     // Loads on a separate thread, so that a hang shows as a failed test (with
     // a generous bound) rather than a stuck suite.
@@ -63,9 +54,6 @@ protected:
 
     HttpTestServer m_server;
     TempDir m_dir;
-
-private:
-    RemoteFetchLimits m_saved;
 };
 
 TEST_F(RemoteSchemaTest, FoundSchemaWithRelativeIncludeValidates)

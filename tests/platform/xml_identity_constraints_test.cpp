@@ -15,25 +15,6 @@ namespace {
 
 namespace xc = xercesc;
 
-// Line and column just after the first occurrence of a marker.
-std::pair<long, long> After(const std::string& text, const std::string& marker)
-{
-    const auto at = text.find(marker);
-    EXPECT_NE(at, std::string::npos) << "marker not in text: " << marker;
-    const auto end = at == std::string::npos ? 0 : at + marker.size();
-    long line = 1;
-    long column = 1;
-    for (std::size_t i = 0; i < end; ++i) {
-        if (text[i] == '\n') {
-            ++line;
-            column = 1;
-        } else {
-            ++column;
-        }
-    }
-    return {line, column};
-}
-
 const char* const kGroupsSchema = R"(<?xml version="1.0"?>
 <xs:schema xmlns:xs="http://www.w3.org/2001/XMLSchema" targetNamespace="urn:t" xmlns:t="urn:t"
            elementFormDefault="qualified">
