@@ -669,6 +669,14 @@ std::uint64_t LineAtByte(const std::string& linuxPath, std::uint64_t bytes)
     return line;
 }
 
+// A load with this process's settings. A request sent ahead is taken as the
+// load's only when the two are built alike, so both are built here.
+WorkerRequest RequestFor(const XmlLoadRequest& load)
+{
+    return {load, static_cast<std::uint64_t>(ParserStallTime().count()), CurrentRemoteFetchLimits(),
+            QuickChecksEnabled(), HasLoadProgressListener()};
+}
+
 class WorkerClient {
 public:
     ~WorkerClient() { End(); }
@@ -676,8 +684,7 @@ public:
     std::optional<XmlLoadError> Load(const XmlLoadRequest& load, std::vector<XmlLoadError>* further)
     {
         std::lock_guard lock(m_mutex);
-        WorkerRequest request{load, static_cast<std::uint64_t>(ParserStallTime().count()),
-                              CurrentRemoteFetchLimits(), QuickChecksEnabled(), HasLoadProgressListener()};
+        const WorkerRequest request = RequestFor(load);
         const std::string frame = EncodeRequest(request);
         m_progressWanted = request.progressWanted;
         std::optional<std::string> expected = std::exchange(m_expected, std::nullopt);
@@ -765,8 +772,7 @@ public:
     void Expect(const XmlLoadRequest& load)
     {
         std::lock_guard lock(m_mutex);
-        m_expected = EncodeRequest({load, static_cast<std::uint64_t>(ParserStallTime().count()),
-                                    CurrentRemoteFetchLimits(), HasLoadProgressListener()});
+        m_expected = EncodeRequest(RequestFor(load));
     }
 
     void End()

@@ -13,6 +13,7 @@
 #include <csignal>
 #include <fcntl.h>
 #include <future>
+#include <sys/inotify.h>
 #include <string>
 #include <thread>
 #include <vector>
@@ -219,6 +220,49 @@ TEST(XmlWorker, LoadsToldAheadGiveTheVerdictsOfLoadsOneByOne)
         if (steps[i].endWorkerAfter)
             EndXmlWorker();
     }
+}
+
+// The document of a load told ahead is read once: the load only collects
+// what the worker sent. Counted as the times the file is opened.
+TEST(XmlWorker, ALoadToldAheadReadsItsDocumentOnce)
+{
+    TempDir dir;
+    dir.Write("s.xsd", PatternSchema("a+"));
+    const std::string first = dir.Write("first.xml", WithSchema("v", "aaa"));
+    const std::string told = dir.Write("told.xml", WithSchema("v", "b"));
+    const int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    ASSERT_GE(watch, 0);
+    // Closes are watched too: identical events in a row would be merged.
+    ASSERT_GE(::inotify_add_watch(watch, told.c_str(), IN_OPEN | IN_CLOSE), 0);
+    const auto opens = [watch] {
+        int count = 0;
+        alignas(inotify_event) char events[4096];
+        for (ssize_t got; (got = ::read(watch, events, sizeof events)) > 0;)
+            for (char* at = events; at < events + got;) {
+                const auto* event = reinterpret_cast<const inotify_event*>(at);
+                count += (event->mask & IN_OPEN) != 0 ? 1 : 0;
+                at += sizeof(inotify_event) + event->len;
+            }
+        return count;
+    };
+    auto document = NewXmlDocument();
+    ASSERT_TRUE(document);
+    EXPECT_TRUE(LoadWith(*document, DriveForm(first)).Valid());
+    opens();
+    EXPECT_EQ(LoadWith(*document, DriveForm(told)).line, 1);
+    const int alone = opens();
+    EXPECT_GT(alone, 0);
+    for (const bool progressListened : {false, true}) {
+        SCOPED_TRACE(progressListened ? "progress listened to" : "no progress listener");
+        if (progressListened)
+            SetLoadProgressListener([](std::uint64_t, std::uint64_t) {});
+        ExpectValidationLoad(DriveForm(told), false);
+        EXPECT_TRUE(LoadWith(*document, DriveForm(first)).Valid());
+        EXPECT_EQ(LoadWith(*document, DriveForm(told)).line, 1);
+        EXPECT_EQ(opens(), alone) << "alone " << alone;
+        SetLoadProgressListener({});
+    }
+    ::close(watch);
 }
 
 } // namespace
