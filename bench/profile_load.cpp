@@ -2,16 +2,20 @@
 // a profiler (valgrind --tool=callgrind, perf) sees the whole parse:
 //
 //   corvane-profile-load FILE [parser-only]
+//   corvane-profile-load @LIST [parser-only]
 //
 // "parser-only" leaves every check to the parser's own code (no quick checks).
-// Prints the verdict; the exit status is 0 when the document is valid.
+// @LIST loads each file named on a line of LIST in turn, as a batch does.
+// Prints the verdicts; the exit status is 0 when every document is valid.
 #include "platform/xml/xml_parse_session.h"
 #include "platform/xml/xml_runtime.h"
 
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <string>
+#include <vector>
 
 int main(int argc, char** argv)
 {
@@ -20,19 +24,32 @@ int main(int argc, char** argv)
         return 2;
     }
     SetQuickChecks(!(argc > 2 && std::string(argv[2]) == "parser-only"));
-    char path[PATH_MAX];
-    if (::realpath(argv[1], path) == nullptr) {
-        std::perror(argv[1]);
-        return 2;
+    std::vector<std::string> files;
+    if (argv[1][0] == '@') {
+        std::ifstream list(argv[1] + 1);
+        for (std::string line; std::getline(list, line);)
+            if (!line.empty())
+                files.push_back(line);
+    } else {
+        files.emplace_back(argv[1]);
     }
-    std::string drivePath = std::string("Z:") + path;
-    for (char& ch : drivePath)
-        ch = ch == '/' ? '\\' : ch;
-    const auto error = LoadXmlDocument({path, drivePath, true});
-    if (!error) {
-        std::printf("valid\n");
-        return 0;
+    int status = 0;
+    for (const std::string& file : files) {
+        char path[PATH_MAX];
+        if (::realpath(file.c_str(), path) == nullptr) {
+            std::perror(file.c_str());
+            return 2;
+        }
+        std::string drivePath = std::string("Z:") + path;
+        for (char& ch : drivePath)
+            ch = ch == '/' ? '\\' : ch;
+        const auto error = LoadXmlDocument({path, drivePath, true});
+        if (!error) {
+            std::printf("%s: valid\n", file.c_str());
+            continue;
+        }
+        std::printf("%s: error %08x at %ld:%ld\n", file.c_str(), error->code, error->line, error->column);
+        status = 1;
     }
-    std::printf("error %08x at %ld:%ld\n", error->code, error->line, error->column);
-    return 1;
+    return status;
 }
