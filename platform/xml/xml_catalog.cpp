@@ -10,6 +10,7 @@
 #include <memory>
 #include <mutex>
 #include <sstream>
+#include <unordered_map>
 #include <vector>
 
 namespace {
@@ -22,7 +23,14 @@ struct CatalogState {
     std::string signature;
     bool initialised = false;
     bool recheck = true; // set when a load begins
+    // The answers given since the catalogs were read: a batch asks the same
+    // questions for every document, and the engine walks its entries anew
+    // each time.
+    std::unordered_map<std::string, std::optional<std::string>> answers;
 };
+
+// Answers are kept for this many questions at most.
+constexpr std::size_t kKeptAnswers = 4096;
 
 CatalogState& State()
 {
@@ -78,6 +86,7 @@ void PrepareCatalogs(CatalogState& state)
     } else {
         xmlCatalogCleanup();
     }
+    state.answers.clear();
     // Reads XML_CATALOG_FILES itself, with the same default.
     xmlInitializeCatalog();
     state.signature = signature;
@@ -96,13 +105,8 @@ std::optional<std::string> Taken(XmlText text)
     return std::string(reinterpret_cast<const char*>(text.get()));
 }
 
-} // namespace
-
-std::optional<std::string> ResolveThroughCatalogs(const XmlCatalogQuery& query)
+std::optional<std::string> AskCatalogs(const XmlCatalogQuery& query)
 {
-    CatalogState& state = State();
-    std::lock_guard lock(state.mutex);
-    PrepareCatalogs(state);
     std::vector<std::string> systemIds;
     for (const std::string* id : {&query.systemId, &query.resolvedSystemId})
         if (!id->empty() && (systemIds.empty() || systemIds.front() != *id))
@@ -127,6 +131,25 @@ std::optional<std::string> ResolveThroughCatalogs(const XmlCatalogQuery& query)
             return found;
     }
     return std::nullopt;
+}
+
+} // namespace
+
+std::optional<std::string> ResolveThroughCatalogs(const XmlCatalogQuery& query)
+{
+    CatalogState& state = State();
+    std::lock_guard lock(state.mutex);
+    PrepareCatalogs(state);
+    std::string question = query.publicId;
+    for (const std::string* part : {&query.systemId, &query.resolvedSystemId, &query.importedNamespace})
+        question += '\x1F' + *part;
+    if (const auto known = state.answers.find(question); known != state.answers.end())
+        return known->second;
+    std::optional<std::string> answer = AskCatalogs(query);
+    if (state.answers.size() >= kKeptAnswers)
+        state.answers.clear();
+    state.answers.emplace(std::move(question), answer);
+    return answer;
 }
 
 void RecheckCatalogsForNextLoad()
