@@ -31,6 +31,8 @@ constexpr int kExitValid = 0;
 constexpr int kExitInvalid = 1;
 constexpr int kExitNoReport = 2;
 constexpr int kExitUsage = 64;
+// Enough to keep every worker busy; more would only hold more requests.
+constexpr std::size_t kFilesNamedAhead = 16;
 
 std::string VersionText()
 {
@@ -164,14 +166,19 @@ int main(int argc, char** argv)
     });
 
     const bool several = options.files.size() > 1;
+    // The parser reads the files named ahead (on every processor) while
+    // the verdicts before them are written.
+    std::size_t namedAhead = 0;
+    const auto nameAheadUpTo = [&](std::size_t end) {
+        for (; several && namedAhead < std::min(end, options.files.size()); ++namedAhead)
+            if (const auto path = DrivePathFromCommandLine(options.files[namedAhead]))
+                ExpectValidationLoad(*path, options.allErrors);
+    };
     int exitStatus = kExitValid;
     for (std::size_t i = 0; i < options.files.size(); ++i) {
         const std::string& file = options.files[i];
         current = &file;
-        // The parser reads the next file while this one's verdict is written.
-        if (i + 1 < options.files.size())
-            if (const auto next = DrivePathFromCommandLine(options.files[i + 1]))
-                ExpectValidationLoad(*next, options.allErrors);
+        nameAheadUpTo(i + kFilesNamedAhead);
         const FileVerdict verdict = ValidateFile(window, file, options.allErrors);
         if (!verdict.unnamable.empty() && options.format == OutputFormat::Text && !options.quiet)
             std::cerr << "corvane-validate: " << file << ": " << verdict.unnamable << '\n';

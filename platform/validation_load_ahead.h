@@ -1,10 +1,12 @@
 #pragma once
-// A command line that validates many documents knows the next one while it
-// reports the one before: told ahead, the parser reads that document
-// meanwhile, on the other processor.
+// A command line that validates many documents knows the next ones while it
+// reports the one before: told ahead, the parser reads those documents
+// meanwhile, on every processor.
 
 #include <string>
 
-// The document the next validation run loads, by its drive path, with every
-// error asked for or the first only. A path that names no file is ignored.
+// A document a later validation run loads, by its drive path, with every
+// error asked for or the first only: the runs load the documents named in
+// the order they were named, before any other. A path that names no file is
+// ignored.
 void ExpectValidationLoad(const std::string& drivePath, bool allErrors);

@@ -10,6 +10,7 @@
 #include "platform/unique_fd.h"
 
 #include <algorithm>
+#include <array>
 #include <atomic>
 #include <chrono>
 #include <cerrno>
@@ -18,6 +19,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <deque>
 #include <exception>
 #include <fcntl.h>
 #include <linux/close_range.h>
@@ -26,6 +28,7 @@
 #include <new>
 #include <poll.h>
 #include <pthread.h>
+#include <sched.h>
 #include <spawn.h>
 #include <string>
 #include <string_view>
@@ -687,7 +690,6 @@ public:
         const WorkerRequest request = RequestFor(load);
         const std::string frame = EncodeRequest(request);
         m_progressWanted = request.progressWanted;
-        std::optional<std::string> expected = std::exchange(m_expected, std::nullopt);
         // A worker that ended while idle (or belongs to the process this one
         // was forked from) is replaced before the request is sent.
         if (m_pid > 0 && m_owner != ::getpid())
@@ -697,24 +699,22 @@ public:
         std::vector<std::string> environment = WorkerEnvironment();
         if (m_pid > 0 && environment != m_environment)
             End();
-        // The request sent ahead is this one: its messages are on the way.
-        const bool sentAhead = m_pid > 0 && m_ahead && *m_ahead == frame;
-        if (!sentAhead)
-            DropAhead();
-        m_ahead.reset();
+        // A request sent ahead is this one: its messages are on the way,
+        // behind those of the requests sent before it.
+        bool sentAhead = m_pid > 0 && std::find(m_ahead.begin(), m_ahead.end(), frame) != m_ahead.end();
+        while (m_pid > 0 && !m_ahead.empty() && (!sentAhead || m_ahead.front() != frame))
+            DropOneAhead();
+        sentAhead = sentAhead && m_pid > 0;
+        if (sentAhead)
+            m_ahead.pop_front();
         if (!sentAhead && m_pid > 0 && !SendAll(m_socket.Get(), frame))
             End();
-        if (m_pid <= 0) {
+        if (!sentAhead && m_pid <= 0) {
             if (auto problem = Start(std::move(environment)))
                 return problem;
             if (!SendAll(m_socket.Get(), frame))
                 return Died(load, false, 0);
         }
-        // The next request waits in the worker's queue, so that the worker
-        // goes on to it without waiting for this process to turn round;
-        // the messages of the two loads follow each other in order.
-        if (expected && SendAll(m_socket.Get(), *expected))
-            m_ahead = std::move(expected);
 
         bool progressKnown = false;
         std::uint64_t bytesRead = 0;
@@ -769,10 +769,40 @@ public:
                            : Died(load, progressKnown, bytesRead);
     }
 
-    void Expect(const XmlLoadRequest& load)
+    // Queues a request in the worker, started if need be, so that it goes
+    // on to it without waiting for this process to turn round. False when
+    // the worker could not take it; its load then sends it itself.
+    bool SendAhead(const std::string& frame)
     {
         std::lock_guard lock(m_mutex);
-        m_expected = EncodeRequest(RequestFor(load));
+        if (m_pid > 0 && m_owner != ::getpid())
+            Abandon();
+        std::vector<std::string> environment = WorkerEnvironment();
+        if (m_pid > 0 && environment != m_environment)
+            End();
+        if (m_pid <= 0 && Start(std::move(environment)))
+            return false;
+        if (!SendAll(m_socket.Get(), frame)) {
+            End();
+            return false;
+        }
+        m_ahead.push_back(frame);
+        return true;
+    }
+
+    // The requests sent ahead whose results were not collected yet.
+    std::size_t Queued()
+    {
+        std::lock_guard lock(m_mutex);
+        return m_pid > 0 ? m_ahead.size() : 0;
+    }
+
+    // The results of the requests sent ahead are read and dropped.
+    void DropAhead()
+    {
+        std::lock_guard lock(m_mutex);
+        while (m_pid > 0 && !m_ahead.empty())
+            DropOneAhead();
     }
 
     void End()
@@ -910,13 +940,11 @@ private:
         RunWorker(kWorkerFd);
     }
 
-    // The result of a load sent ahead that the caller did not make after
-    // all is read and dropped; a worker that dies meanwhile is replaced.
-    void DropAhead()
+    // The result of the first load sent ahead, which the caller did not make
+    // after all, is read and dropped; a worker that dies meanwhile is replaced.
+    void DropOneAhead()
     {
-        if (!m_ahead || m_pid <= 0)
-            return;
-        m_ahead.reset();
+        m_ahead.pop_front();
         while (auto message = ReceiveMessage(m_socket.Get())) {
             if (message->kind != MessageKind::Result)
                 continue;
@@ -939,7 +967,7 @@ private:
         m_pid = 0;
         m_visiblePid = 0;
         m_socket.Reset();
-        m_ahead.reset();
+        m_ahead.clear();
         if (got <= 0)
             return "";
         if (WIFSIGNALED(status))
@@ -952,7 +980,7 @@ private:
     // The worker of the process this one was forked from stays with it.
     void Abandon()
     {
-        m_ahead.reset();
+        m_ahead.clear();
         m_socket.Reset();
         m_pid = 0;
         m_visiblePid = 0;
@@ -1031,18 +1059,123 @@ private:
     pid_t m_owner = 0;
     std::atomic<pid_t> m_visiblePid{0};
     bool m_progressWanted = true; // by the load under way
-    // The request the caller said it makes next, sent right behind the load
-    // under way; and the one sent so, whose messages follow that load's.
-    std::optional<std::string> m_expected;
-    std::optional<std::string> m_ahead;
+    // The requests sent ahead, in order; their messages follow those of
+    // the load under way.
+    std::deque<std::string> m_ahead;
     UniqueFd m_socket;
     std::vector<std::string> m_environment; // the worker's, but for its connection
 };
 
-WorkerClient& Client()
+// The workers of this process. Loads the caller names ahead are spread
+// over as many workers as there are processors (up to kMostWorkers), each
+// with its own kept schemas, so a batch is parsed on all of them at once; a
+// load nobody named ahead goes to the first worker, the only one a window
+// ever starts.
+class WorkerPool {
+public:
+    std::optional<XmlLoadError> Load(const XmlLoadRequest& load, std::vector<XmlLoadError>* further)
+    {
+        std::lock_guard lock(m_mutex);
+        const std::string frame = EncodeRequest(RequestFor(load));
+        if (!m_named.empty() && m_named.front().frame != frame)
+            ForgetNamed();
+        std::size_t worker = 0;
+        if (!m_named.empty()) {
+            const NamedLoad named = std::move(m_named.front());
+            m_named.pop_front();
+            if (named.worker) {
+                worker = *named.worker;
+            } else {
+                worker = LeastQueued();
+                m_workers[worker].SendAhead(frame);
+            }
+        }
+        SendNamedAhead();
+        return m_workers[worker].Load(load, further);
+    }
+
+    void Expect(const XmlLoadRequest& load)
+    {
+        std::lock_guard lock(m_mutex);
+        m_named.push_back({EncodeRequest(RequestFor(load)), std::nullopt});
+        SendNamedAhead();
+    }
+
+    void End()
+    {
+        std::lock_guard lock(m_mutex);
+        m_named.clear();
+        for (WorkerClient& worker : m_workers) {
+            std::lock_guard workerLock(worker.Mutex());
+            worker.End();
+        }
+    }
+
+    bool Signal(int signalNumber) const { return m_workers.front().Signal(signalNumber); }
+
+private:
+    static constexpr std::size_t kMostWorkers = 4;
+    // Enough to keep a worker busy while this process reports, few enough
+    // that a load named in vain costs little.
+    static constexpr std::size_t kQueuedPerWorker = 3;
+
+    struct NamedLoad {
+        std::string frame;
+        std::optional<std::size_t> worker; // the one it was sent to, if sent
+    };
+
+    static std::size_t WorkersWanted()
+    {
+        cpu_set_t usable;
+        CPU_ZERO(&usable);
+        const int processors = ::sched_getaffinity(0, sizeof usable, &usable) == 0 ? CPU_COUNT(&usable) : 1;
+        return std::clamp<std::size_t>(static_cast<std::size_t>(processors), 1, kMostWorkers);
+    }
+
+    std::size_t LeastQueued()
+    {
+        std::size_t least = 0;
+        std::size_t leastQueued = m_workers[0].Queued();
+        for (std::size_t i = 1; i < m_workerCount; ++i)
+            if (const std::size_t queued = m_workers[i].Queued(); queued < leastQueued) {
+                least = i;
+                leastQueued = queued;
+            }
+        return least;
+    }
+
+    // The named loads not sent yet go to the workers with room, in order.
+    void SendNamedAhead()
+    {
+        for (NamedLoad& named : m_named) {
+            if (named.worker)
+                continue;
+            const std::size_t worker = LeastQueued();
+            if (m_workers[worker].Queued() >= kQueuedPerWorker || !m_workers[worker].SendAhead(named.frame))
+                return;
+            named.worker = worker;
+        }
+    }
+
+    // The caller made another load than the one it named first: none of
+    // those it named is made after all.
+    void ForgetNamed()
+    {
+        m_named.clear();
+        for (std::size_t i = 0; i < m_workerCount; ++i)
+            m_workers[i].DropAhead();
+    }
+
+    std::mutex m_mutex;
+    std::array<WorkerClient, kMostWorkers> m_workers;
+    const std::size_t m_workerCount = WorkersWanted();
+    std::deque<NamedLoad> m_named; // in the order the caller will make them
+};
+
+WorkerPool& Pool()
 {
-    static WorkerClient client;
-    return client;
+    static WorkerPool pool;
+    return pool;
 }
 
 } // namespace
@@ -1052,22 +1185,20 @@ std::optional<XmlLoadError> LoadXmlDocumentInWorker(const XmlLoadRequest& reques
 {
     if (further != nullptr)
         further->clear();
-    return Client().Load(request, further);
+    return Pool().Load(request, further);
 }
 
 void ExpectXmlLoadInWorker(const XmlLoadRequest& request)
 {
-    Client().Expect(request);
+    Pool().Expect(request);
 }
 
 void EndXmlWorker()
 {
-    WorkerClient& client = Client();
-    std::lock_guard lock(client.Mutex());
-    client.End();
+    Pool().End();
 }
 
 bool SignalXmlWorkerForTests(int signalNumber)
 {
-    return Client().Signal(signalNumber);
+    return Pool().Signal(signalNumber);
 }

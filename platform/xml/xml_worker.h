@@ -1,11 +1,12 @@
 #pragma once
 // Documents are parsed in a worker process, so that a document which drives
 // the parser into a crash, a runaway recursion or endless work costs a
-// report, not the program. The worker is this very executable started again:
-// a hook that runs before main() recognises it and serves loads until the
-// program that started it goes away. One worker serves the whole process and
-// keeps the schemas it read between loads; it is started again after it died
-// or was ended.
+// report, not the program. The worker is this very executable started again
+// (or a copy of it): a hook that runs before main() recognises it and serves
+// loads until the program that started it goes away. One worker serves the
+// whole process and keeps the schemas it read between loads, but for loads
+// named ahead, which other workers may share; a worker is started again
+// after it died or was ended.
 
 #include "platform/xml/xml_parse_session.h"
 
@@ -21,15 +22,17 @@
 std::optional<XmlLoadError> LoadXmlDocumentInWorker(const XmlLoadRequest& request,
                                                     std::vector<XmlLoadError>* further = nullptr);
 
-// Names the load the caller makes next: its request goes to the worker right
-// behind the next load's, so that the worker reads that document while the
-// caller reports the one before. A later load with the
-// very same request and settings only collects what the worker sent; any
-// other load first reads and drops it.
+// Names a load the caller makes later, after those it named before and
+// before any other: its request goes to a worker at once (to another worker
+// than the loads named before it when the machine has several processors),
+// so that the workers read the documents named while the caller reports the
+// one before. A load with the very same request and settings as the first
+// named only collects what its worker sent; any other load first drops
+// every load named.
 void ExpectXmlLoadInWorker(const XmlLoadRequest& request);
 
-// Ends the worker (and with it the schemas it kept); the next load starts a
-// fresh one.
+// Ends the workers (and with them the schemas they kept); the next load
+// starts a fresh one.
 void EndXmlWorker();
 
 // Sends a signal to the worker of this process, if one runs; for tests that
