@@ -1,9 +1,11 @@
 #include "tests/support/http_test_server.h"
 #include "tests/support/run_program.h"
+#include "tests/support/scoped_environment.h"
 #include "tests/support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <regex>
 #include <sstream>
@@ -174,6 +176,46 @@ TEST(CorvaneValidate, SeveralFilesGiveOneVerdictEachAndTheWorstStatus)
     // Several files: each text verdict follows its file's name.
     const ProgramRun two = RunProgram(kProgram, {valid, "--", invalid});
     EXPECT_EQ(two.out.rfind(valid + ":\nLoaded and Validated\n\n" + invalid + ":\nError:\r\n", 0), 0u) << two.out;
+}
+
+// A batch hands the files named ahead to workers on every processor: its
+// verdicts are those of one call per file, in the order given, also around
+// documents that reach a worker's (lowered) memory bound.
+TEST(CorvaneValidate, ABatchGivesTheVerdictsOfOneCallPerFile)
+{
+    ScopedEnvironment bound("CORVANE_XML_WORKER_MEMORY_MIB", "64");
+    TempDir dir;
+    dir.Write("survey.xsd", kSchema);
+    std::string hog = "<!DOCTYPE r [<!ELEMENT r (#PCDATA)><!ATTLIST r a CDATA #IMPLIED><!ENTITY big \"" +
+                      std::string(100'000, 'x') + "\">]>\n<r a=\"";
+    for (int i = 0; i < 2'000; ++i)
+        hog += "&big;";
+    const std::vector<std::string> kinds = {
+        dir.Write("valid.xml", Instance("1")).string(),
+        dir.Write("invalid.xml", Instance("x")).string(),
+        dir.Write("broken.xml", "<survey>\n</point>\n").string(),
+        (dir.Path() / "missing.xml").string(),
+        dir.Write("hog.xml", hog + "\"/>\n").string(),
+    };
+    std::vector<std::string> alone;
+    int worst = 0;
+    for (const std::string& file : kinds) {
+        const ProgramRun run = RunProgram(kProgram, {"--format=json", file});
+        alone.push_back(run.out);
+        worst = std::max(worst, run.exitStatus);
+    }
+    ASSERT_NE(alone[4].find("more memory than a load may use"), std::string::npos) << alone[4];
+
+    std::vector<std::string> args{"--format=json"};
+    std::string expected;
+    for (std::size_t i = 0; i < 40; ++i) {
+        const std::size_t kind = (i * 3 + i / 5) % kinds.size();
+        args.push_back(kinds[kind]);
+        expected += alone[kind];
+    }
+    const ProgramRun batch = RunProgram(kProgram, args);
+    EXPECT_EQ(batch.exitStatus, worst);
+    EXPECT_EQ(batch.out, expected);
 }
 
 TEST(CorvaneValidate, GnuAndJsonLines)

@@ -232,6 +232,35 @@ TEST(XmlWorker, LoadsNamedAheadGiveTheVerdictsOfLoadsOneByOne)
     }
 }
 
+// A worker killed while it holds loads named ahead costs at most one of
+// them a report; the others are sent again and get their own verdicts.
+TEST(XmlWorker, AWorkerKilledWithLoadsNamedAheadCostsAtMostOneOfThem)
+{
+    TempDir dir;
+    dir.Write("s.xsd", PatternSchema("a+"));
+    const std::string good = DriveForm(dir.Write("good.xml", WithSchema("v", "aaa")));
+    const std::string bad = DriveForm(dir.Write("bad.xml", WithSchema("v", "b")));
+    EndXmlWorker();
+    auto document = NewXmlDocument();
+    ASSERT_TRUE(document);
+    constexpr int kLoads = 12;
+    for (int i = 0; i < kLoads; ++i)
+        ExpectValidationLoad(i % 2 == 0 ? good : bad, false);
+    EXPECT_TRUE(LoadWith(*document, good).Valid());
+    ASSERT_TRUE(SignalXmlWorkerForTests(SIGKILL));
+    int reports = 0;
+    for (int i = 1; i < kLoads; ++i) {
+        SCOPED_TRACE("load " + std::to_string(i));
+        const XmlLoadOutcome outcome = LoadWith(*document, i % 2 == 0 ? good : bad);
+        if (outcome.code == XmlOwnErrorCode(XmlOwnError::UnexpectedFailure)) {
+            ++reports;
+            continue;
+        }
+        EXPECT_EQ(outcome.line, i % 2 == 0 ? 0 : 1) << outcome;
+    }
+    EXPECT_LE(reports, 1);
+}
+
 // The document of a load named ahead is read once: the load only collects
 // what a worker sent. Counted as the times the file is opened.
 TEST(XmlWorker, ALoadNamedAheadReadsItsDocumentOnce)
