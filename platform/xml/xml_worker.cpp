@@ -323,6 +323,19 @@ bool WorkerSend(const std::string& frame)
     return SendAll(g_workerFd, frame);
 }
 
+// Progress is dropped when the connection is full: the caller is reading
+// another worker's results (this load was sent ahead), and a parse must not
+// wait for it to tell how far it got; a later step tells more anyway.
+void SendProgress(std::uint64_t done, std::uint64_t total)
+{
+    const std::string frame = EncodeProgress(done, total);
+    std::lock_guard lock(g_sendMutex);
+    const ssize_t sent = ::send(g_workerFd, frame.data(), frame.size(), MSG_NOSIGNAL | MSG_DONTWAIT);
+    // Part of a frame sent: the rest must follow, or the framing breaks.
+    if (sent > 0 && static_cast<std::size_t>(sent) < frame.size())
+        SendAll(g_workerFd, std::string_view(frame).substr(static_cast<std::size_t>(sent)));
+}
+
 // Each load gets one result: its parse's, or the watchdog's report of a
 // stall, whichever comes first; never one meant for the load before.
 struct Answering {
@@ -509,7 +522,7 @@ private:
     {
         SetLoadProgressListener([](std::uint64_t done, std::uint64_t total) {
             if (g_progressWanted || done >= kUnwantedProgressStep)
-                WorkerSend(EncodeProgress(done, total));
+                SendProgress(done, total);
         });
         SetLoadNoticeListener([](const std::string& notice) { WorkerSend(EncodeNotice(notice)); });
         while (auto message = ReceiveMessage(g_workerFd)) {
@@ -672,6 +685,23 @@ std::uint64_t LineAtByte(const std::string& linuxPath, std::uint64_t bytes)
     return line;
 }
 
+std::atomic<pid_t>& KnownProcessId()
+{
+    static std::atomic<pid_t> pid{::getpid()};
+    return pid;
+}
+
+// This process's id without a system call each time (a batch asks several
+// times per document): a copy made by fork() learns its own at once.
+pid_t ThisProcess()
+{
+    [[maybe_unused]] static const bool followed = [] {
+        ::pthread_atfork(nullptr, nullptr, [] { KnownProcessId() = ::getpid(); });
+        return true;
+    }();
+    return KnownProcessId().load(std::memory_order_relaxed);
+}
+
 // A load with this process's settings. A request sent ahead is taken as the
 // load's only when the two are built alike, so both are built here.
 WorkerRequest RequestFor(const XmlLoadRequest& load)
@@ -692,8 +722,7 @@ public:
         m_progressWanted = request.progressWanted;
         // A worker that ended while idle (or belongs to the process this one
         // was forked from) is replaced before the request is sent.
-        if (m_pid > 0 && m_owner != ::getpid())
-            Abandon();
+        AbandonIfInherited();
         // The worker reads its settings (a proxy, say) from the environment
         // it was started with: one that changed since calls for a new worker.
         std::vector<std::string> environment = WorkerEnvironment();
@@ -702,6 +731,8 @@ public:
         // A request sent ahead is this one: its messages are on the way,
         // behind those of the requests sent before it.
         bool sentAhead = m_pid > 0 && std::find(m_ahead.begin(), m_ahead.end(), frame) != m_ahead.end();
+        if (!sentAhead && !m_ahead.empty())
+            ++m_generation;
         while (m_pid > 0 && !m_ahead.empty() && (!sentAhead || m_ahead.front() != frame))
             DropOneAhead();
         sentAhead = sentAhead && m_pid > 0;
@@ -775,8 +806,7 @@ public:
     bool SendAhead(const std::string& frame)
     {
         std::lock_guard lock(m_mutex);
-        if (m_pid > 0 && m_owner != ::getpid())
-            Abandon();
+        AbandonIfInherited();
         std::vector<std::string> environment = WorkerEnvironment();
         if (m_pid > 0 && environment != m_environment)
             End();
@@ -794,22 +824,35 @@ public:
     std::size_t Queued()
     {
         std::lock_guard lock(m_mutex);
+        AbandonIfInherited();
         return m_pid > 0 ? m_ahead.size() : 0;
+    }
+
+    // Counts the times the requests sent ahead were lost at once (the worker
+    // went, or a load not sent ahead dropped them): a request sent in an
+    // earlier generation must be sent again.
+    std::uint64_t Generation()
+    {
+        std::lock_guard lock(m_mutex);
+        AbandonIfInherited();
+        return m_generation;
     }
 
     // The results of the requests sent ahead are read and dropped.
     void DropAhead()
     {
         std::lock_guard lock(m_mutex);
+        AbandonIfInherited();
         while (m_pid > 0 && !m_ahead.empty())
             DropOneAhead();
+        ++m_generation;
     }
 
     void End()
     {
         if (m_pid <= 0)
             return;
-        if (m_owner != ::getpid()) {
+        if (m_owner != ThisProcess()) {
             Abandon();
             return;
         }
@@ -895,7 +938,7 @@ private:
     {
         m_pid = pid;
         m_visiblePid = pid;
-        m_owner = ::getpid();
+        m_owner = ThisProcess();
         m_socket = std::move(socket);
     }
 
@@ -968,6 +1011,7 @@ private:
         m_visiblePid = 0;
         m_socket.Reset();
         m_ahead.clear();
+        ++m_generation;
         if (got <= 0)
             return "";
         if (WIFSIGNALED(status))
@@ -977,10 +1021,17 @@ private:
         return "";
     }
 
+    void AbandonIfInherited()
+    {
+        if (m_pid > 0 && m_owner != ThisProcess())
+            Abandon();
+    }
+
     // The worker of the process this one was forked from stays with it.
     void Abandon()
     {
         m_ahead.clear();
+        ++m_generation;
         m_socket.Reset();
         m_pid = 0;
         m_visiblePid = 0;
@@ -1062,6 +1113,7 @@ private:
     // The requests sent ahead, in order; their messages follow those of
     // the load under way.
     std::deque<std::string> m_ahead;
+    std::uint64_t m_generation = 0;
     UniqueFd m_socket;
     std::vector<std::string> m_environment; // the worker's, but for its connection
 };
@@ -1077,18 +1129,24 @@ public:
     {
         std::lock_guard lock(m_mutex);
         const std::string frame = EncodeRequest(RequestFor(load));
-        if (!m_named.empty() && m_named.front().frame != frame)
+        // The loads named before this one were not made after all; a load
+        // nobody named drops them all.
+        const auto match = std::find_if(m_named.begin(), m_named.end(),
+                                        [&frame](const NamedLoad& named) { return named.frame == frame; });
+        if (match == m_named.end())
             ForgetNamed();
+        else
+            m_named.erase(m_named.begin(), match);
+        ForgetLostSends();
         std::size_t worker = 0;
         if (!m_named.empty()) {
-            const NamedLoad named = std::move(m_named.front());
-            m_named.pop_front();
-            if (named.worker) {
-                worker = *named.worker;
-            } else {
-                worker = LeastQueued();
+            if (!m_named.front().sentTo) {
+                worker = WorkerFor(0).value_or(LeastQueued());
                 m_workers[worker].SendAhead(frame);
+            } else {
+                worker = m_named.front().sentTo->worker;
             }
+            m_named.pop_front();
         }
         SendNamedAhead();
         return m_workers[worker].Load(load, further);
@@ -1098,6 +1156,7 @@ public:
     {
         std::lock_guard lock(m_mutex);
         m_named.push_back({EncodeRequest(RequestFor(load)), std::nullopt});
+        ForgetLostSends();
         SendNamedAhead();
     }
 
@@ -1119,9 +1178,13 @@ private:
     // that a load named in vain costs little.
     static constexpr std::size_t kQueuedPerWorker = 3;
 
+    struct Sent {
+        std::size_t worker;
+        std::uint64_t generation; // the worker's, when it was sent
+    };
     struct NamedLoad {
         std::string frame;
-        std::optional<std::size_t> worker; // the one it was sent to, if sent
+        std::optional<Sent> sentTo;
     };
 
     static std::size_t WorkersWanted()
@@ -1144,21 +1207,54 @@ private:
         return least;
     }
 
+    // The least busy worker that was sent none of the loads named after the
+    // one at `position`: a worker's queue holds its loads in the order the
+    // caller makes them, so that none waits behind a later one.
+    std::optional<std::size_t> WorkerFor(std::size_t position)
+    {
+        std::array<bool, kMostWorkers> holdsLater{};
+        for (std::size_t i = position + 1; i < m_named.size(); ++i)
+            if (m_named[i].sentTo)
+                holdsLater[m_named[i].sentTo->worker] = true;
+        std::optional<std::size_t> least;
+        std::size_t leastQueued = 0;
+        for (std::size_t i = 0; i < m_workerCount; ++i) {
+            if (holdsLater[i])
+                continue;
+            if (const std::size_t queued = m_workers[i].Queued(); !least || queued < leastQueued) {
+                least = i;
+                leastQueued = queued;
+            }
+        }
+        return least;
+    }
+
     // The named loads not sent yet go to the workers with room, in order.
     void SendNamedAhead()
     {
-        for (NamedLoad& named : m_named) {
-            if (named.worker)
+        for (std::size_t i = 0; i < m_named.size(); ++i) {
+            NamedLoad& named = m_named[i];
+            if (named.sentTo)
                 continue;
-            const std::size_t worker = LeastQueued();
-            if (m_workers[worker].Queued() >= kQueuedPerWorker || !m_workers[worker].SendAhead(named.frame))
+            const std::optional<std::size_t> worker = WorkerFor(i);
+            if (!worker || m_workers[*worker].Queued() >= kQueuedPerWorker ||
+                !m_workers[*worker].SendAhead(named.frame))
                 return;
-            named.worker = worker;
+            named.sentTo = Sent{*worker, m_workers[*worker].Generation()};
         }
     }
 
-    // The caller made another load than the one it named first: none of
-    // those it named is made after all.
+    // A worker that lost what it was sent (it went away) is sent it again.
+    // Nothing was sent since the loss: every call here comes first.
+    void ForgetLostSends()
+    {
+        for (NamedLoad& named : m_named)
+            if (named.sentTo && m_workers[named.sentTo->worker].Generation() != named.sentTo->generation)
+                named.sentTo.reset();
+    }
+
+    // The caller made a load it did not name: none of those it named is
+    // made after all.
     void ForgetNamed()
     {
         m_named.clear();
