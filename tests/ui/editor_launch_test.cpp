@@ -35,7 +35,12 @@ protected:
     {
         const fs::path editor = m_home.Path() / name;
         fs::create_directories(editor.parent_path());
-        fs::copy_file(ArgvRecorderPath(CORVANE_BIN_DIR), editor, fs::copy_options::overwrite_existing);
+        // Copied beside it and renamed over it: the editor launched before
+        // under this name may still run, and a running program cannot be
+        // written to.
+        const fs::path copy = editor.string() + ".new";
+        fs::copy_file(ArgvRecorderPath(CORVANE_BIN_DIR), copy, fs::copy_options::overwrite_existing);
+        fs::rename(copy, editor);
         return editor;
     }
 
