@@ -720,14 +720,8 @@ public:
         const WorkerRequest request = RequestFor(load);
         const std::string frame = EncodeRequest(request);
         m_progressWanted = request.progressWanted;
-        // A worker that ended while idle (or belongs to the process this one
-        // was forked from) is replaced before the request is sent.
-        AbandonIfInherited();
-        // The worker reads its settings (a proxy, say) from the environment
-        // it was started with: one that changed since calls for a new worker.
-        std::vector<std::string> environment = WorkerEnvironment();
-        if (m_pid > 0 && environment != m_environment)
-            End();
+        // A worker that ended while idle is replaced before the request is sent.
+        EndIfStale();
         // A request sent ahead is this one: its messages are on the way,
         // behind those of the requests sent before it.
         bool sentAhead = m_pid > 0 && std::find(m_ahead.begin(), m_ahead.end(), frame) != m_ahead.end();
@@ -741,7 +735,7 @@ public:
         if (!sentAhead && m_pid > 0 && !SendAll(m_socket.Get(), frame))
             End();
         if (!sentAhead && m_pid <= 0) {
-            if (auto problem = Start(std::move(environment)))
+            if (auto problem = Start())
                 return problem;
             if (!SendAll(m_socket.Get(), frame))
                 return Died(load, false, 0);
@@ -806,11 +800,8 @@ public:
     bool SendAhead(const std::string& frame)
     {
         std::lock_guard lock(m_mutex);
-        AbandonIfInherited();
-        std::vector<std::string> environment = WorkerEnvironment();
-        if (m_pid > 0 && environment != m_environment)
-            End();
-        if (m_pid <= 0 && Start(std::move(environment)))
+        EndIfStale();
+        if (m_pid <= 0 && Start())
             return false;
         if (!SendAll(m_socket.Get(), frame)) {
             End();
@@ -870,26 +861,50 @@ public:
     std::mutex& Mutex() { return m_mutex; }
 
 private:
-    static std::vector<std::string> WorkerEnvironment()
+    // The environment's entries but for the worker's connection.
+    template <typename Visit>
+    static void ForEachWorkerVariable(Visit visit)
     {
-        std::vector<std::string> environment;
         for (char** entry = environ; entry != nullptr && *entry != nullptr; ++entry) {
             const std::string_view text(*entry);
-            if (text.substr(0, kWorkerFdVariable.size() + 1) != std::string(kWorkerFdVariable) + "=")
-                environment.emplace_back(text);
+            if (!(text.starts_with(kWorkerFdVariable) && text.substr(kWorkerFdVariable.size()).starts_with('=')))
+                visit(text);
         }
-        return environment;
     }
 
-    std::optional<XmlLoadError> Start(std::vector<std::string> environment)
+    // Looked at before every request, so without copying the environment.
+    static std::uint64_t EnvironmentFingerprint()
     {
+        std::uint64_t hash = 1469598103934665603ULL; // FNV-1a
+        ForEachWorkerVariable([&hash](std::string_view text) {
+            for (const char ch : text)
+                hash = (hash ^ static_cast<unsigned char>(ch)) * 1099511628211ULL;
+            hash = (hash ^ 0xFFU) * 1099511628211ULL; // between entries
+        });
+        return hash;
+    }
+
+    // The worker reads its settings (a proxy, say) from the environment it
+    // was started with: one that changed since calls for a new worker. The
+    // worker of the process this one was forked from stays with it.
+    void EndIfStale()
+    {
+        AbandonIfInherited();
+        if (m_pid > 0 && EnvironmentFingerprint() != m_environmentFingerprint)
+            End();
+    }
+
+    std::optional<XmlLoadError> Start()
+    {
+        std::vector<std::string> environment;
+        ForEachWorkerVariable([&environment](std::string_view text) { environment.emplace_back(text); });
         int ends[2];
         if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ends) != 0)
             return StartFailed(errno);
         UniqueFd mine(ends[0]);
         UniqueFd theirs(ends[1]);
 
-        m_environment = environment;
+        m_environmentFingerprint = EnvironmentFingerprint();
         if (RunsNoOtherThread()) {
             const pid_t pid = ::fork();
             if (pid < 0)
@@ -1115,7 +1130,7 @@ private:
     std::deque<std::string> m_ahead;
     std::uint64_t m_generation = 0;
     UniqueFd m_socket;
-    std::vector<std::string> m_environment; // the worker's, but for its connection
+    std::uint64_t m_environmentFingerprint = 0; // of the worker's, but for its connection
 };
 
 // The workers of this process. Loads the caller names ahead are spread
