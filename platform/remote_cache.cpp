@@ -1,5 +1,6 @@
 #include "platform/remote_cache.h"
 
+#include "platform/fnv_hash.h"
 #include "platform/unique_fd.h"
 
 #include <dirent.h>
@@ -26,16 +27,6 @@ constexpr std::string_view kEntrySuffix = ".entry";
 constexpr std::size_t kLargestHeader = 64 * 1024;
 // A temporary file this old was left by a program that ended mid-write.
 constexpr std::int64_t kAbandonedSeconds = 3600;
-
-std::uint64_t Fnv1a(std::string_view bytes)
-{
-    std::uint64_t hash = 14695981039346656037ull;
-    for (const char ch : bytes) {
-        hash ^= static_cast<unsigned char>(ch);
-        hash *= 1099511628211ull;
-    }
-    return hash;
-}
 
 std::string Hex(std::uint64_t value)
 {

@@ -1,5 +1,6 @@
 #include "platform/xml/xml_worker.h"
 
+#include "platform/fnv_hash.h"
 #include "platform/load_progress.h"
 #include "platform/remote_fetch.h"
 #include "platform/text_encoding.h"
@@ -875,12 +876,9 @@ private:
     // Looked at before every request, so without copying the environment.
     static std::uint64_t EnvironmentFingerprint()
     {
-        std::uint64_t hash = 1469598103934665603ULL; // FNV-1a
-        ForEachWorkerVariable([&hash](std::string_view text) {
-            for (const char ch : text)
-                hash = (hash ^ static_cast<unsigned char>(ch)) * 1099511628211ULL;
-            hash = (hash ^ 0xFFU) * 1099511628211ULL; // between entries
-        });
+        std::uint64_t hash = Fnv1a({});
+        // Each entry ends with its NUL, so that entries cannot run together.
+        ForEachWorkerVariable([&hash](std::string_view text) { hash = Fnv1a({text.data(), text.size() + 1}, hash); });
         return hash;
     }
 
