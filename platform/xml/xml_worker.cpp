@@ -1154,7 +1154,7 @@ public:
         std::size_t worker = 0;
         if (!m_named.empty()) {
             if (!m_named.front().sentTo) {
-                worker = WorkerFor(0).value_or(LeastQueued());
+                worker = WorkerFor(0).value_or(LeastQueued().value_or(0));
                 m_workers[worker].SendAhead(frame);
             } else {
                 worker = m_named.front().sentTo->worker;
@@ -1208,15 +1208,19 @@ private:
         return std::clamp<std::size_t>(static_cast<std::size_t>(processors), 1, kMostWorkers);
     }
 
-    std::size_t LeastQueued()
+    // The least busy worker but for those left out; none when all are.
+    std::optional<std::size_t> LeastQueued(const std::array<bool, kMostWorkers>& leftOut = {})
     {
-        std::size_t least = 0;
-        std::size_t leastQueued = m_workers[0].Queued();
-        for (std::size_t i = 1; i < m_workerCount; ++i)
-            if (const std::size_t queued = m_workers[i].Queued(); queued < leastQueued) {
+        std::optional<std::size_t> least;
+        std::size_t leastQueued = 0;
+        for (std::size_t i = 0; i < m_workerCount; ++i) {
+            if (leftOut[i])
+                continue;
+            if (const std::size_t queued = m_workers[i].Queued(); !least || queued < leastQueued) {
                 least = i;
                 leastQueued = queued;
             }
+        }
         return least;
     }
 
@@ -1229,17 +1233,7 @@ private:
         for (std::size_t i = position + 1; i < m_named.size(); ++i)
             if (m_named[i].sentTo)
                 holdsLater[m_named[i].sentTo->worker] = true;
-        std::optional<std::size_t> least;
-        std::size_t leastQueued = 0;
-        for (std::size_t i = 0; i < m_workerCount; ++i) {
-            if (holdsLater[i])
-                continue;
-            if (const std::size_t queued = m_workers[i].Queued(); !least || queued < leastQueued) {
-                least = i;
-                leastQueued = queued;
-            }
-        }
-        return least;
+        return LeastQueued(holdsLater);
     }
 
     // The named loads not sent yet go to the workers with room, in order.
