@@ -1,6 +1,5 @@
 #include "platform/xml/xml_worker.h"
 
-#include "platform/fnv_hash.h"
 #include "platform/load_progress.h"
 #include "platform/remote_fetch.h"
 #include "platform/text_encoding.h"
@@ -874,13 +873,16 @@ private:
         }
     }
 
-    // Looked at before every request, so without copying the environment.
-    static std::uint64_t EnvironmentFingerprint()
+    // Looked at before every request, so compared in place, not copied.
+    bool EnvironmentChanged() const
     {
-        std::uint64_t hash = Fnv1a({});
-        // Each entry ends with its NUL, so that entries cannot run together.
-        ForEachWorkerVariable([&hash](std::string_view text) { hash = Fnv1a({text.data(), text.size() + 1}, hash); });
-        return hash;
+        std::size_t entry = 0;
+        bool changed = false;
+        ForEachWorkerVariable([&](std::string_view text) {
+            changed = changed || entry >= m_environment.size() || m_environment[entry] != text;
+            ++entry;
+        });
+        return changed || entry != m_environment.size();
     }
 
     // The worker reads its settings (a proxy, say) from the environment it
@@ -889,7 +891,7 @@ private:
     void EndIfStale()
     {
         AbandonIfInherited();
-        if (m_pid > 0 && EnvironmentFingerprint() != m_environmentFingerprint)
+        if (m_pid > 0 && EnvironmentChanged())
             End();
     }
 
@@ -903,7 +905,7 @@ private:
         UniqueFd mine(ends[0]);
         UniqueFd theirs(ends[1]);
 
-        m_environmentFingerprint = EnvironmentFingerprint();
+        m_environment = environment;
         if (RunsNoOtherThread()) {
             const pid_t pid = ::fork();
             if (pid < 0)
@@ -1129,7 +1131,7 @@ private:
     std::deque<std::string> m_ahead;
     std::uint64_t m_generation = 0;
     UniqueFd m_socket;
-    std::uint64_t m_environmentFingerprint = 0; // of the worker's, but for its connection
+    std::vector<std::string> m_environment; // the worker's, but for its connection
 };
 
 // The workers of this process. Loads the caller names ahead are spread
