@@ -715,11 +715,12 @@ class WorkerClient {
 public:
     ~WorkerClient() { End(); }
 
-    std::optional<XmlLoadError> Load(const XmlLoadRequest& load, std::vector<XmlLoadError>* further)
+    // The load of `request`, whose frame is `frame`.
+    std::optional<XmlLoadError> Load(const WorkerRequest& request, const std::string& frame,
+                                     std::vector<XmlLoadError>* further)
     {
         std::lock_guard lock(m_mutex);
-        const WorkerRequest request = RequestFor(load);
-        const std::string frame = EncodeRequest(request);
+        const XmlLoadRequest& load = request.load;
         m_progressWanted = request.progressWanted;
         // A worker that ended while idle is replaced before the request is sent.
         EndIfStale();
@@ -1144,7 +1145,8 @@ public:
     std::optional<XmlLoadError> Load(const XmlLoadRequest& load, std::vector<XmlLoadError>* further)
     {
         std::lock_guard lock(m_mutex);
-        const std::string frame = EncodeRequest(RequestFor(load));
+        const WorkerRequest request = RequestFor(load);
+        const std::string frame = EncodeRequest(request);
         // The loads named before this one were not made after all; a load
         // nobody named drops them all.
         const auto match = std::find_if(m_named.begin(), m_named.end(),
@@ -1165,7 +1167,7 @@ public:
             m_named.pop_front();
         }
         SendNamedAhead();
-        return m_workers[worker].Load(load, further);
+        return m_workers[worker].Load(request, frame, further);
     }
 
     void Expect(const XmlLoadRequest& load)
