@@ -92,6 +92,16 @@ bool StartsSurrogatePair(std::u16string_view text, std::size_t i)
            text[i + 1] <= 0xDFFF;
 }
 
+// Characters that a terminal, an editor or a line splitter takes as a line
+// break or a command (the C1 controls, NEL and the 8-bit CSI among them), and
+// the bidirectional controls that make one text read as another. Escaped as
+// \u0085 rather than \x85, which already stands for an undecodable byte.
+bool BreaksOrReordersLines(char16_t unit)
+{
+    return (unit >= 0x80 && unit <= 0x9F) || unit == 0x061C || unit == 0x200E || unit == 0x200F ||
+           (unit >= 0x2028 && unit <= 0x202E) || (unit >= 0x2066 && unit <= 0x2069);
+}
+
 } // namespace
 
 std::string WideToAnsi(std::u16string_view wide)
@@ -135,8 +145,10 @@ std::u16string VisibleText(std::u16string_view text)
             escape(visible, u'x', 0x80u + (unit - kEscapeBase), 2);
         } else if (unit >= 0xD800 && unit <= 0xDFFF) {
             escape(visible, u'u', unit, 4);
-        } else if ((unit < 0x20 && unit != u'\t' && unit != u'\r' && unit != u'\n') || unit == 0x7F) {
+        } else if (unit < 0x20 || unit == 0x7F) {
             escape(visible, u'x', unit, 2);
+        } else if (BreaksOrReordersLines(unit)) {
+            escape(visible, u'u', unit, 4);
         } else {
             visible += unit;
         }

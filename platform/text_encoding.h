@@ -10,8 +10,10 @@
 std::u16string AnsiToWide(std::string_view narrow);
 std::string WideToAnsi(std::u16string_view wide);
 
-// Text that is safe to show and to write out: control characters (other
-// than tab, CR and LF, which lay text out) and bytes
-// that were not valid UTF-8 become visible escapes (\x00, \xFF), and any
-// other lone surrogate becomes \uD800. Text already safe is unchanged.
+// Text that is safe to show and to write out on one line: control
+// characters (tab, CR and LF included) and bytes that were not valid UTF-8
+// become visible escapes (\x0A, \xFF); the C1 controls, the line and
+// paragraph separators, the bidirectional controls and any other lone
+// surrogate become \u0085, \u2028, \u202E, \uD800. Only the report's own
+// line breaks then end a line. Text already safe is unchanged.
 std::u16string VisibleText(std::u16string_view text);

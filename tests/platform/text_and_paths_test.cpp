@@ -47,7 +47,10 @@ TEST(TextEncoding, VisibleTextEscapesWhatCannotBeShown)
         {"Z:\\a\\é \xF0\x9F\x93\x90", "Z:\\a\\é \xF0\x9F\x93\x90"},
         {std::string("s.xsd\0.txt", 10), "s.xsd\\x00.txt"},
         {"s\xFF\xC3.xsd", "s\\xFF\\xC3.xsd"},
-        {"tab\tline\r\nbell\a\x1B\x7F", "tab\tline\r\nbell\\x07\\x1B\\x7F"},
+        {"tab\tline\r\nbell\a\x1B\x7F", "tab\\x09line\\x0D\\x0Abell\\x07\\x1B\\x7F"},
+        // C1 controls (NEL, the 8-bit CSI), line separators, bidi overrides.
+        {"a\xC2\x85" "b\xC2\x9B" "c\xE2\x80\xA8" "d\xE2\x80\xAE" "e\xE2\x81\xA6" "f\xC2\xA0",
+         "a\\u0085b\\u009Bc\\u2028d\\u202Ee\\u2066f\xC2\xA0"},
     };
     for (const Case& c : cases) {
         const std::u16string visible = VisibleText(AnsiToWide(c.narrow));
