@@ -13,6 +13,7 @@
 #include "platform/load_progress.h"
 #include "platform/remote_fetch.h"
 #include "platform/resources.h"
+#include "platform/standard_input.h"
 #include "platform/validation_load_ahead.h"
 #include "res/corvane_resources.h"
 #include "res/resource.h"
@@ -21,6 +22,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <iostream>
+#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -98,13 +101,45 @@ int ExitStatusFor(const FileVerdict& verdict)
     return kExitNoReport;
 }
 
+constexpr std::string_view kStandardInput = "-";
+
+// Standard input is read once, at the first "-": a second "-" checks the
+// same document again.
+class StandardInputOnce {
+public:
+    // The document's drive path; nothing when standard input cannot be
+    // read, and `error` says why.
+    std::optional<std::string> DrivePath(std::string& error)
+    {
+        if (!m_tried) {
+            m_tried = true;
+            m_document = StandardInputDocument::Read(m_error);
+        }
+        error = m_error;
+        return m_document ? std::optional<std::string>(m_document->DrivePath()) : std::nullopt;
+    }
+
+private:
+    bool m_tried = false;
+    std::unique_ptr<StandardInputDocument> m_document;
+    std::string m_error;
+};
+
 // The files of one call share the parser's worker, and with it the schemas
 // it read: the second file that names a schema does not read it again.
-FileVerdict ValidateFile(CHeadlessDialog& window, const std::string& file, bool allErrors)
+FileVerdict ValidateFile(CHeadlessDialog& window, const std::string& file, bool allErrors,
+                         StandardInputOnce& standardInput)
 {
     FileVerdict verdict;
     verdict.path = file;
-    const auto drivePath = DrivePathFromCommandLine(file);
+    std::optional<std::string> drivePath;
+    if (file == kStandardInput) {
+        drivePath = standardInput.DrivePath(verdict.unnamable);
+        if (!drivePath)
+            return verdict;
+    } else {
+        drivePath = DrivePathFromCommandLine(file);
+    }
     if (!drivePath) {
         verdict.unnamable = "a file whose path holds a backslash cannot be named as a drive path";
         return verdict;
@@ -137,6 +172,10 @@ int main(int argc, char** argv)
         return kExitValid;
     }
 
+    // Tools open the files a gnu or JSON report names: those name Linux
+    // paths; the text format is the window's report, in drive paths.
+    if (options.format != OutputFormat::Text)
+        SetShownPathForm(ShownPathForm::Linux);
     if (options.offline) {
         RemoteFetchLimits limits = CurrentRemoteFetchLimits();
         limits.networkAllowed = false;
@@ -169,19 +208,23 @@ int main(int argc, char** argv)
     // The parser reads the files named ahead (on every processor) while
     // the verdicts before them are written.
     std::size_t namedAhead = 0;
+    // Standard input is not named ahead: it is read when its turn comes.
     const auto nameAheadUpTo = [&](std::size_t end) {
         for (; several && namedAhead < std::min(end, options.files.size()); ++namedAhead)
-            if (const auto path = DrivePathFromCommandLine(options.files[namedAhead]))
+            if (options.files[namedAhead] == kStandardInput)
+                continue;
+            else if (const auto path = DrivePathFromCommandLine(options.files[namedAhead]))
                 ExpectValidationLoad(*path, options.allErrors);
     };
+    StandardInputOnce standardInput;
     int exitStatus = kExitValid;
     for (std::size_t i = 0; i < options.files.size(); ++i) {
         const std::string& file = options.files[i];
         current = &file;
         nameAheadUpTo(i + kFilesNamedAhead);
-        const FileVerdict verdict = ValidateFile(window, file, options.allErrors);
+        const FileVerdict verdict = ValidateFile(window, file, options.allErrors, standardInput);
         if (!verdict.unnamable.empty() && options.format == OutputFormat::Text && !options.quiet)
-            std::cerr << "corvane-validate: " << file << ": " << verdict.unnamable << '\n';
+            std::cerr << "corvane-validate: " << OneLineText(file) << ": " << verdict.unnamable << '\n';
         if (!options.quiet)
             WriteVerdict(std::cout, options.format, verdict, several);
         exitStatus = std::max(exitStatus, ExitStatusFor(verdict));

@@ -8,15 +8,21 @@ const char* const kValidateUsage =
 
 const char* const kValidateHelp =
     "Validates each XML FILE against the schema or DTD it references, and prints one verdict per file.\n"
+    "A FILE of - is standard input, named - in the reports; its relative references resolve\n"
+    "against the current folder.\n"
     "\n"
     "  --format=text   the report as the window shows it (the default); with several files,\n"
     "                  each verdict follows a line naming its file\n"
     "  --format=gnu    one line per error: FILE:LINE:COLUMN: error: DESCRIPTION [CODE];\n"
-    "                  nothing for a valid file (line and column 0: no place in the file)\n"
+    "                  nothing for a valid file (line and column 0: no place in the file);\n"
+    "                  paths are Linux paths, in descriptions too\n"
     "  --format=json   one JSON object per line for each error, or for the valid file:\n"
-    "                  path, verdict, code, group, line, column, description\n"
-    "  --all-errors    every error, up to 1000 per file, not only the first; a\n"
-    "                  well-formedness error still ends its document\n"
+    "                  path, verdict, code, group, line, column, description, and file\n"
+    "                  for an error; paths are Linux paths\n"
+    "  --all-errors    every error, not only the first, up to 1000 per file or 1048576\n"
+    "                  characters of descriptions; a list that the bound ends has a last\n"
+    "                  line that says so (gnu: FILE:0:0: note: ...; json: \"truncated\":true\n"
+    "                  on the file's last line); a well-formedness error still ends its document\n"
     "  --quiet, -q     print no verdicts: the exit status alone tells\n"
     "  --offline       never use the network: referenced documents come from the\n"
     "                  catalogs and the cache of fetched documents only\n"
@@ -30,7 +36,9 @@ const char* const kValidateHelp =
     "Exit status: the worst of the files'\n"
     "  0   every file loaded and validated\n"
     "  1   an error report for at least one file\n"
-    "  2   no report could be had for at least one file\n"
+    "  2   no report could be had for at least one file: its name holds a backslash, standard\n"
+    "      input could not be read, or the parser gave no error to report (a file that is\n"
+    "      missing or unreadable is an error report: 1)\n"
     "  64  bad usage (no file is read)\n";
 
 namespace {

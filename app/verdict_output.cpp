@@ -34,10 +34,9 @@ const char* GroupName(LONG code)
     return nullptr;
 }
 
-std::string VisibleUtf8(const std::string& text)
-{
-    return WideToAnsi(VisibleText(AnsiToWide(text)));
-}
+// The last line of a list that the bound on reported errors ended.
+const char* const kListBounded = "The list of errors stops at its bound (1000 errors, or 1048576 characters of "
+                                 "descriptions): the document may hold more";
 
 void WriteText(std::ostream& out, const FileVerdict& verdict, bool oneOfSeveral)
 {
@@ -45,11 +44,13 @@ void WriteText(std::ostream& out, const FileVerdict& verdict, bool oneOfSeveral)
     if (!verdict.unnamable.empty())
         return;
     if (oneOfSeveral)
-        out << verdict.path << ":\n";
+        out << OneLineText(verdict.path) << ":\n";
     out << verdict.outcome.strResult.str() << '\n';
     const auto& errors = verdict.outcome.errors;
     for (std::size_t i = 1; i < errors.size(); ++i)
         out << ErrorReportText(errors[i]).str() << '\n';
+    if (verdict.outcome.bErrorListBounded)
+        out << kListBounded << '\n';
     if (oneOfSeveral)
         out << '\n';
 }
@@ -84,6 +85,8 @@ void WriteGnu(std::ostream& out, const FileVerdict& verdict)
     for (const ValidationError& error : outcome.errors)
         out << OneLineText(FileOfError(verdict, error)) << ':' << error.lLine << ':' << error.lLinePos
             << ": error: " << OneLineText(error.strDescription.str()) << " [" << CodeText(error.lErrorCode) << "]\n";
+    if (outcome.bErrorListBounded)
+        out << file << ":0:0: note: " << kListBounded << '\n';
 }
 
 const char* VerdictName(const FileVerdict& verdict)
@@ -101,8 +104,9 @@ const char* VerdictName(const FileVerdict& verdict)
     return "no-report";
 }
 
+// `last` marks the file's last line, which says whether the list is cut.
 void WriteJsonLine(std::ostream& out, const FileVerdict& verdict, const ValidationError* error,
-                   const std::string& description)
+                   const std::string& description, bool last)
 {
     out << "{\"path\":" << JsonString(verdict.path) << ",\"verdict\":\"" << VerdictName(verdict) << '"';
     if (error != nullptr) {
@@ -116,6 +120,8 @@ void WriteJsonLine(std::ostream& out, const FileVerdict& verdict, const Validati
     out << ",\"description\":" << JsonString(description);
     if (error != nullptr)
         out << ",\"file\":" << JsonString(FileOfError(verdict, *error));
+    if (last && verdict.outcome.bErrorListBounded)
+        out << ",\"truncated\":true";
     out << "}\n";
 }
 
@@ -123,12 +129,12 @@ void WriteJson(std::ostream& out, const FileVerdict& verdict)
 {
     const ValidationOutcome& outcome = verdict.outcome;
     if (!verdict.unnamable.empty()) {
-        WriteJsonLine(out, verdict, nullptr, verdict.unnamable);
+        WriteJsonLine(out, verdict, nullptr, verdict.unnamable, true);
     } else if (outcome.errors.empty()) {
-        WriteJsonLine(out, verdict, nullptr, outcome.strResult.str());
+        WriteJsonLine(out, verdict, nullptr, outcome.strResult.str(), true);
     } else {
         for (const ValidationError& error : outcome.errors)
-            WriteJsonLine(out, verdict, &error, error.strDescription.str());
+            WriteJsonLine(out, verdict, &error, error.strDescription.str(), &error == &outcome.errors.back());
     }
 }
 
@@ -151,48 +157,36 @@ void WriteVerdict(std::ostream& out, OutputFormat format, const FileVerdict& ver
 
 std::string OneLineText(const std::string& text)
 {
-    std::string line;
-    for (const char c : VisibleUtf8(text)) {
-        if (c == '\r' || c == '\n' || c == '\t') {
-            char escape[8];
-            std::snprintf(escape, sizeof escape, "\\x%02X", static_cast<unsigned>(c));
-            line += escape;
-        } else {
-            line += c;
-        }
-    }
-    return line;
+    return WideToAnsi(VisibleText(AnsiToWide(text)));
 }
 
 std::string JsonString(const std::string& text)
 {
+    // JSON escapes give a reader the text back as it is, and the line holds
+    // no control, line separator or bidirectional control raw. Bytes that are
+    // not UTF-8, which JSON cannot carry, are written as VisibleText shows
+    // them (\xFF).
+    const std::u16string wide = AnsiToWide(text);
     std::string literal = "\"";
-    for (const char c : VisibleUtf8(text)) {
-        const auto byte = static_cast<unsigned char>(c);
-        switch (c) {
-        case '"':
-            literal += "\\\"";
-            break;
-        case '\\':
-            literal += "\\\\";
-            break;
-        case '\n':
-            literal += "\\n";
-            break;
-        case '\r':
-            literal += "\\r";
-            break;
-        case '\t':
-            literal += "\\t";
-            break;
-        default:
-            if (byte < 0x20 || byte == 0x7F) {
-                char escape[8];
-                std::snprintf(escape, sizeof escape, "\\u%04X", byte);
-                literal += escape;
-            } else {
-                literal += c;
-            }
+    for (std::size_t i = 0; i < wide.size(); ++i) {
+        const bool pair = wide[i] >= 0xD800 && wide[i] <= 0xDBFF && i + 1 < wide.size() &&
+                          wide[i + 1] >= 0xDC00 && wide[i + 1] <= 0xDFFF;
+        const std::u16string_view character(&wide[i], pair ? 2 : 1);
+        i += character.size() - 1;
+        const std::string shown = WideToAnsi(VisibleText(character));
+        const char16_t unit = character[0];
+        if (unit == u'"' || unit == u'\\') {
+            literal += '\\' + shown;
+        } else if (shown == WideToAnsi(character)) {
+            literal += shown;
+        } else if (unit == u'\n' || unit == u'\r' || unit == u'\t') {
+            literal += unit == u'\n' ? "\\n" : unit == u'\r' ? "\\r" : "\\t";
+        } else if (unit >= 0xD800 && unit <= 0xDFFF) {
+            literal += '\\' + shown; // an undecodable byte or a lone surrogate, shown
+        } else {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\u%04X", static_cast<unsigned>(unit));
+            literal += escape;
         }
     }
     return literal + '"';

@@ -19,8 +19,9 @@ struct FileVerdict {
 // format name the file before its verdict (and leave a blank line after).
 void WriteVerdict(std::ostream& out, OutputFormat format, const FileVerdict& verdict, bool oneOfSeveral);
 
-// Text that stays on one line and is safe to show: control characters and
-// bytes that are not UTF-8 become visible escapes (\x0A, \xFF).
+// Text that stays on one line and is safe to show (VisibleText): control
+// characters, line separators and bytes that are not UTF-8 become visible
+// escapes (\x0A, \u2028, \xFF).
 std::string OneLineText(const std::string& text);
 
 // A JSON string literal, quotes included, for text in any bytes.

@@ -1,5 +1,6 @@
 #include "platform/drive_path.h"
 
+#include <atomic>
 #include <cctype>
 #include <filesystem>
 
@@ -69,4 +70,27 @@ std::string UnmappedDrivePathReason(std::string_view path)
     if (path.starts_with("\\\\"))
         return "The path \"" + std::string(path) + "\" is a network path; only files on drive Z: can be read";
     return "The path \"" + std::string(path) + "\" is not a full path with a drive letter";
+}
+
+namespace {
+
+std::atomic<ShownPathForm> g_shownPathForm{ShownPathForm::Drive};
+
+} // namespace
+
+ShownPathForm CurrentShownPathForm()
+{
+    return g_shownPathForm.load(std::memory_order_relaxed);
+}
+
+void SetShownPathForm(ShownPathForm form)
+{
+    g_shownPathForm.store(form, std::memory_order_relaxed);
+}
+
+std::string ShownPath(const std::string& linuxPath)
+{
+    if (CurrentShownPathForm() == ShownPathForm::Linux)
+        return linuxPath;
+    return DrivePathFromLinuxPath(linuxPath).value_or(linuxPath);
 }

@@ -25,3 +25,14 @@ std::optional<std::string> DrivePathFromCommandLine(std::string_view argument);
 // report of a load: another drive, a path relative to drive Z:'s current
 // folder ("Z:tmp"), a network path, or no drive at all.
 std::string UnmappedDrivePathReason(std::string_view path);
+
+// How the program's reports write the paths they name: in the drive form the
+// window shows (the default), or as Linux paths, for tools that open the
+// file a report names.
+enum class ShownPathForm { Drive, Linux };
+ShownPathForm CurrentShownPathForm();
+void SetShownPathForm(ShownPathForm form);
+
+// A Linux path as reports write it in the current form; one that has no
+// drive form is written as it is.
+std::string ShownPath(const std::string& linuxPath);

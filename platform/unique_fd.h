@@ -23,6 +23,13 @@ public:
 
     int Get() const { return m_fd; }
     explicit operator bool() const { return m_fd >= 0; }
+    // Hands the descriptor to a new owner.
+    int Release()
+    {
+        const int fd = m_fd;
+        m_fd = -1;
+        return fd;
+    }
     void Reset()
     {
         if (m_fd >= 0)

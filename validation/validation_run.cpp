@@ -34,14 +34,14 @@ ValidationError ReadError(IXMLDOMParseError& parseError)
 }
 
 // The errors after the first, when the component keeps them; none when it
-// cannot tell them.
-void ReadFurtherErrors(std::unique_ptr<IXMLDOMParseError>& pXMLError, std::vector<ValidationError>& errors)
+// cannot tell them. True when the component's bound ended the list.
+bool ReadFurtherErrors(std::unique_ptr<IXMLDOMParseError>& pXMLError, std::vector<ValidationError>& errors)
 {
     std::unique_ptr<IXMLDOMParseError2> pXMLError2;
     std::unique_ptr<IXMLDOMParseErrorCollection> pAllErrors;
     if (FAILED(QueryInterface(pXMLError, pXMLError2)) || FAILED(pXMLError2->get_allErrors(pAllErrors)) ||
         !pAllErrors)
-        return;
+        return false;
     LONG lLength = 0;
     pAllErrors->get_length(&lLength);
     for (LONG i = 1; i < lLength; ++i) {
@@ -50,13 +50,17 @@ void ReadFurtherErrors(std::unique_ptr<IXMLDOMParseError>& pXMLError, std::vecto
             break;
         errors.push_back(ReadError(*pItem));
     }
+    VARIANT_BOOL bBounded = VARIANT_FALSE;
+    pAllErrors->get_boundReached(&bBounded);
+    return bBounded != VARIANT_FALSE;
 }
 
 // Builds the five-line report of the first error; an empty text when the
-// component delivers no error object. The errors read are added to `errors`
-// (all of them with bAllErrors).
-CString BuildErrorReport(IXMLDOMDocument& document, bool bAllErrors, std::vector<ValidationError>& errors)
+// component delivers no error object. The errors read are added to the
+// outcome (all of them with bAllErrors).
+CString BuildErrorReport(IXMLDOMDocument& document, bool bAllErrors, ValidationOutcome& outcome)
 {
+    std::vector<ValidationError>& errors = outcome.errors;
     std::unique_ptr<IXMLDOMParseError> pXMLError;
     const HRESULT hr = document.get_parseError(pXMLError);
     if (FAILED(hr))
@@ -67,7 +71,7 @@ CString BuildErrorReport(IXMLDOMDocument& document, bool bAllErrors, std::vector
     const ValidationError first = ReadError(*pXMLError);
     errors.push_back(first);
     if (bAllErrors)
-        ReadFurtherErrors(pXMLError, errors);
+        outcome.bErrorListBounded = ReadFurtherErrors(pXMLError, errors);
     pXMLError.reset();
     return ErrorReportText(first);
 }
@@ -154,7 +158,7 @@ ValidationOutcome RunValidation(CWnd& window, const CString& strXmlPath, bool bA
         outcome.verdict = ValidationVerdict::Valid;
     } else {
         try {
-            strResult = BuildErrorReport(*pXMLDoc, bAllErrors, outcome.errors);
+            strResult = BuildErrorReport(*pXMLDoc, bAllErrors, outcome);
             outcome.verdict = outcome.errors.empty() ? ValidationVerdict::NoReport : ValidationVerdict::ErrorReport;
             const ValidationError* first = outcome.errors.empty() ? nullptr : &outcome.errors.front();
             if (first != nullptr && first->lLine > 0 && first->strUrl == strXmlPath)
@@ -162,6 +166,7 @@ ValidationOutcome RunValidation(CWnd& window, const CString& strXmlPath, bool bA
         } catch (...) {
             strResult.LoadString(IDS_LOAD_FAILED);
             outcome.errors.clear();
+            outcome.bErrorListBounded = false;
         }
     }
     outcome.strResult = strResult;

@@ -44,6 +44,9 @@ struct ValidationOutcome {
     // report names no line, and when the error lies in a referenced schema,
     // DTD or entity (whose lines count in that file, not in the document).
     LONG lErrorLineInDocument = 0;
+    // With every error asked for: the load stopped at its bound on reported
+    // errors, so the document may hold more than `errors`.
+    bool bErrorListBounded = false;
 };
 
 // Also hands back what the run found: with bAllErrors, the load reads on

@@ -3,6 +3,7 @@
 #include "platform/drive_path.h"
 #include "platform/validation_load_ahead.h"
 #include "platform/text_encoding.h"
+#include "platform/xml/xml_document_file.h"
 #include "platform/xml/xml_error_codes.h"
 #include "platform/xml/xml_worker.h"
 
@@ -14,8 +15,13 @@
 
 namespace {
 
-// Every error of one load, shared by the error objects that read it.
-using XmlLoadErrors = std::shared_ptr<const std::vector<XmlLoadError>>;
+// Every error of one load, shared by the error objects that read it, and
+// whether the bound on reported errors ended the list.
+struct XmlLoadErrorList {
+    std::vector<XmlLoadError> errors;
+    bool boundReached = false;
+};
+using XmlLoadErrors = std::shared_ptr<const XmlLoadErrorList>;
 
 // A snapshot of one error of a load (the first, unless taken from the
 // collection of all); later loads do not change it.
@@ -73,16 +79,23 @@ public:
     {
         if (length == nullptr)
             return E_POINTER;
-        *length = static_cast<LONG>(m_all->size());
+        *length = static_cast<LONG>(m_all->errors.size());
+        return S_OK;
+    }
+    HRESULT get_boundReached(VARIANT_BOOL* reached) override
+    {
+        if (reached == nullptr)
+            return E_POINTER;
+        *reached = m_all->boundReached ? VARIANT_TRUE : VARIANT_FALSE;
         return S_OK;
     }
     HRESULT get_item(LONG index, std::unique_ptr<IXMLDOMParseError2>& error) override
     {
         error.reset();
-        if (index < 0 || static_cast<std::size_t>(index) >= m_all->size())
+        if (index < 0 || static_cast<std::size_t>(index) >= m_all->errors.size())
             return S_FALSE;
         try {
-            error = std::make_unique<CXmlParseError>((*m_all)[static_cast<std::size_t>(index)], m_all);
+            error = std::make_unique<CXmlParseError>(m_all->errors[static_cast<std::size_t>(index)], m_all);
         } catch (const std::bad_alloc&) {
             return E_OUTOFMEMORY;
         }
@@ -139,6 +152,7 @@ public:
     {
         m_lastError.reset();
         m_furtherErrors.clear();
+        m_boundReached = false;
         m_failedWithoutError = false;
         if (isSuccessful != nullptr)
             *isSuccessful = VARIANT_FALSE;
@@ -150,11 +164,16 @@ public:
             if (!linuxPath)
                 m_lastError = UnmappedPath(drivePath);
             else
-                m_lastError = LoadXmlDocumentInWorker({*linuxPath, drivePath, m_validateOnParse, m_multipleErrors},
+                m_lastError = LoadXmlDocumentInWorker({*linuxPath, drivePath, m_validateOnParse, m_multipleErrors,
+                                                       DocumentStandInFor(*linuxPath)},
                                                       m_multipleErrors ? &m_furtherErrors : nullptr);
             // An error that names no referenced file lies in the document.
             if (m_lastError && m_lastError->file.empty())
                 m_lastError->file = drivePath;
+            m_boundReached = !m_furtherErrors.empty() &&
+                             m_furtherErrors.back().code == XmlOwnErrorCode(XmlOwnError::ErrorListBounded);
+            if (m_boundReached)
+                m_furtherErrors.pop_back();
             for (XmlLoadError& further : m_furtherErrors)
                 if (further.file.empty())
                     further.file = drivePath;
@@ -180,10 +199,11 @@ public:
         }
         try {
             const XmlLoadError first = m_lastError.value_or(XmlLoadError{});
-            auto all = std::make_shared<std::vector<XmlLoadError>>();
+            auto all = std::make_shared<XmlLoadErrorList>();
             if (m_lastError) {
-                all->push_back(first);
-                all->insert(all->end(), m_furtherErrors.begin(), m_furtherErrors.end());
+                all->errors.push_back(first);
+                all->errors.insert(all->errors.end(), m_furtherErrors.begin(), m_furtherErrors.end());
+                all->boundReached = m_boundReached;
             }
             errorObj = std::make_unique<CXmlParseError>(first, std::move(all));
         } catch (const std::bad_alloc&) {
@@ -212,6 +232,7 @@ private:
     bool m_validateOnParse = true;
     bool m_multipleErrors = false;
     std::vector<XmlLoadError> m_furtherErrors;
+    bool m_boundReached = false;
     bool m_failedWithoutError = false;
     bool m_async = true;
     std::optional<XmlLoadError> m_lastError;
@@ -236,5 +257,5 @@ void ExpectValidationLoad(const std::string& drivePath, bool allErrors)
 {
     // The request a validation run's load makes: validated, from the drive path.
     if (const auto linuxPath = LinuxPathFromDrivePath(drivePath))
-        ExpectXmlLoadInWorker({*linuxPath, drivePath, true, allErrors});
+        ExpectXmlLoadInWorker({*linuxPath, drivePath, true, allErrors, DocumentStandInFor(*linuxPath)});
 }

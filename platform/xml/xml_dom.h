@@ -63,6 +63,10 @@ public:
     virtual HRESULT get_length(LONG* length) = 0;
     // S_FALSE and no object past the end.
     virtual HRESULT get_item(LONG index, std::unique_ptr<IXMLDOMParseError2>& error) = 0;
+    // VARIANT_TRUE when the load stopped at its bound on reported errors
+    // (their number or the size of their descriptions): the document may
+    // hold more than the list.
+    virtual HRESULT get_boundReached(VARIANT_BOOL* reached) = 0;
 };
 
 class IXMLDOMParseError2 : public IXMLDOMParseError {

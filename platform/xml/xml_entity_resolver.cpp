@@ -169,7 +169,7 @@ std::string DisplayName(const XmlResolvedLocation& target)
 {
     if (target.remote)
         return target.location;
-    return DrivePathFromLinuxPath(target.location).value_or(target.location);
+    return ShownPath(target.location);
 }
 
 std::string Subject(XmlResourceKind kind, const std::string& display, const std::string& referrer)

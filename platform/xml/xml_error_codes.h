@@ -82,6 +82,11 @@ inline constexpr std::uint32_t DepthLimit = 0x0032;
 inline constexpr std::uint32_t MemoryLimit = 0x0033;
 inline constexpr std::uint32_t ReferencedDocumentTooLarge = 0x0034;
 inline constexpr std::uint32_t ParserStalled = 0x0035;
+
+// Not an error: the last of a load's further errors carries it when the
+// bound on reported errors ended the list. The component turns it into the
+// collection's note (get_boundReached) and never reports it.
+inline constexpr std::uint32_t ErrorListBounded = 0x00FE;
 } // namespace XmlOwnError
 
 // The code of one of the component's own errors; the group is part of the

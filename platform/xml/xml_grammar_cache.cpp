@@ -2,6 +2,7 @@
 
 #include "platform/text_encoding.h"
 #include "platform/unique_fd.h"
+#include "platform/xml/xml_document_file.h"
 #include "platform/xml/xml_entity_resolver.h"
 #include "platform/xml/xml_input_sources.h"
 #include "platform/xml/xml_limits.h"
@@ -25,7 +26,7 @@ constexpr std::string_view kInstanceNamespace = "http://www.w3.org/2001/XMLSchem
 
 std::string ReadStart(const std::string& path, std::size_t probeBytes)
 {
-    const UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    const UniqueFd fd = OpenToRead(path);
     return fd ? ReadFileBytesAt(fd.Get(), 0, probeBytes) : std::string();
 }
 

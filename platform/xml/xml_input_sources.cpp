@@ -1,6 +1,7 @@
 #include "platform/xml/xml_input_sources.h"
 
 #include "platform/load_progress.h"
+#include "platform/xml/xml_document_file.h"
 
 #include <xercesc/util/BinInputStream.hpp>
 #include <xercesc/util/RuntimeException.hpp>
@@ -90,8 +91,9 @@ const XMLCh* AsXmlCh(const std::u16string& text)
 
 } // namespace
 
-LocalFileCheck CheckLocalFile(const std::string& linuxPath)
+LocalFileCheck CheckLocalFile(const std::string& name)
 {
+    const std::string linuxPath = FileToRead(name);
     LocalFileCheck check;
     struct stat info {};
     if (::stat(linuxPath.c_str(), &info) != 0) {
@@ -138,7 +140,7 @@ LocalFileInputSource::LocalFileInputSource(std::string linuxPath, const std::u16
 
 xc::BinInputStream* LocalFileInputSource::makeStream() const
 {
-    const int fd = ::open(m_linuxPath.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    const int fd = OpenToRead(m_linuxPath).Release();
     if (fd < 0)
         return nullptr;
     struct stat info {};

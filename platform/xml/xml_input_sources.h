@@ -20,9 +20,10 @@ struct LocalFileCheck {
     std::string detail;          // the system's words for ReadFailed
 };
 
-// Checks that a path names a regular file this process may read. Devices and
-// pipes are refused: reading one could block or never end.
-LocalFileCheck CheckLocalFile(const std::string& linuxPath);
+// Checks that a path names a regular file this process may read (the file
+// that stands in for it, if any). Devices and pipes are refused: reading one
+// could block or never end.
+LocalFileCheck CheckLocalFile(const std::string& name);
 
 // A local file read in large blocks. The main document reports its progress
 // to the load progress listener as it is read.

@@ -1,5 +1,6 @@
 #include "platform/xml/xml_parse_session.h"
 
+#include "platform/drive_path.h"
 #include "platform/text_encoding.h"
 #include "platform/xml/xml_catalog.h"
 #include "platform/xml/xml_error_codes.h"
@@ -43,26 +44,28 @@ std::optional<XmlLoadError> DocumentProblem(const XmlLoadRequest& request, std::
         return std::nullopt;
     std::uint32_t ownError = XmlOwnError::ReadFailed;
     std::string reason;
+    const std::string shown =
+        CurrentShownPathForm() == ShownPathForm::Linux ? request.linuxPath : request.displayPath;
     switch (*check.problem) {
     case LocalFileProblem::NotFound:
         ownError = XmlOwnError::FileNotFound;
-        reason = "The file " + request.displayPath + " does not exist";
+        reason = "The file " + shown + " does not exist";
         break;
     case LocalFileProblem::IsADirectory:
         ownError = XmlOwnError::IsADirectory;
-        reason = request.displayPath + " is a folder, not a file";
+        reason = shown + " is a folder, not a file";
         break;
     case LocalFileProblem::PermissionDenied:
         ownError = XmlOwnError::PermissionDenied;
-        reason = "The file " + request.displayPath + " cannot be read: permission denied";
+        reason = "The file " + shown + " cannot be read: permission denied";
         break;
     case LocalFileProblem::NotARegularFile:
         ownError = XmlOwnError::NotARegularFile;
-        reason = request.displayPath + " is not a regular file";
+        reason = shown + " is not a regular file";
         break;
     case LocalFileProblem::ReadFailed:
         ownError = XmlOwnError::ReadFailed;
-        reason = "The file " + request.displayPath + " cannot be read: " + check.detail;
+        reason = "The file " + shown + " cannot be read: " + check.detail;
         break;
     }
     return MakeXmlLoadError(XmlOwnErrorCode(ownError), 0, 0, AnsiToWide(reason));
@@ -274,6 +277,16 @@ std::vector<XmlLoadError> FurtherWithCharacterPositions(std::vector<PassError> p
     return errors;
 }
 
+// The passes stop reading at the bound on reported errors, and a merged
+// list is cut to it: a list at the bound may have lost errors.
+bool ListEndsAtBound(const std::vector<PassError>& further)
+{
+    std::uint64_t chars = 0;
+    for (const PassError& error : further)
+        chars += error.error.reason.size();
+    return ReportedErrorsBoundReached(1 + further.size(), chars);
+}
+
 std::optional<XmlLoadError> LoadOnce(const XmlLoadRequest& request, std::vector<XmlLoadError>* further)
 {
     std::uint64_t size = 0;
@@ -291,8 +304,12 @@ std::optional<XmlLoadError> LoadOnce(const XmlLoadRequest& request, std::vector<
         outcome->first = WithDtdChecked(request, size, std::move(outcome->first));
     if (!outcome->first)
         return IncompleteFinalCharacter(request);
-    if (further != nullptr)
+    if (further != nullptr) {
+        const bool bounded = ListEndsAtBound(outcome->further);
         *further = FurtherWithCharacterPositions(std::move(outcome->further));
+        if (bounded)
+            further->push_back(MakeXmlLoadError(XmlOwnErrorCode(XmlOwnError::ErrorListBounded), 0, 0, {}));
+    }
     return WithCharacterPositions(std::move(*outcome->first));
 }
 

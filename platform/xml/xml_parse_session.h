@@ -26,6 +26,9 @@ struct XmlLoadRequest {
     // Every error up to XmlLimits::kReportedErrors, not only the first: the
     // load reads on after validity errors (never after any other error).
     bool multipleErrors = false;
+    // The file the bytes are read from when another stands in for linuxPath
+    // (standard input); empty otherwise.
+    std::string readFrom{};
 };
 
 // Nothing when the document loaded (and, if asked, validated) without error.

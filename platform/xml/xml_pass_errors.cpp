@@ -138,8 +138,12 @@ void XmlPassErrorCapture::Record(PassError error)
 
 bool XmlPassErrorCapture::Collecting() const
 {
-    return m_collect && 1 + m_further.size() < XmlLimits::kReportedErrors &&
-           m_furtherChars < XmlLimits::kReportedErrorTextChars;
+    return m_collect && !ReportedErrorsBoundReached(1 + m_further.size(), m_furtherChars);
+}
+
+bool ReportedErrorsBoundReached(std::size_t errors, std::uint64_t furtherChars)
+{
+    return errors >= XmlLimits::kReportedErrors || furtherChars >= XmlLimits::kReportedErrorTextChars;
 }
 
 const PassError* XmlPassErrorCapture::LatestError() const

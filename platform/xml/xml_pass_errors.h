@@ -50,6 +50,11 @@ struct XmlParserMessage {
     std::uint64_t column = 0;
 };
 
+// Whether a load that kept `errors` errors, the further ones with
+// descriptions of `furtherChars` characters, has reached the bound on
+// reported errors (XmlLimits): it reads no further then.
+bool ReportedErrorsBoundReached(std::size_t errors, std::uint64_t furtherChars);
+
 class XmlPassErrorCapture {
 public:
     XmlPassErrorCapture(const std::string& documentPath, const XmlResourceRegistry& registry,

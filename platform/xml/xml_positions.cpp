@@ -1,6 +1,7 @@
 #include "platform/xml/xml_positions.h"
 
 #include "platform/unique_fd.h"
+#include "platform/xml/xml_document_file.h"
 
 #include <algorithm>
 #include <cctype>
@@ -39,7 +40,7 @@ public:
     // A reader of the first few bytes takes a small buffer: each load reads
     // its document's start, and a large one would cost more than the read.
     explicit ByteReader(const std::string& path, std::size_t bufferBytes = 1 << 20)
-        : m_fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)), m_buffer(bufferBytes)
+        : m_fd(OpenToRead(path)), m_buffer(bufferBytes)
     {
     }
 
@@ -139,7 +140,7 @@ Encoding EncodingOfHead(const std::string& head, int& bomBytes)
 
 Encoding DetectEncoding(const std::string& path, int& bomBytes)
 {
-    const UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    const UniqueFd fd = OpenToRead(path);
     return EncodingOfHead(fd ? ReadFileBytesAt(fd.Get(), 0, kEncodingHeadBytes) : std::string(), bomBytes);
 }
 
@@ -294,7 +295,7 @@ private:
 class BlockReader {
 public:
     BlockReader(const std::string& path, std::uint64_t offset, std::size_t bufferBytes = 1 << 20)
-        : m_fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)), m_offset(offset), m_buffer(bufferBytes)
+        : m_fd(OpenToRead(path)), m_offset(offset), m_buffer(bufferBytes)
     {
     }
 
@@ -636,7 +637,7 @@ std::optional<IncompleteCharacter> FindIncompleteFinalCharacter(const std::strin
 {
     // Every load that ends without an error asks this: one open serves the
     // encoding, the size and the last bytes.
-    const UniqueFd fd(::open(linuxPath.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    const UniqueFd fd = OpenToRead(linuxPath);
     struct stat info {};
     if (!fd || ::fstat(fd.Get(), &info) != 0)
         return std::nullopt;

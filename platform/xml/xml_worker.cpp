@@ -1,8 +1,10 @@
 #include "platform/xml/xml_worker.h"
 
+#include "platform/drive_path.h"
 #include "platform/load_progress.h"
 #include "platform/remote_fetch.h"
 #include "platform/text_encoding.h"
+#include "platform/xml/xml_document_file.h"
 #include "platform/xml/xml_error_codes.h"
 #include "platform/xml/xml_limits.h"
 #include "platform/xml/xml_memory.h"
@@ -209,6 +211,7 @@ struct WorkerRequest {
     // place a failure in a large document: a batch of small documents then
     // costs one message each way per document.
     bool progressWanted = true;
+    ShownPathForm pathForm = ShownPathForm::Drive;
 };
 
 std::string EncodeRequest(const WorkerRequest& request)
@@ -216,6 +219,7 @@ std::string EncodeRequest(const WorkerRequest& request)
     MessageWriter writer;
     writer.Text(request.load.linuxPath);
     writer.Text(request.load.displayPath);
+    writer.Text(request.load.readFrom);
     writer.U8(request.load.validate ? 1 : 0);
     writer.U64(request.stallMs);
     writer.U64(static_cast<std::uint64_t>(request.remote.connectTimeout.count()));
@@ -227,6 +231,7 @@ std::string EncodeRequest(const WorkerRequest& request)
     writer.U8(request.load.multipleErrors ? 1 : 0);
     writer.U8(request.quickChecks ? 1 : 0);
     writer.U8(request.progressWanted ? 1 : 0);
+    writer.U8(request.pathForm == ShownPathForm::Linux ? 1 : 0);
     return writer.Framed(MessageKind::Load);
 }
 
@@ -236,6 +241,7 @@ std::optional<WorkerRequest> DecodeRequest(std::string_view body)
     WorkerRequest request;
     request.load.linuxPath = reader.Text();
     request.load.displayPath = reader.Text();
+    request.load.readFrom = reader.Text();
     request.load.validate = reader.U8() != 0;
     request.stallMs = reader.U64();
     request.remote.connectTimeout = std::chrono::milliseconds(reader.U64());
@@ -247,6 +253,7 @@ std::optional<WorkerRequest> DecodeRequest(std::string_view body)
     request.load.multipleErrors = reader.U8() != 0;
     request.quickChecks = reader.U8() != 0;
     request.progressWanted = reader.U8() != 0;
+    request.pathForm = reader.U8() != 0 ? ShownPathForm::Linux : ShownPathForm::Drive;
     if (!reader.Ok())
         return std::nullopt;
     return request;
@@ -395,7 +402,7 @@ void BoundAddressSpace(const std::string& linuxPath)
 #if !defined(__SANITIZE_ADDRESS__)
     struct stat info {};
     const std::uint64_t documentBytes =
-        ::stat(linuxPath.c_str(), &info) == 0 ? static_cast<std::uint64_t>(info.st_size) : 0;
+        ::stat(FileToRead(linuxPath).c_str(), &info) == 0 ? static_cast<std::uint64_t>(info.st_size) : 0;
     const std::uint64_t ceiling =
         XmlLimits::kParserMemoryFloor + XmlLimits::kParserMemoryPerDocumentByte * documentBytes;
     // What is mapped includes the parsing thread's stack, reserved whole.
@@ -466,6 +473,10 @@ bool ServeLoad(const WorkerRequest& request)
 {
     SetParserStallTime(std::chrono::milliseconds(request.stallMs));
     SetQuickChecks(request.quickChecks);
+    SetShownPathForm(request.pathForm);
+    // A worker started by spawning knows the stand-in only from the request.
+    if (!request.load.readFrom.empty())
+        SetDocumentStandIn(request.load.linuxPath, request.load.readFrom);
     SetRemoteFetchLimits(request.remote);
     g_progressWanted = request.progressWanted;
     BoundAddressSpace(request.load.linuxPath);
@@ -671,7 +682,7 @@ std::string SignalName(int signalNumber)
 // The line the parser had read up to, from the bytes read so far.
 std::uint64_t LineAtByte(const std::string& linuxPath, std::uint64_t bytes)
 {
-    std::ifstream file(linuxPath, std::ios::binary);
+    std::ifstream file(FileToRead(linuxPath), std::ios::binary);
     std::uint64_t line = 1;
     char buffer[65536];
     while (bytes > 0 && file) {
@@ -708,7 +719,7 @@ pid_t ThisProcess()
 WorkerRequest RequestFor(const XmlLoadRequest& load)
 {
     return {load, static_cast<std::uint64_t>(ParserStallTime().count()), CurrentRemoteFetchLimits(),
-            QuickChecksEnabled(), HasLoadProgressListener()};
+            QuickChecksEnabled(), HasLoadProgressListener(), CurrentShownPathForm()};
 }
 
 class WorkerClient {

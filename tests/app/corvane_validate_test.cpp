@@ -281,7 +281,8 @@ TEST(CorvaneValidate, JsonEscapesHostileNames)
     const Case cases[] = {
         {"quote\"d.xml", "quote\\\"d.xml"},
         {"new\nline.xml", "new\\nline.xml"},
-        {"tab\tand\x01.xml", "tab\\tand\\\\x01.xml"},
+        {"tab\tand\x01.xml", "tab\\tand\\u0001.xml"},
+        {"nel\xC2\x85" "and\xE2\x80\xA8.xml", "nel\\u0085and\\u2028.xml"},
         {"bad\xFF.xml", "bad\\\\xFF.xml"},
         {"back\\slash.xml", "back\\\\slash.xml"},
     };
@@ -382,3 +383,114 @@ TEST(CorvaneValidate, OfflineNeverTouchesTheNetwork)
 }
 
 } // namespace
+
+TEST(CorvaneValidate, NoValueOrFileNameForgesALine)
+{
+    TempDir dir;
+    dir.Write("survey.xsd", kSchema);
+    // A value that breaks lines in every way a reader knows, and a file
+    // name that would colour a terminal.
+    const std::string forged = "&#13;&#10;&#10;Loaded and Validated&#10;&#x85;&#x2028;&#x202E;&#x9B;&#27;[0m";
+    const std::string path =
+        dir.Write("\x1B[32mLoaded and Validated\x1B[0m.xml", Instance(forged.c_str())).string();
+    struct Case {
+        const char* format;
+        std::size_t lines; // the format's own lines for one file, one error
+    };
+    const Case cases[] = {{"--format=text", 5}, {"--format=gnu", 1}, {"--format=json", 1}};
+    for (const Case& c : cases) {
+        for (const std::vector<std::string>& files : {std::vector<std::string>{path}, {path, path}}) {
+            std::vector<std::string> args{c.format};
+            args.insert(args.end(), files.begin(), files.end());
+            const ProgramRun run = RunProgram(kProgram, args);
+            EXPECT_EQ(run.exitStatus, 1);
+            const std::vector<std::string> lines = Lines(run.out);
+            // text names each of several files and leaves a blank line.
+            const std::size_t perFile = c.lines + (files.size() > 1 && c.lines == 5 ? 2 : 0);
+            EXPECT_EQ(lines.size(), perFile * files.size()) << c.format << '\n' << run.out;
+            for (const std::string& line : lines) {
+                EXPECT_NE(line.substr(0, line.find_last_not_of('\r') + 1), "Loaded and Validated") << c.format;
+                for (const std::string raw : {"\x1B", "\xC2\x85", "\xC2\x9B", "\xE2\x80\xA8", "\xE2\x80\xAE"})
+                    EXPECT_EQ(line.find(raw), std::string::npos) << c.format << ": " << line;
+            }
+        }
+    }
+}
+
+TEST(CorvaneValidate, StandardInputIsTheFileNamedDash)
+{
+    TempDir dir;
+    dir.Write("survey.xsd", kSchema);
+    const auto valid = dir.Write("valid.in", Instance("12.5"));
+    const auto invalid = dir.Write("invalid.in", Instance("twelve"));
+    const ProgramSetting inFolder{dir.Path().string(), {}};
+    struct Case {
+        std::vector<std::string> args;
+        std::string input;
+        int status;
+        std::string out; // a pattern
+    };
+    const Case cases[] = {
+        {{"-"}, valid.string(), 0, "Loaded and Validated\n"},
+        {{"--format=gnu", "-"}, invalid.string(), 1, R"(-:4:\d+: error: .+ \[0x8C2[0-9A-F]{5}\]\n)"},
+        {{"--format=json", "-"}, invalid.string(), 1, R"(\{"path":"-",.*"line":4,.*"file":"-"\}\n)"},
+        // Read once: a second "-" checks the same document again.
+        {{"--format=gnu", "-", "-"}, invalid.string(), 1, R"((-:4:\d+: error: .+\n){2})"},
+        {{"--format=gnu", "-"}, dir.Path().string(), 2, R"(-:0:0: error: standard input cannot be read: .+\n)"},
+    };
+    for (const Case& c : cases) {
+        const ProgramRun run = RunProgram(kProgram, c.args, {inFolder.folder, c.input});
+        EXPECT_EQ(run.exitStatus, c.status) << run.out << run.err;
+        EXPECT_TRUE(std::regex_match(run.out, std::regex(c.out))) << run.out;
+    }
+    // The text report is the one a file gives.
+    const ProgramRun fromFile = RunProgram(kProgram, {invalid.string()});
+    EXPECT_EQ(RunProgram(kProgram, {"-"}, {inFolder.folder, invalid.string()}).out, fromFile.out);
+}
+
+TEST(CorvaneValidate, ToolFormatsNameLinuxPaths)
+{
+    TempDir dir;
+    const std::string folder = dir.Path().string();
+    const std::string missing = folder + "/absent.xml";
+    const std::string noSchema =
+        dir.Write("no-schema.xml", "<r xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" "
+                                   "xsi:noNamespaceSchemaLocation=\"gone.xsd\"/>")
+            .string();
+    struct Case {
+        std::string file;
+        std::string named; // the Linux path the description names
+    };
+    const Case cases[] = {{missing, missing}, {folder, folder}, {noSchema, folder + "/gone.xsd"}};
+    for (const Case& c : cases) {
+        for (const char* format : {"--format=gnu", "--format=json"}) {
+            const ProgramRun run = RunProgram(kProgram, {format, c.file});
+            EXPECT_NE(run.out.find(c.named), std::string::npos) << run.out;
+            EXPECT_EQ(run.out.find("Z:"), std::string::npos) << run.out;
+        }
+        // The text format is the window's report, in drive paths.
+        EXPECT_NE(RunProgram(kProgram, {c.file}).out.find("Z:"), std::string::npos);
+    }
+}
+
+TEST(CorvaneValidate, AllErrorsSaysWhenTheBoundEndedTheList)
+{
+    TempDir dir;
+    dir.Write("survey.xsd", kSchema);
+    const std::string path = dir.Write("doc.xml", Points(std::vector<std::string>(1005, "x"))).string();
+    const std::string few = dir.Write("few.xml", Points({"x", "y"})).string();
+    const std::string note = "The list of errors stops at its bound";
+    const ProgramRun text = RunProgram(kProgram, {"--all-errors", path});
+    EXPECT_EQ(Lines(text.out).back().rfind(note, 0), 0u) << Lines(text.out).back();
+    const ProgramRun gnu = RunProgram(kProgram, {"--format=gnu", "--all-errors", path});
+    EXPECT_EQ(Lines(gnu.out).size(), 1001u);
+    EXPECT_EQ(Lines(gnu.out).back(), path + ":0:0: note: " + Lines(text.out).back());
+    const ProgramRun json = RunProgram(kProgram, {"--format=json", "--all-errors", path, few});
+    const std::vector<std::string> lines = Lines(json.out);
+    ASSERT_EQ(lines.size(), 1002u);
+    EXPECT_NE(lines[999].find(",\"truncated\":true}"), std::string::npos) << lines[999];
+    EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
+                            [](const std::string& line) { return line.find("truncated") != std::string::npos; }),
+              1);
+    EXPECT_EQ(RunProgram(kProgram, {"--all-errors", few}).out.find(note), std::string::npos);
+}

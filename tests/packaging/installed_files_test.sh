@@ -22,6 +22,14 @@ for program in corvane corvane-validate; do
   done
 done
 
+# Every option the program takes is in its manual page, and so is the
+# number that bounds --all-errors.
+validate_page=$(MANWIDTH=200 man -l share/man/man1/corvane-validate.1 2>&1)
+for option in -q --quiet -h --help --all-errors --offline --format= --version 1000 "standard input"; do
+  grep -qF -- "$option" <<<"$validate_page" || fail "corvane-validate(1) does not mention $option"
+  grep -qF -- "$option" <<<"$(bin/corvane-validate --help)" || fail "corvane-validate --help does not mention $option"
+done
+
 desktop=share/applications/org.corvane.Corvane.desktop
 desktop-file-validate "$desktop" || fail "desktop-file-validate rejects $desktop"
 appstreamcli validate --no-net share/metainfo/org.corvane.Corvane.metainfo.xml >&2 || fail "appstreamcli rejects the metadata"

@@ -1,5 +1,6 @@
 #include "tests/support/run_program.h"
 
+#include <fcntl.h>
 #include <poll.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -10,7 +11,8 @@
 
 extern char** environ;
 
-ProgramRun RunProgram(const std::string& program, const std::vector<std::string>& args)
+ProgramRun RunProgram(const std::string& program, const std::vector<std::string>& args,
+                      const ProgramSetting& setting)
 {
     ProgramRun run;
     int outPipe[2];
@@ -28,6 +30,11 @@ ProgramRun RunProgram(const std::string& program, const std::vector<std::string>
     posix_spawn_file_actions_adddup2(&actions, errPipe[1], STDERR_FILENO);
     posix_spawn_file_actions_addclose(&actions, outPipe[0]);
     posix_spawn_file_actions_addclose(&actions, errPipe[0]);
+    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO,
+                                     setting.standardInput.empty() ? "/dev/null" : setting.standardInput.c_str(),
+                                     O_RDONLY, 0);
+    if (!setting.folder.empty())
+        posix_spawn_file_actions_addchdir_np(&actions, setting.folder.c_str());
 
     std::vector<char*> argv;
     argv.push_back(const_cast<char*>(program.c_str()));

@@ -10,4 +10,12 @@ struct ProgramRun {
     std::string err;
 };
 
-ProgramRun RunProgram(const std::string& program, const std::vector<std::string>& args);
+// Where the program runs and what it reads: the current folder when empty,
+// and nothing (/dev/null) when no file is named for standard input.
+struct ProgramSetting {
+    std::string folder;
+    std::string standardInput;
+};
+
+ProgramRun RunProgram(const std::string& program, const std::vector<std::string>& args,
+                      const ProgramSetting& setting = {});
