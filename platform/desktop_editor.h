@@ -17,8 +17,8 @@
 // up by its ID in $XDG_DATA_HOME/applications, then each
 // $XDG_DATA_DIRS/applications ('-' in the ID may stand for a subfolder); the
 // first one found is the one that counts. It is used when it is not Hidden,
-// does not need a terminal (nothing here could host one), and its TryExec
-// and Exec programs are executable files.
+// does not need a terminal, and its TryExec and Exec programs are executable
+// files.
 //
 // With no usable association, these editors are searched in PATH, in this
 // order: gnome-text-editor, gedit, kwrite, kate, mousepad, pluma, xed,

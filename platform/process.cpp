@@ -3,6 +3,7 @@
 #include "platform/desktop_editor.h"
 #include "platform/drive_path.h"
 #include "platform/program_search.h"
+#include "platform/terminal_editor.h"
 #include "platform/unique_fd.h"
 
 #include <array>
@@ -283,7 +284,12 @@ BOOL CreateProcessA(LPCSTR lpApplicationName, LPSTR lpCommandLine, void* lpProce
         lpProcessInformation == nullptr)
         return FALSE;
     try {
-        const auto launch = ResolveCommandLine(lpCommandLine);
+        auto editor = ResolveCommandLine(lpCommandLine);
+        if (!editor)
+            return FALSE;
+        // An editor that needs a terminal where there is none to inherit and
+        // none to host it would run unseen: that is a failure to start.
+        const auto launch = EditorLaunchFor(std::move(*editor), StandardStreamsAreTerminal());
         if (!launch)
             return FALSE;
         const auto pid = StartDetached(*launch);

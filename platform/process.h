@@ -50,15 +50,17 @@ struct PROCESS_INFORMATION {
     DWORD dwThreadId;
 };
 
-// Starts the program that the command line names (see ResolveCommandLine).
+// Starts the program that the command line names (see ResolveCommandLine);
+// an editor that draws in a terminal, when this process has none to pass on,
+// runs in the desktop's terminal instead (platform/terminal_editor.h).
 // lpApplicationName, security attributes, handle inheritance, creation
 // flags, an environment block and a current directory are not supported:
 // they must be null, FALSE or 0 (the program inherits the caller's
 // environment and directory, and no descriptor but standard input, output
 // and error). The start-up record is required but its contents are not
 // used. Returns FALSE, with nothing started, when the program cannot be
-// found, is not an executable file, or cannot be started for any other
-// reason. On success dwProcessId (and dwThreadId) hold the program's process
+// found, is not an executable file, needs a terminal that cannot be found,
+// or cannot be started for any other reason. On success dwProcessId (and dwThreadId) hold the program's process
 // id, and both handles must be closed with CloseHandle.
 BOOL CreateProcessA(LPCSTR lpApplicationName, LPSTR lpCommandLine, void* lpProcessAttributes,
                     void* lpThreadAttributes, BOOL bInheritHandles, DWORD dwCreationFlags,

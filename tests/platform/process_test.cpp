@@ -2,6 +2,7 @@
 // and what the started program receives.
 
 #include "platform/process.h"
+#include "platform/terminal_editor.h"
 
 #include "tests/support/recorded_launches.h"
 #include "tests/support/scoped_environment.h"
@@ -232,6 +233,59 @@ TEST_F(ProcessStartTest, HandlesAreDistinctAndCloseOnce)
     EXPECT_FALSE(CloseHandle(pi.hThread));
     EXPECT_FALSE(CloseHandle(nullptr));
     EXPECT_EQ(WaitForRecordedLaunches(m_records, 1).size(), 1u);
+}
+
+// An editor that draws in a terminal, with no terminal to inherit: in the
+// desktop's terminal, asked to run it as that terminal documents. "@" stands
+// for the folder of the terminals in PATH, "=" for the editors' folder.
+TEST(TerminalEditorTest, TerminalEditorsRunInTheFirstTerminalFound)
+{
+    TempDir dir;
+    const ScopedEnvironment path("PATH", (dir.Path() / "bin").string());
+    fs::create_directories(dir.Path() / "e");
+    fs::create_symlink(CopyRecorder(dir, "real/nano"), dir.Path() / "e/editor");
+    const auto expand = [&](Words words) {
+        for (auto& word : words)
+            if (word[0] == '@' || word[0] == '=')
+                word = (dir.Path() / (word[0] == '@' ? "bin" : "e") / word.substr(1)).string();
+        return words;
+    };
+    const struct {
+        Words editor;
+        Words inPath;
+        std::string terminalVariable;
+        Words expected; // empty: nothing can start
+    } cases[] = {
+        {{"vim", "+3", "F"}, {"xterm", "gnome-terminal"}, "", {"@gnome-terminal", "--", "=vim", "+3", "F"}},
+        {{"nano", "F"}, {"x-terminal-emulator", "xdg-terminal-exec"}, "", {"@xdg-terminal-exec", "=nano", "F"}},
+        {{"nvim", "F"}, {"konsole", "x-terminal-emulator"}, "", {"@x-terminal-emulator", "-e", "=nvim", "F"}},
+        {{"hx", "F"}, {"xterm", "xfce4-terminal"}, "", {"@xfce4-terminal", "-x", "=hx", "F"}},
+        {{"emacs", "-nw", "+3", "F"}, {"kitty", "xterm"}, " kitty\t--single-instance ",
+         {"@kitty", "--single-instance", "=emacs", "-nw", "+3", "F"}},
+        {{"emacsclient", "--tty", "F"}, {"myterm", "xterm"}, "@myterm --hold",
+         {"@myterm", "--hold", "-e", "=emacsclient", "--tty", "F"}},
+        {{"micro", "F"}, {"xterm"}, "/nonexistent/terminal", {"@xterm", "-e", "=micro", "F"}},
+        {{"editor", "F"}, {"xterm"}, "", {"@xterm", "-e", "=editor", "F"}}, // a link to nano
+        // Editors with a window of their own keep their command line.
+        {{"emacs", "+3", "F"}, {"xterm"}, "", {"=emacs", "+3", "F"}},
+        {{"vim", "-g", "F"}, {"xterm"}, "", {"=vim", "-g", "F"}},
+        {{"gedit", "+3", "F"}, {"xterm"}, "", {"=gedit", "+3", "F"}},
+        {{"nano", "F"}, {}, "", {}},
+    };
+    for (const auto& c : cases) {
+        fs::remove_all(dir.Path() / "bin");
+        for (const std::string& name : c.inPath)
+            CopyRecorder(dir, "bin/" + name);
+        const ScopedEnvironment terminal("TERMINAL", expand({c.terminalVariable}).front());
+        const Words editor = expand(Words{"=" + c.editor.front()});
+        const auto launch = EditorLaunchFor({editor.front(), Words(c.editor.begin() + 1, c.editor.end())}, false);
+        Words started;
+        if (launch) {
+            started.push_back(launch->program);
+            started.insert(started.end(), launch->args.begin(), launch->args.end());
+        }
+        EXPECT_EQ(started, expand(c.expected)) << c.editor.front() << " " << c.terminalVariable;
+    }
 }
 
 // "Notepad.exe" where no such program exists: the desktop's text editor,

@@ -7,6 +7,7 @@
 
 #include "tests/support/recorded_launches.h"
 #include "tests/support/scoped_environment.h"
+#include "tests/support/standard_streams.h"
 
 #include <QPushButton>
 #include <QTest>
@@ -44,10 +45,13 @@ protected:
         return editor;
     }
 
-    static void PressEdit(const CDialog& dialog)
+    // As started from a shell unless a test says otherwise: the editor then
+    // starts itself, whatever it is.
+    void PressEdit(const CDialog& dialog) const
     {
         auto* edit = static_cast<QPushButton*>(ControlWidgetOf(dialog, IDC_EDIT_FILE));
         ASSERT_TRUE(edit->isEnabled());
+        const ScopedStandardStreams streams(m_haveTerminal);
         edit->click();
     }
 
@@ -89,6 +93,7 @@ protected:
         return received;
     }
 
+    bool m_haveTerminal = true;
     fs::path m_records = m_home.Path() / "records";
     ScopedEnvironment m_recordDir{"CORVANE_RECORD_DIR", m_records.string()};
     ScopedEnvironment m_mark{"CORVANE_RECORD_MARK", "inherited"};
@@ -219,6 +224,21 @@ TEST_F(EditorLaunchTest, EditorsKnownToTakeALineOpenTheFileAtTheErrorLine)
     EXPECT_EQ(EditWith(Count("count.xsd", "3"), true, {"vim"}), alone) << "a valid file";
     EXPECT_EQ(EditWith(Count("broken.xsd", "3"), true, {"vim"}), alone) << "an error inside the schema";
     EXPECT_EQ(EditWith(Count("count.xsd", "three"), true, {"vim"}, true), alone) << "the file chosen again";
+    EXPECT_TRUE(m_boxes.Boxes().empty());
+}
+
+// Started from a menu: a terminal editor runs in the desktop's terminal and
+// keeps its line; an editor with a window of its own keeps its command line.
+TEST_F(EditorLaunchTest, WithoutATerminalATerminalEditorRunsInTheDesktopsTerminal)
+{
+    m_haveTerminal = false;
+    const ScopedEnvironment terminal("TERMINAL", InstallRecorder("terminal/xterm").string());
+    const std::string vim = (m_home.Path() / "bin/vim").string();
+    const std::map<std::string, std::vector<std::string>> expected = {
+        {"xterm", {"-e", vim, "+3", "FILE"}},
+        {"gedit", {"+3", "FILE"}},
+    };
+    EXPECT_EQ(EditWith(Count("count.xsd", "three"), true, {"vim", "gedit"}), expected);
     EXPECT_TRUE(m_boxes.Boxes().empty());
 }
 
