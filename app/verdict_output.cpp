@@ -55,14 +55,20 @@ void WriteText(std::ostream& out, const FileVerdict& verdict, bool oneOfSeveral)
         out << '\n';
 }
 
-// The file an error's line counts in, as an editor opens it: the file as the
-// user named it, or the referenced schema, DTD or entity the error lies in
-// (its Linux path, or its URL).
+// The file as an editor opens it: as the user named it, but a drive path
+// as its Linux path.
+std::string NamedFile(const FileVerdict& verdict)
+{
+    return LinuxPathFromDrivePath(verdict.path).value_or(verdict.path);
+}
+
+// The file an error's line counts in: the file named, or the referenced
+// schema, DTD or entity the error lies in (its Linux path, or its URL).
 std::string FileOfError(const FileVerdict& verdict, const ValidationError& error)
 {
     const std::string url = error.strUrl.str();
     if (url.empty() || url == verdict.drivePath)
-        return verdict.path;
+        return NamedFile(verdict);
     return LinuxPathFromDrivePath(url).value_or(url);
 }
 
@@ -70,7 +76,7 @@ std::string FileOfError(const FileVerdict& verdict, const ValidationError& error
 // still one line that the tools read, placed at line 0.
 void WriteGnu(std::ostream& out, const FileVerdict& verdict)
 {
-    const std::string file = OneLineText(verdict.path);
+    const std::string file = OneLineText(NamedFile(verdict));
     const ValidationOutcome& outcome = verdict.outcome;
     if (!verdict.unnamable.empty()) {
         out << file << ":0:0: error: " << OneLineText(verdict.unnamable) << '\n';

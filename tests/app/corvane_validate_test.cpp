@@ -471,6 +471,9 @@ TEST(CorvaneValidate, ToolFormatsNameLinuxPaths)
         // The text format is the window's report, in drive paths.
         EXPECT_NE(RunProgram(kProgram, {c.file}).out.find("Z:"), std::string::npos);
     }
+    // A file named by its drive path is opened by its Linux path.
+    const ProgramRun drive = RunProgram(kProgram, {"--format=gnu", DriveForm(missing)});
+    EXPECT_EQ(drive.out.rfind(missing + ":0:0: error: The file " + missing + " does not exist", 0), 0u) << drive.out;
 }
 
 TEST(CorvaneValidate, AllErrorsSaysWhenTheBoundEndedTheList)
