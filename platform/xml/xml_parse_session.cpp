@@ -41,31 +41,8 @@ std::optional<XmlLoadError> DocumentProblem(const XmlLoadRequest& request, std::
     size = check.size;
     if (!check.problem)
         return std::nullopt;
-    std::uint32_t ownError = XmlOwnError::ReadFailed;
-    std::string reason;
-    switch (*check.problem) {
-    case LocalFileProblem::NotFound:
-        ownError = XmlOwnError::FileNotFound;
-        reason = "The file " + request.displayPath + " does not exist";
-        break;
-    case LocalFileProblem::IsADirectory:
-        ownError = XmlOwnError::IsADirectory;
-        reason = request.displayPath + " is a folder, not a file";
-        break;
-    case LocalFileProblem::PermissionDenied:
-        ownError = XmlOwnError::PermissionDenied;
-        reason = "The file " + request.displayPath + " cannot be read: permission denied";
-        break;
-    case LocalFileProblem::NotARegularFile:
-        ownError = XmlOwnError::NotARegularFile;
-        reason = request.displayPath + " is not a regular file";
-        break;
-    case LocalFileProblem::ReadFailed:
-        ownError = XmlOwnError::ReadFailed;
-        reason = "The file " + request.displayPath + " cannot be read: " + check.detail;
-        break;
-    }
-    return MakeXmlLoadError(XmlOwnErrorCode(ownError), 0, 0, AnsiToWide(reason));
+    const UnreadableFile unreadable = DescribeUnreadableDocument(check, request.displayPath);
+    return MakeXmlLoadError(XmlOwnErrorCode(unreadable.ownError), 0, 0, AnsiToWide(unreadable.reason));
 }
 
 // Lines and columns as the user counts them, in the file the error lies in.

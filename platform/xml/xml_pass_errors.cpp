@@ -111,6 +111,11 @@ void XmlPassErrorCapture::CaptureLimit(const XmlLimitFailure& limit, std::uint64
                          {m_documentPath, {line, column}, {}}));
 }
 
+void XmlPassErrorCapture::CaptureDocumentUnreadable(std::uint32_t ownError, const std::string& reason)
+{
+    Record(MakePassError(XmlOwnErrorCode(ownError), 0, 0, AnsiToWide(reason), {m_documentPath, {}, {}}));
+}
+
 void XmlPassErrorCapture::CaptureException(std::uint32_t code, const XMLCh* message)
 {
     std::uint64_t line = m_reader.CurrentLine();

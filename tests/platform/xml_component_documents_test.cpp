@@ -2,11 +2,14 @@
 // positions, and reasons that name the right location.
 
 #include "tests/platform/xml_component_fixture.h"
+#include "tests/support/scoped_environment.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <utility>
 #include <vector>
@@ -609,6 +612,48 @@ INSTANTIATE_TEST_SUITE_P(Documents, UnreadableDocumentTest,
                                            UnreadableCase{"OtherDrive", XmlOwnError::NotADrivePath},
                                            UnreadableCase{"NotADrivePath", XmlOwnError::NotADrivePath}),
                          [](const auto& info) { return info.param.name; });
+
+// A file that exists but cannot be opened when it is read (no descriptor
+// left, a disk error) is reported as such: never a verdict reached without
+// the schema or DTD, never the parser's own code. The open is made to fail
+// at the one place the component opens files, in the worker.
+TEST(XmlComponent, FileThatCannotBeOpenedIsReportedAsSuch)
+{
+    TempDir dir;
+    const auto schema = dir.Write("note.xsd", kNoteSchema);
+    const auto dtd = dir.Write("memo.dtd", kMemoDtd);
+    const auto schemaDocument = dir.Write("note.xml", Note("note.xsd"));
+    const auto dtdDocument = dir.Write("memo.xml", "<!DOCTYPE memo SYSTEM \"memo.dtd\">\n<memo><from>Ann</from></memo>\n");
+    ASSERT_TRUE(LoadFile(schemaDocument).Valid());
+    ASSERT_TRUE(LoadFile(dtdDocument).Valid());
+    struct Case {
+        int error;
+        std::uint32_t referenced; // the code when a referenced file fails
+        std::uint32_t document;   // when the document itself fails
+    };
+    const Case cases[] = {
+        {EMFILE, XmlOwnError::ReferencedReadFailed, XmlOwnError::ReadFailed},
+        {ENFILE, XmlOwnError::ReferencedReadFailed, XmlOwnError::ReadFailed},
+        {EACCES, XmlOwnError::ReferencedPermissionDenied, XmlOwnError::PermissionDenied},
+        {EIO, XmlOwnError::ReferencedReadFailed, XmlOwnError::ReadFailed},
+    };
+    const std::pair<std::filesystem::path, std::filesystem::path> failing[] = {
+        {schemaDocument, schema}, {dtdDocument, dtd}, {schemaDocument, schemaDocument}, {dtdDocument, dtdDocument}};
+    for (const Case& c : cases) {
+        for (const auto& [document, file] : failing) {
+            const ScopedEnvironment failure("CORVANE_XML_OPEN_FAILURE", std::to_string(c.error) + ":" + file.string());
+            const XmlLoadOutcome outcome = LoadFile(document);
+            const bool itself = document == file;
+            const std::string context = std::string(std::strerror(c.error)) + " opening " + file.string();
+            EXPECT_EQ(outcome.code, XmlOwnErrorCode(itself ? c.document : c.referenced)) << context << ": " << outcome;
+            EXPECT_NE(outcome.reason.find(DriveForm(file)), std::string::npos) << context << ": " << outcome;
+            if (c.error != EACCES) {
+                EXPECT_NE(outcome.reason.find(std::strerror(c.error)), std::string::npos) << context << ": " << outcome;
+            }
+            EXPECT_EQ(outcome.line, itself ? 0 : document == dtdDocument ? 1 : 2) << context << ": " << outcome;
+        }
+    }
+}
 
 TEST(XmlComponent, LoadRejectsASourceThatIsNotAString)
 {
