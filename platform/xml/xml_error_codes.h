@@ -70,6 +70,8 @@ inline constexpr std::uint32_t ReferencedNotARegularFile = 0x0014;
 inline constexpr std::uint32_t ReferencedReadFailed = 0x0015;
 inline constexpr std::uint32_t ReferenceNotResolvable = 0x0016;
 inline constexpr std::uint32_t ReferenceRefused = 0x0017;
+// An xsi:schemaLocation that is not a list of namespace-location pairs.
+inline constexpr std::uint32_t SchemaHintNotInPairs = 0x0018;
 inline constexpr std::uint32_t RemoteConnectFailed = 0x0021;
 inline constexpr std::uint32_t RemoteTimedOut = 0x0022;
 inline constexpr std::uint32_t RemoteHttpStatus = 0x0023;

@@ -224,11 +224,28 @@ std::vector<DocumentCase> DocumentCases()
         return "<r xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" xsi:noNamespaceSchemaLocation=\"" +
                hint + "\">zz</r>\n";
     };
+    const auto schemaLocation = [](const std::string& value) {
+        return "<r xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" xsi:schemaLocation=\"" + value +
+               "\">zz</r>\n";
+    };
     const std::string plainSchema = "<xs:schema xmlns:xs=\"http://www.w3.org/2001/XMLSchema\">"
                                     "<xs:element name=\"r\" type=\"xs:string\"/></xs:schema>";
 
     return {
         {"ValidAgainstSchema", {{"note.xsd", kNoteSchema}, {"doc.xml", Note("note.xsd")}}, "doc.xml", Valid()},
+        // A lone location, as some published documents carry, names no schema.
+        {"SchemaLocationWithoutPairs",
+         {{"doc.xml", schemaLocation("http://example.org/wadl.xsd")}},
+         "doc.xml",
+         Fails(XmlErrorGroup::ReferencedDocument, "doc.xml", "wadl.xsd\">", {"xsi:schemaLocation", "pairs"},
+               XmlOwnErrorCode(XmlOwnError::SchemaHintNotInPairs))},
+        {"SchemaLocationWithAPairAndALoneValue",
+         {{"doc.xml", schemaLocation("urn:a a.xsd urn:b")}},
+         "doc.xml",
+         Fails(XmlErrorGroup::ReferencedDocument, "doc.xml", "urn:b\">", {"xsi:schemaLocation"},
+               XmlOwnErrorCode(XmlOwnError::SchemaHintNotInPairs))},
+        {"SchemaLocationWithoutPairsUnvalidated",
+         {{"doc.xml", schemaLocation("http://example.org/wadl.xsd")}}, "doc.xml", Valid(), false},
         {"EntityOfSchemaIsRead",
          {{"s.xsd", fragmentSchema}, {"f.frag", fragment}, {"doc.xml", hinted("s.xsd")}},
          "doc.xml",
