@@ -84,6 +84,8 @@ inline constexpr std::uint32_t DepthLimit = 0x0032;
 inline constexpr std::uint32_t MemoryLimit = 0x0033;
 inline constexpr std::uint32_t ReferencedDocumentTooLarge = 0x0034;
 inline constexpr std::uint32_t ParserStalled = 0x0035;
+// The same bound, reached while an XML catalog was being read.
+inline constexpr std::uint32_t CatalogTooCostly = 0x0036;
 } // namespace XmlOwnError
 
 // The code of one of the component's own errors; the group is part of the

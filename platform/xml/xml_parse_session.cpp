@@ -296,6 +296,14 @@ std::string ParserStalledReason()
            "compile, or a pattern too costly to match); the document is not read further (resource limit)";
 }
 
+std::string CatalogStalledReason(const std::string& file)
+{
+    return "The XML catalog " + file + " is too large: reading it took more than " +
+           SecondsText(ParserStallTime()) +
+           " s of processor time (the catalogs are read for every document that references a schema, a "
+           "DTD or an entity); the document is not read further (resource limit)";
+}
+
 bool QuickChecksEnabled()
 {
     return g_quickChecks.load();

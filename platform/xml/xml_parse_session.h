@@ -47,5 +47,7 @@ void SetParserStallTime(std::chrono::milliseconds allowed);
 bool QuickChecksEnabled();
 void SetQuickChecks(bool enabled);
 
-// What a load that reached that bound reports.
+// What a load that reached that bound reports; and when the bound was
+// reached while the catalog engine read the catalog `file`.
 std::string ParserStalledReason();
+std::string CatalogStalledReason(const std::string& file);
