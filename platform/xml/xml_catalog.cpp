@@ -1,7 +1,10 @@
 #include "platform/xml/xml_catalog.h"
 
+#include "platform/xml/xml_memory.h"
+
 #include <libxml/catalog.h>
 #include <libxml/parser.h>
+#include <libxml/xmlIO.h>
 #include <libxml/xmlerror.h>
 
 #include <sys/stat.h>
@@ -53,6 +56,75 @@ std::string CatalogFiles()
     return named != nullptr ? std::string(named) : std::string("file:///etc/xml/catalog");
 }
 
+// Catalogs are named as files or as file: URLs; a file is shown as a path.
+std::string WithoutFileScheme(std::string name)
+{
+    if (name.rfind("file://", 0) == 0)
+        name.erase(0, 7);
+    return name;
+}
+
+// Which catalog file the engine is reading, for a stall found meanwhile.
+// Apart from the engine's state: the watchdog asks while the engine works.
+struct CatalogWork {
+    std::mutex mutex;
+    bool active = false;
+    std::string file;    // being read (or the catalogs named, until one is opened)
+    std::string blamed;  // read while the parse was asked to stop
+};
+
+CatalogWork& Work()
+{
+    static CatalogWork work;
+    return work;
+}
+
+thread_local bool t_readingCatalogs = false;
+
+// The time a catalog takes is spent while the engine is asked something:
+// that is when it reads the files it has not read yet.
+class ScopedCatalogWork {
+public:
+    ScopedCatalogWork() : m_stopAskedBefore(ParserStopRequested())
+    {
+        CatalogWork& work = Work();
+        std::lock_guard lock(work.mutex);
+        work.active = true;
+        work.file = WithoutFileScheme(CatalogFiles());
+        t_readingCatalogs = true;
+    }
+    ~ScopedCatalogWork()
+    {
+        t_readingCatalogs = false;
+        CatalogWork& work = Work();
+        std::lock_guard lock(work.mutex);
+        work.active = false;
+        if (!m_stopAskedBefore && ParserStopRequested() && work.blamed.empty())
+            work.blamed = work.file;
+    }
+    ScopedCatalogWork(const ScopedCatalogWork&) = delete;
+    ScopedCatalogWork& operator=(const ScopedCatalogWork&) = delete;
+
+private:
+    bool m_stopAskedBefore;
+};
+
+// Sees every file the engine opens and takes none: a catalog file opened
+// while the catalogs are asked is the one being read.
+int NoteCatalogFileOpened(const char* name)
+{
+    if (t_readingCatalogs && name != nullptr) {
+        std::string file = WithoutFileScheme(name);
+        CatalogWork& work = Work();
+        std::lock_guard lock(work.mutex);
+        work.file = std::move(file);
+    }
+    return 0;
+}
+void* OpenNothing(const char*) { return nullptr; }
+int ReadNothing(void*, char*, int) { return -1; }
+int CloseNothing(void*) { return 0; }
+
 // What the catalogs were read from: the list and each top file's time stamp,
 // so that an edited catalog is read again by a program that stays open.
 std::string Signature(const std::string& files)
@@ -83,6 +155,7 @@ void PrepareCatalogs(CatalogState& state)
         xmlInitParser();
         xmlSetGenericErrorFunc(nullptr, IgnoreCatalogMessage);
         xmlCatalogSetDefaults(XML_CATA_ALLOW_ALL);
+        xmlRegisterInputCallbacks(NoteCatalogFileOpened, OpenNothing, ReadNothing, CloseNothing);
     } else {
         xmlCatalogCleanup();
     }
@@ -139,6 +212,7 @@ std::optional<std::string> ResolveThroughCatalogs(const XmlCatalogQuery& query)
 {
     CatalogState& state = State();
     std::lock_guard lock(state.mutex);
+    const ScopedCatalogWork work;
     PrepareCatalogs(state);
     std::string question = query.publicId;
     for (const std::string* part : {&query.systemId, &query.resolvedSystemId, &query.importedNamespace})
@@ -154,7 +228,23 @@ std::optional<std::string> ResolveThroughCatalogs(const XmlCatalogQuery& query)
 
 void RecheckCatalogsForNextLoad()
 {
-    CatalogState& state = State();
-    std::lock_guard lock(state.mutex);
-    state.recheck = true;
+    {
+        CatalogState& state = State();
+        std::lock_guard lock(state.mutex);
+        state.recheck = true;
+    }
+    CatalogWork& work = Work();
+    std::lock_guard lock(work.mutex);
+    work.blamed.clear();
+}
+
+std::optional<std::string> CatalogBlamedForStall()
+{
+    CatalogWork& work = Work();
+    std::lock_guard lock(work.mutex);
+    if (work.active)
+        return work.file;
+    if (!work.blamed.empty())
+        return work.blamed;
+    return std::nullopt;
 }

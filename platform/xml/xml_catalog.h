@@ -28,3 +28,9 @@ std::optional<std::string> ResolveThroughCatalogs(const XmlCatalogQuery& query);
 // Within one load the catalogs stay as they were, so a document that names
 // many locations costs one look at the catalog files, not one per name.
 void RecheckCatalogsForNextLoad();
+
+// The catalog to blame for a load that reached the bound on parser work, if
+// the bound was reached while the catalogs were being read (the engine reads
+// a catalog file when first asked, and a very large one takes longer than
+// any schema). Safe to call from any thread. A new load forgets it.
+std::optional<std::string> CatalogBlamedForStall();

@@ -17,6 +17,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -413,27 +414,14 @@ xc::InputSource* XmlReferenceResolver::LoadLocal(const XmlResolvedLocation& targ
                                                  bool declaredEntity, const std::string& display,
                                                  const std::string& referrer, const xc::Locator* where)
 {
-    const LocalFileCheck check = CheckLocalFile(target.location);
+    // Opened here, not when the parser asks for the bytes: a file that
+    // cannot be opened then (no descriptor left, say) would only be warned
+    // about, and the document checked without its schema.
+    OpenedLocalFile file = OpenLocalFile(target.location);
+    const LocalFileCheck& check = file.check;
     if (check.problem) {
-        std::uint32_t code = XmlOwnError::ReferencedReadFailed;
-        std::string why = check.detail;
-        switch (*check.problem) {
-        case LocalFileProblem::NotFound:
-            code = XmlOwnError::ReferencedFileNotFound, why = "the file does not exist";
-            break;
-        case LocalFileProblem::IsADirectory:
-            code = XmlOwnError::ReferencedIsADirectory, why = "it is a folder, not a file";
-            break;
-        case LocalFileProblem::PermissionDenied:
-            code = XmlOwnError::ReferencedPermissionDenied, why = "permission denied";
-            break;
-        case LocalFileProblem::NotARegularFile:
-            code = XmlOwnError::ReferencedNotARegularFile, why = "it is not a regular file";
-            break;
-        case LocalFileProblem::ReadFailed:
-            break;
-        }
-        m_events.FailReference(code, CannotLoad(kind, display, referrer, why), where);
+        const UnreadableFile unreadable = DescribeUnreadableReference(check);
+        m_events.FailReference(unreadable.ownError, CannotLoad(kind, display, referrer, unreadable.reason), where);
     }
     const bool grammar = kind == XmlResourceKind::Schema || kind == XmlResourceKind::SchemaEntity ||
                          kind == XmlResourceKind::Dtd;
@@ -449,7 +437,7 @@ xc::InputSource* XmlReferenceResolver::LoadLocal(const XmlResolvedLocation& targ
 
     const std::u16string systemId = AnsiToWide(target.location);
     m_registry.Add(systemId, {kind, display, target.location, false, check.size, check.modifiedNs});
-    return new (m_manager) LocalFileInputSource(target.location, systemId, false, m_manager);
+    return new (m_manager) LocalFileInputSource(std::move(file), target.location, systemId, false, m_manager);
 }
 
 xc::InputSource* XmlReferenceResolver::LoadRemote(const XmlResolvedLocation& target, XmlResourceKind kind,

@@ -70,6 +70,8 @@ inline constexpr std::uint32_t ReferencedNotARegularFile = 0x0014;
 inline constexpr std::uint32_t ReferencedReadFailed = 0x0015;
 inline constexpr std::uint32_t ReferenceNotResolvable = 0x0016;
 inline constexpr std::uint32_t ReferenceRefused = 0x0017;
+// An xsi:schemaLocation that is not a list of namespace-location pairs.
+inline constexpr std::uint32_t SchemaHintNotInPairs = 0x0018;
 inline constexpr std::uint32_t RemoteConnectFailed = 0x0021;
 inline constexpr std::uint32_t RemoteTimedOut = 0x0022;
 inline constexpr std::uint32_t RemoteHttpStatus = 0x0023;
@@ -82,6 +84,8 @@ inline constexpr std::uint32_t DepthLimit = 0x0032;
 inline constexpr std::uint32_t MemoryLimit = 0x0033;
 inline constexpr std::uint32_t ReferencedDocumentTooLarge = 0x0034;
 inline constexpr std::uint32_t ParserStalled = 0x0035;
+// The same bound, reached while an XML catalog was being read.
+inline constexpr std::uint32_t CatalogTooCostly = 0x0036;
 
 // Not an error: the last of a load's further errors carries it when the
 // bound on reported errors ended the list. The component turns it into the

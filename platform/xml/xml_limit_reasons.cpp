@@ -1,5 +1,6 @@
 #include "platform/xml/xml_limit_reasons.h"
 
+#include "platform/xml/xml_catalog.h"
 #include "platform/xml/xml_error_codes.h"
 #include "platform/xml/xml_limits.h"
 #include "platform/xml/xml_memory.h"
@@ -21,7 +22,7 @@ XmlLimitFailure DescribeXmlLimit(std::uint32_t ownError, const XmlMemoryPool& me
         return {ownError, "Elements are nested more than " + std::to_string(XmlLimits::kElementDepth) +
                               " levels deep; the document is not read further (resource limit)"};
     case XmlOwnError::ParserStalled:
-        return {ownError, ParserStalledReason()};
+        return DescribeParserStall();
     case XmlOwnError::EntityTextLimit:
         return {ownError, "Entity references or default values produce far more text than the document holds (more than " +
                               std::to_string(XmlLimits::kTextAllowanceChars / (1024 * 1024)) +
@@ -37,4 +38,11 @@ XmlLimitFailure DescribeXmlLimit(std::uint32_t ownError, const XmlMemoryPool& me
     return {XmlOwnError::MemoryLimit,
             "The parser needed more memory than a load may use; the document is not read further "
             "(resource limit)"};
+}
+
+XmlLimitFailure DescribeParserStall()
+{
+    if (const auto catalog = CatalogBlamedForStall())
+        return {XmlOwnError::CatalogTooCostly, CatalogStalledReason(*catalog)};
+    return {XmlOwnError::ParserStalled, ParserStalledReason()};
 }

@@ -13,3 +13,7 @@ struct XmlLimitFailure {
 };
 
 XmlLimitFailure DescribeXmlLimit(std::uint32_t ownError, const XmlMemoryPool& memory);
+
+// The bound on parser work was reached: by the parser, or by the catalog
+// engine reading a catalog too large, which is then named.
+XmlLimitFailure DescribeParserStall();

@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <new>
+#include <utility>
 
 namespace xc = xercesc;
 
@@ -39,8 +40,17 @@ XmlLoadPass::XmlLoadPass(const XmlLoadRequest& request, std::uint64_t documentBy
 
 void XmlLoadPass::Run()
 {
+    // The document is opened before the parse: the parser would report a
+    // file it cannot open in its own words and code.
+    OpenedLocalFile document = OpenLocalFile(m_request.linuxPath);
+    if (!document.fd) {
+        const UnreadableFile unreadable = DescribeUnreadableDocument(document.check, ShownDocumentPath(m_request));
+        m_errors.CaptureDocumentUnreadable(unreadable.ownError, unreadable.reason);
+        return;
+    }
     ArmParserStallGuard();
-    LocalFileInputSource source(m_request.linuxPath, m_references.MainSystemId(), true, &m_memory);
+    LocalFileInputSource source(std::move(document), m_request.linuxPath, m_references.MainSystemId(), true,
+                                &m_memory);
     try {
         m_reader.parse(source);
     } catch (const XmlParseStop&) {

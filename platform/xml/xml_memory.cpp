@@ -101,6 +101,11 @@ void StopParserAtNextAllocation()
     g_stopRequested = true;
 }
 
+bool ParserStopRequested()
+{
+    return g_stopRequested.load(std::memory_order_relaxed);
+}
+
 XmlMemoryPool::XmlMemoryPool(std::uint64_t ceilingBytes) : m_ceiling(ceilingBytes) {}
 
 XmlMemoryPool::~XmlMemoryPool()

@@ -28,6 +28,8 @@ void NoteParserProgress(std::uint64_t line);
 std::uint64_t ParserProgressEvents();
 std::uint64_t ParserProgressLine(); // the line of the last event that named one
 void StopParserAtNextAllocation();
+// Whether the watchdog asked the parse under way to stop.
+bool ParserStopRequested();
 
 class XmlMemoryPool final : public xercesc::MemoryManager {
 public:

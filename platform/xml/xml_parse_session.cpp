@@ -42,33 +42,8 @@ std::optional<XmlLoadError> DocumentProblem(const XmlLoadRequest& request, std::
     size = check.size;
     if (!check.problem)
         return std::nullopt;
-    std::uint32_t ownError = XmlOwnError::ReadFailed;
-    std::string reason;
-    const std::string shown =
-        CurrentShownPathForm() == ShownPathForm::Linux ? request.linuxPath : request.displayPath;
-    switch (*check.problem) {
-    case LocalFileProblem::NotFound:
-        ownError = XmlOwnError::FileNotFound;
-        reason = "The file " + shown + " does not exist";
-        break;
-    case LocalFileProblem::IsADirectory:
-        ownError = XmlOwnError::IsADirectory;
-        reason = shown + " is a folder, not a file";
-        break;
-    case LocalFileProblem::PermissionDenied:
-        ownError = XmlOwnError::PermissionDenied;
-        reason = "The file " + shown + " cannot be read: permission denied";
-        break;
-    case LocalFileProblem::NotARegularFile:
-        ownError = XmlOwnError::NotARegularFile;
-        reason = shown + " is not a regular file";
-        break;
-    case LocalFileProblem::ReadFailed:
-        ownError = XmlOwnError::ReadFailed;
-        reason = "The file " + shown + " cannot be read: " + check.detail;
-        break;
-    }
-    return MakeXmlLoadError(XmlOwnErrorCode(ownError), 0, 0, AnsiToWide(reason));
+    const UnreadableFile unreadable = DescribeUnreadableDocument(check, ShownDocumentPath(request));
+    return MakeXmlLoadError(XmlOwnErrorCode(unreadable.ownError), 0, 0, AnsiToWide(unreadable.reason));
 }
 
 // Lines and columns as the user counts them, in the file the error lies in.
@@ -315,6 +290,11 @@ std::optional<XmlLoadError> LoadOnce(const XmlLoadRequest& request, std::vector<
 
 } // namespace
 
+std::string ShownDocumentPath(const XmlLoadRequest& request)
+{
+    return CurrentShownPathForm() == ShownPathForm::Linux ? request.linuxPath : request.displayPath;
+}
+
 std::optional<XmlLoadError> LoadXmlDocument(const XmlLoadRequest& request, std::vector<XmlLoadError>* further)
 {
     if (further != nullptr)
@@ -334,6 +314,14 @@ std::string ParserStalledReason()
     return "The parser worked more than " + SecondsText(ParserStallTime()) +
            " s of processor time without getting further in the document (a schema too complex to "
            "compile, or a pattern too costly to match); the document is not read further (resource limit)";
+}
+
+std::string CatalogStalledReason(const std::string& file)
+{
+    return "The XML catalog " + file + " is too large: reading it took more than " +
+           SecondsText(ParserStallTime()) +
+           " s of processor time (the catalogs are read for every document that references a schema, a "
+           "DTD or an entity); the document is not read further (resource limit)";
 }
 
 bool QuickChecksEnabled()

@@ -31,6 +31,9 @@ struct XmlLoadRequest {
     std::string readFrom{};
 };
 
+// The document's path as reports write it (CurrentShownPathForm).
+std::string ShownDocumentPath(const XmlLoadRequest& request);
+
 // Nothing when the document loaded (and, if asked, validated) without error.
 // The errors after the first go to `further` when the request asked for
 // every error (in the order of the document).
@@ -50,5 +53,7 @@ void SetParserStallTime(std::chrono::milliseconds allowed);
 bool QuickChecksEnabled();
 void SetQuickChecks(bool enabled);
 
-// What a load that reached that bound reports.
+// What a load that reached that bound reports; and when the bound was
+// reached while the catalog engine read the catalog `file`.
 std::string ParserStalledReason();
+std::string CatalogStalledReason(const std::string& file);

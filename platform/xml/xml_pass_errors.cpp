@@ -52,11 +52,22 @@ void XmlPassErrorCapture::CaptureParserMessage(const XmlParserMessage& message)
     const std::uint32_t parserCode =
         XmlParserErrorCode(domain, code, severity,
                            inGrammar ? XmlErrorPlace::ReferencedDocument : XmlErrorPlace::Document);
-    const std::uint32_t errorCode =
+    std::uint32_t errorCode =
         parserCode != 0 ? parserCode
                         : MakeXmlErrorCode(XmlErrorGroup::WellFormedness, XmlErrorSource::Own,
                                            XmlOwnError::UnexpectedFailure);
     std::string reason = WideToAnsi(text);
+    // The parser calls a schema hint with a lone location (as some
+    // published documents carry) a syntax error. The document is well
+    // formed; what fails is finding its schemas.
+    if (domain == xc::XMLUni::fgXMLErrDomain && code == xc::XMLErrs::BadSchemaLocation &&
+        in.kind == XmlResourceKind::MainDocument) {
+        errorCode = XmlOwnErrorCode(XmlOwnError::SchemaHintNotInPairs);
+        reason = "The schemas of the document cannot be found: its xsi:schemaLocation attribute holds an odd "
+                 "number of values, where it must hold pairs of a namespace and the location of that "
+                 "namespace's schema (a schema without a target namespace is named by "
+                 "xsi:noNamespaceSchemaLocation)";
+    }
     if (in.kind != XmlResourceKind::MainDocument)
         reason += std::string(" (in the ") + XmlResourceKindWord(in.kind) + " " + in.displayName + ")";
     else if (domain == xc::XMLUni::fgValidityDomain && code == xc::XMLValid::UniqueParticleAttributionFail)
@@ -109,6 +120,11 @@ void XmlPassErrorCapture::CaptureLimit(const XmlLimitFailure& limit, std::uint64
 {
     Record(MakePassError(XmlOwnErrorCode(limit.ownError), line, column, AnsiToWide(limit.reason),
                          {m_documentPath, {line, column}, {}}));
+}
+
+void XmlPassErrorCapture::CaptureDocumentUnreadable(std::uint32_t ownError, const std::string& reason)
+{
+    Record(MakePassError(XmlOwnErrorCode(ownError), 0, 0, AnsiToWide(reason), {m_documentPath, {}, {}}));
 }
 
 void XmlPassErrorCapture::CaptureException(std::uint32_t code, const XMLCh* message)

@@ -64,6 +64,8 @@ public:
     void CaptureReferenceFailure(std::uint32_t ownError, const std::string& reason,
                                  const xercesc::Locator* where);
     void CaptureLimit(const XmlLimitFailure& limit, std::uint64_t line, std::uint64_t column);
+    // The document itself could not be opened: an error with no place in it.
+    void CaptureDocumentUnreadable(std::uint32_t ownError, const std::string& reason);
     void CaptureException(std::uint32_t code, const XMLCh* message);
     void CaptureUnexpected(const std::string& what);
 

@@ -6,6 +6,7 @@
 #include "platform/text_encoding.h"
 #include "platform/xml/xml_document_file.h"
 #include "platform/xml/xml_error_codes.h"
+#include "platform/xml/xml_limit_reasons.h"
 #include "platform/xml/xml_limits.h"
 #include "platform/xml/xml_memory.h"
 #include "platform/xml/xml_runtime.h"
@@ -622,8 +623,8 @@ std::chrono::nanoseconds ThreadCpuTime(clockid_t clock)
                 asked = true;
             }
         } else if (asked && used - workSince > allowed + grace) {
-            const XmlLoadError error =
-                LimitError(XmlOwnError::ParserStalled, ParserProgressLine(), ParserStalledReason());
+            const XmlLimitFailure stall = DescribeParserStall();
+            const XmlLoadError error = LimitError(stall.ownError, ParserProgressLine(), stall.reason);
             if (AnswerFirst(watched, EncodeResult(error, true)))
                 _exit(0);
             // The parse ended just now after all, and answered itself.

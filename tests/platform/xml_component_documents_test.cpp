@@ -2,11 +2,14 @@
 // positions, and reasons that name the right location.
 
 #include "tests/platform/xml_component_fixture.h"
+#include "tests/support/scoped_environment.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <utility>
 #include <vector>
@@ -221,11 +224,28 @@ std::vector<DocumentCase> DocumentCases()
         return "<r xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" xsi:noNamespaceSchemaLocation=\"" +
                hint + "\">zz</r>\n";
     };
+    const auto schemaLocation = [](const std::string& value) {
+        return "<r xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" xsi:schemaLocation=\"" + value +
+               "\">zz</r>\n";
+    };
     const std::string plainSchema = "<xs:schema xmlns:xs=\"http://www.w3.org/2001/XMLSchema\">"
                                     "<xs:element name=\"r\" type=\"xs:string\"/></xs:schema>";
 
     return {
         {"ValidAgainstSchema", {{"note.xsd", kNoteSchema}, {"doc.xml", Note("note.xsd")}}, "doc.xml", Valid()},
+        // A lone location, as some published documents carry, names no schema.
+        {"SchemaLocationWithoutPairs",
+         {{"doc.xml", schemaLocation("http://example.org/wadl.xsd")}},
+         "doc.xml",
+         Fails(XmlErrorGroup::ReferencedDocument, "doc.xml", "wadl.xsd\">", {"xsi:schemaLocation", "pairs"},
+               XmlOwnErrorCode(XmlOwnError::SchemaHintNotInPairs))},
+        {"SchemaLocationWithAPairAndALoneValue",
+         {{"doc.xml", schemaLocation("urn:a a.xsd urn:b")}},
+         "doc.xml",
+         Fails(XmlErrorGroup::ReferencedDocument, "doc.xml", "urn:b\">", {"xsi:schemaLocation"},
+               XmlOwnErrorCode(XmlOwnError::SchemaHintNotInPairs))},
+        {"SchemaLocationWithoutPairsUnvalidated",
+         {{"doc.xml", schemaLocation("http://example.org/wadl.xsd")}}, "doc.xml", Valid(), false},
         {"EntityOfSchemaIsRead",
          {{"s.xsd", fragmentSchema}, {"f.frag", fragment}, {"doc.xml", hinted("s.xsd")}},
          "doc.xml",
@@ -609,6 +629,48 @@ INSTANTIATE_TEST_SUITE_P(Documents, UnreadableDocumentTest,
                                            UnreadableCase{"OtherDrive", XmlOwnError::NotADrivePath},
                                            UnreadableCase{"NotADrivePath", XmlOwnError::NotADrivePath}),
                          [](const auto& info) { return info.param.name; });
+
+// A file that exists but cannot be opened when it is read (no descriptor
+// left, a disk error) is reported as such: never a verdict reached without
+// the schema or DTD, never the parser's own code. The open is made to fail
+// at the one place the component opens files, in the worker.
+TEST(XmlComponent, FileThatCannotBeOpenedIsReportedAsSuch)
+{
+    TempDir dir;
+    const auto schema = dir.Write("note.xsd", kNoteSchema);
+    const auto dtd = dir.Write("memo.dtd", kMemoDtd);
+    const auto schemaDocument = dir.Write("note.xml", Note("note.xsd"));
+    const auto dtdDocument = dir.Write("memo.xml", "<!DOCTYPE memo SYSTEM \"memo.dtd\">\n<memo><from>Ann</from></memo>\n");
+    ASSERT_TRUE(LoadFile(schemaDocument).Valid());
+    ASSERT_TRUE(LoadFile(dtdDocument).Valid());
+    struct Case {
+        int error;
+        std::uint32_t referenced; // the code when a referenced file fails
+        std::uint32_t document;   // when the document itself fails
+    };
+    const Case cases[] = {
+        {EMFILE, XmlOwnError::ReferencedReadFailed, XmlOwnError::ReadFailed},
+        {ENFILE, XmlOwnError::ReferencedReadFailed, XmlOwnError::ReadFailed},
+        {EACCES, XmlOwnError::ReferencedPermissionDenied, XmlOwnError::PermissionDenied},
+        {EIO, XmlOwnError::ReferencedReadFailed, XmlOwnError::ReadFailed},
+    };
+    const std::pair<std::filesystem::path, std::filesystem::path> failing[] = {
+        {schemaDocument, schema}, {dtdDocument, dtd}, {schemaDocument, schemaDocument}, {dtdDocument, dtdDocument}};
+    for (const Case& c : cases) {
+        for (const auto& [document, file] : failing) {
+            const ScopedEnvironment failure("CORVANE_XML_OPEN_FAILURE", std::to_string(c.error) + ":" + file.string());
+            const XmlLoadOutcome outcome = LoadFile(document);
+            const bool itself = document == file;
+            const std::string context = std::string(std::strerror(c.error)) + " opening " + file.string();
+            EXPECT_EQ(outcome.code, XmlOwnErrorCode(itself ? c.document : c.referenced)) << context << ": " << outcome;
+            EXPECT_NE(outcome.reason.find(DriveForm(file)), std::string::npos) << context << ": " << outcome;
+            if (c.error != EACCES) {
+                EXPECT_NE(outcome.reason.find(std::strerror(c.error)), std::string::npos) << context << ": " << outcome;
+            }
+            EXPECT_EQ(outcome.line, itself ? 0 : document == dtdDocument ? 1 : 2) << context << ": " << outcome;
+        }
+    }
+}
 
 TEST(XmlComponent, LoadRejectsASourceThatIsNotAString)
 {
