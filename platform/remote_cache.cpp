@@ -412,11 +412,17 @@ RemoteFetchResult FetchThroughCache(const std::string& url, const RemoteFetchLim
         cache.MarkUsed();
         return FromCopy(*copy);
     }
+    // A copy past its freshness that stands in for the server is always
+    // named, whether the server could not be asked or was not to be.
+    const auto standIn = [&](const std::string& why) {
+        if (notice)
+            notice("using the copy of " + url + " cached on " + UtcTime(copy->stored) + ": " + why);
+        cache.MarkUsed();
+        return FromCopy(*copy);
+    };
     if (!limits.networkAllowed) {
-        if (copy) {
-            cache.MarkUsed();
-            return FromCopy(*copy);
-        }
+        if (copy)
+            return standIn("the network is off");
         RemoteFetchResult offline;
         offline.status = RemoteFetchResult::Status::Offline;
         offline.effectiveUrl = url;
@@ -442,11 +448,7 @@ RemoteFetchResult FetchThroughCache(const std::string& url, const RemoteFetchLim
                          answer.body});
         return answer;
     }
-    if (copy && ServerUnreachable(answer.status)) {
-        if (notice)
-            notice("using the copy of " + url + " cached on " + UtcTime(copy->stored) + ": " + answer.detail);
-        cache.MarkUsed();
-        return FromCopy(*copy);
-    }
+    if (copy && ServerUnreachable(answer.status))
+        return standIn(answer.detail);
     return answer;
 }

@@ -20,8 +20,9 @@
 
 // Fetches a location through the cache. With the network off (see
 // RemoteFetchLimits::networkAllowed) only a kept copy answers; without one
-// the result is Status::Offline. When the server cannot be reached and a
-// copy is kept, the copy answers and `notice` is told so, in words for the
+// the result is Status::Offline. A kept copy past its freshness that answers
+// in the server's stead (the server cannot be reached, or the network is
+// off) is named to `notice`, with the time it was fetched, in words for the
 // user.
 RemoteFetchResult FetchThroughCache(const std::string& url, const RemoteFetchLimits& limits,
                                     const std::function<void(const std::string&)>& notice);

@@ -42,6 +42,15 @@ inline constexpr std::uint64_t kReferencedDocumentBytes = 64ull * 1024 * 1024;
 // not turn a slow verdict into a false limit.
 inline constexpr std::chrono::seconds kParserStallTime{20};
 
+// The time a load waits for its worker to show that it gets further: a
+// document event or processor time of the parsing thread each count (a
+// network fetch waiting within its own timeouts uses a little every second).
+// A worker that shows neither for this long (stopped, held by a debugger,
+// blocked outside its bounded waits) is ended, and the load reports it.
+// Progress, not the time a load takes, is what counts: a large document
+// takes as long as it needs.
+inline constexpr std::chrono::seconds kWorkerSilence{30};
+
 // The address space of the process that parses, beyond what it has mapped
 // when a load starts: the memory ceiling above counts only what the parser
 // asks for through its own pool, so this outer bound sits well above it and

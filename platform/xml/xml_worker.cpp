@@ -23,10 +23,13 @@
 #include <cstdlib>
 #include <cstring>
 #include <deque>
+#include <dirent.h>
 #include <exception>
 #include <fcntl.h>
+#include <limits>
 #include <linux/close_range.h>
 #include <fstream>
+#include <memory>
 #include <mutex>
 #include <new>
 #include <poll.h>
@@ -40,6 +43,7 @@
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/time.h>
 #include <sys/wait.h>
 #include <time.h>
 #include <unistd.h>
@@ -64,6 +68,7 @@ enum class MessageKind : std::uint8_t {
     Progress = 'P',   // from the worker: bytes read, bytes in all
     Notice = 'N',     // from the worker: a line for the user beside the verdict
     Result = 'R',     // from the worker: the outcome of the load
+    Alive = 'A',      // from the worker: the load under way got further
     MemoryBound = 'M' // from the worker: its address space ran out
 };
 
@@ -164,12 +169,15 @@ bool SendAll(int fd, std::string_view data)
     return true;
 }
 
-bool ReceiveAll(int fd, char* data, std::size_t size)
+// `silent` learns whether the socket's receive bound ran out.
+bool ReceiveAll(int fd, char* data, std::size_t size, bool* silent)
 {
     while (size > 0) {
         const ssize_t got = ::recv(fd, data, size, 0);
         if (got < 0 && errno == EINTR)
             continue;
+        if (got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK) && silent != nullptr)
+            *silent = true;
         if (got <= 0)
             return false;
         data += got;
@@ -183,11 +191,12 @@ struct Message {
     std::string body;
 };
 
-// Nothing when the other end went away (or broke the framing).
-std::optional<Message> ReceiveMessage(int fd)
+// Nothing when the other end went away (or broke the framing), or when
+// nothing came within the socket's receive bound (`silent` is then set).
+std::optional<Message> ReceiveMessage(int fd, bool* silent = nullptr)
 {
     char header[1 + sizeof(std::uint32_t)];
-    if (!ReceiveAll(fd, header, sizeof header))
+    if (!ReceiveAll(fd, header, sizeof header, silent))
         return std::nullopt;
     std::uint32_t length = 0;
     std::memcpy(&length, header + 1, sizeof length);
@@ -196,7 +205,7 @@ std::optional<Message> ReceiveMessage(int fd)
     Message message;
     message.kind = static_cast<MessageKind>(header[0]);
     message.body.resize(length);
-    if (!ReceiveAll(fd, message.body.data(), length))
+    if (!ReceiveAll(fd, message.body.data(), length, silent))
         return std::nullopt;
     return message;
 }
@@ -206,6 +215,9 @@ std::optional<Message> ReceiveMessage(int fd)
 struct WorkerRequest {
     XmlLoadRequest load;
     std::uint64_t stallMs = 0;
+    // The caller's wait for a sign of progress; the worker beats well
+    // within it.
+    std::uint64_t silenceMs = 0;
     RemoteFetchLimits remote;
     bool quickChecks = true;
     // Without a listener in the caller, progress travels only in steps that
@@ -223,6 +235,7 @@ std::string EncodeRequest(const WorkerRequest& request)
     writer.Text(request.load.readFrom);
     writer.U8(request.load.validate ? 1 : 0);
     writer.U64(request.stallMs);
+    writer.U64(request.silenceMs);
     writer.U64(static_cast<std::uint64_t>(request.remote.connectTimeout.count()));
     writer.U64(static_cast<std::uint64_t>(request.remote.stallTimeout.count()));
     writer.U64(static_cast<std::uint64_t>(request.remote.totalTimeout.count()));
@@ -245,6 +258,7 @@ std::optional<WorkerRequest> DecodeRequest(std::string_view body)
     request.load.readFrom = reader.Text();
     request.load.validate = reader.U8() != 0;
     request.stallMs = reader.U64();
+    request.silenceMs = reader.U64();
     request.remote.connectTimeout = std::chrono::milliseconds(reader.U64());
     request.remote.stallTimeout = std::chrono::milliseconds(reader.U64());
     request.remote.totalTimeout = std::chrono::milliseconds(reader.U64());
@@ -331,6 +345,15 @@ bool WorkerSend(const std::string& frame)
     return SendAll(g_workerFd, frame);
 }
 
+// Sends a frame unless the connection is full; with g_sendMutex held.
+void SendUnlessFull(std::string_view frame)
+{
+    const ssize_t sent = ::send(g_workerFd, frame.data(), frame.size(), MSG_NOSIGNAL | MSG_DONTWAIT);
+    // Part of a frame sent: the rest must follow, or the framing breaks.
+    if (sent > 0 && static_cast<std::size_t>(sent) < frame.size())
+        SendAll(g_workerFd, frame.substr(static_cast<std::size_t>(sent)));
+}
+
 // Progress is dropped when the connection is full: the caller is reading
 // another worker's results (this load was sent ahead), and a parse must not
 // wait for it to tell how far it got; a later step tells more anyway.
@@ -338,10 +361,17 @@ void SendProgress(std::uint64_t done, std::uint64_t total)
 {
     const std::string frame = EncodeProgress(done, total);
     std::lock_guard lock(g_sendMutex);
-    const ssize_t sent = ::send(g_workerFd, frame.data(), frame.size(), MSG_NOSIGNAL | MSG_DONTWAIT);
-    // Part of a frame sent: the rest must follow, or the framing breaks.
-    if (sent > 0 && static_cast<std::size_t>(sent) < frame.size())
-        SendAll(g_workerFd, std::string_view(frame).substr(static_cast<std::size_t>(sent)));
+    SendUnlessFull(frame);
+}
+
+// A beat from the watchdog never waits: when another message is on its way
+// (or the connection is full) the caller hears from this worker anyway.
+void SendBeat()
+{
+    static const std::string frame = MessageWriter().Framed(MessageKind::Alive);
+    std::unique_lock lock(g_sendMutex, std::try_to_lock);
+    if (lock.owns_lock())
+        SendUnlessFull(frame);
 }
 
 // Each load gets one result: its parse's, or the watchdog's report of a
@@ -460,6 +490,7 @@ struct LoadWatch {
     std::uint64_t loads = 0; // begun so far
     bool running = false;
     std::chrono::milliseconds stallTime{};
+    std::chrono::milliseconds beatEvery{};
 };
 
 LoadWatch& Watched()
@@ -489,6 +520,7 @@ bool ServeLoad(const WorkerRequest& request)
         AwaitAnswer(load);
         watch.running = true;
         watch.stallTime = std::chrono::milliseconds(request.stallMs);
+        watch.beatEvery = std::chrono::milliseconds(request.silenceMs / 4);
     }
     watch.begun.notify_one();
     ParseJob job{request, std::nullopt, {}};
@@ -563,6 +595,52 @@ std::chrono::nanoseconds ThreadCpuTime(clockid_t clock)
     return std::chrono::seconds(now.tv_sec) + std::chrono::nanoseconds(now.tv_nsec);
 }
 
+// Tells the caller that the load under way gets further, so that the caller
+// can end a worker that does not (stopped, held by a debugger, blocked
+// outside its bounded waits): no processor-time bound sees a process that
+// uses no processor. The signs are the parsing thread's own: a document
+// event, or processor time it used. A network fetch that waits within its
+// timeouts shows as the latter: the network library wakes at least once a
+// second to look at them. A beat goes at most every `beatEvery`, and only
+// after such a sign; a load shorter than that sends none.
+class Heartbeat {
+public:
+    void Look(std::uint64_t load, std::chrono::milliseconds beatEvery, std::uint64_t events,
+              std::chrono::nanoseconds parserTime)
+    {
+        const auto now = std::chrono::steady_clock::now();
+        const Signs signs{events, parserTime};
+        if (load != m_load) {
+            m_load = load;
+            m_signs = signs;
+            m_lastBeat = now;
+            m_moved = false;
+            return;
+        }
+        m_moved = m_moved || signs != m_signs;
+        m_signs = signs;
+        if (m_moved && now - m_lastBeat >= beatEvery) {
+            SendBeat();
+            m_lastBeat = now;
+            m_moved = false;
+        }
+    }
+
+private:
+    struct Signs {
+        std::uint64_t events = 0;
+        std::chrono::nanoseconds parserTime{};
+        bool operator!=(const Signs& other) const
+        {
+            return events != other.events || parserTime != other.parserTime;
+        }
+    };
+    std::uint64_t m_load = 0;
+    Signs m_signs;
+    std::chrono::steady_clock::time_point m_lastBeat;
+    bool m_moved = false;
+};
+
 // Watches the loads for the worker's life: the parent going away ends the
 // worker; a parse that works too long without an event is first asked to
 // stop at its next allocation, and if it does not (a pattern backtracking
@@ -575,6 +653,7 @@ std::chrono::nanoseconds ThreadCpuTime(clockid_t clock)
     constexpr auto kRestAfter = std::chrono::seconds(1);
     const std::optional<clockid_t> cpuClock = parser.CpuClock();
     LoadWatch& watch = Watched();
+    Heartbeat heartbeat;
     std::uint64_t watched = 0;
     std::uint64_t eventsSeen = 0;
     std::chrono::nanoseconds workSince{};
@@ -584,6 +663,7 @@ std::chrono::nanoseconds ThreadCpuTime(clockid_t clock)
         bool running = false;
         std::uint64_t loads = 0;
         std::chrono::nanoseconds allowed{};
+        std::chrono::milliseconds beatEvery{};
         {
             std::unique_lock lock(watch.mutex);
             if (!watch.running && std::chrono::steady_clock::now() - lastSeenRunning > kRestAfter)
@@ -591,6 +671,7 @@ std::chrono::nanoseconds ThreadCpuTime(clockid_t clock)
             running = watch.running;
             loads = watch.loads;
             allowed = watch.stallTime;
+            beatEvery = watch.beatEvery;
         }
         if (running)
             lastSeenRunning = std::chrono::steady_clock::now();
@@ -601,10 +682,13 @@ std::chrono::nanoseconds ThreadCpuTime(clockid_t clock)
             _exit(3);
         if ((polled.revents & (POLLRDHUP | POLLHUP | POLLERR)) != 0)
             _exit(0);
-        if (!running || !cpuClock)
+        if (!running)
             continue;
         const std::uint64_t events = ParserProgressEvents();
-        const std::chrono::nanoseconds used = ThreadCpuTime(*cpuClock);
+        const std::chrono::nanoseconds used = cpuClock ? ThreadCpuTime(*cpuClock) : std::chrono::nanoseconds{};
+        heartbeat.Look(loads, beatEvery, events, used);
+        if (!cpuClock)
+            continue;
         if (loads != watched || events != eventsSeen) {
             watched = loads;
             eventsSeen = events;
@@ -715,12 +799,51 @@ pid_t ThisProcess()
     return KnownProcessId().load(std::memory_order_relaxed);
 }
 
+std::atomic<std::int64_t> g_silenceMs{
+    std::chrono::duration_cast<std::chrono::milliseconds>(XmlLimits::kWorkerSilence).count()};
+
 // A load with this process's settings. A request sent ahead is taken as the
 // load's only when the two are built alike, so both are built here.
 WorkerRequest RequestFor(const XmlLoadRequest& load)
 {
-    return {load, static_cast<std::uint64_t>(ParserStallTime().count()), CurrentRemoteFetchLimits(),
-            QuickChecksEnabled(), HasLoadProgressListener(), CurrentShownPathForm()};
+    return {load,
+            static_cast<std::uint64_t>(ParserStallTime().count()),
+            static_cast<std::uint64_t>(g_silenceMs.load()),
+            CurrentRemoteFetchLimits(),
+            QuickChecksEnabled(),
+            HasLoadProgressListener(),
+            CurrentShownPathForm()};
+}
+
+std::string SecondsText(std::chrono::milliseconds duration)
+{
+    const auto tenths = duration.count() / 100;
+    return std::to_string(tenths / 10) + (tenths % 10 != 0 ? "." + std::to_string(tenths % 10) : "");
+}
+
+struct FolderCloser {
+    void operator()(DIR* folder) const { ::closedir(folder); }
+};
+
+// What became of a worker that showed no progress, read before it is ended:
+// the state of each of its threads.
+std::string StillnessOf(pid_t pid)
+{
+    bool stopped = false;
+    bool traced = false;
+    const std::string tasks = "/proc/" + std::to_string(pid) + "/task";
+    const std::unique_ptr<DIR, FolderCloser> listing(::opendir(tasks.c_str()));
+    while (const dirent* task = listing ? ::readdir(listing.get()) : nullptr) {
+        std::ifstream stat(tasks + "/" + task->d_name + "/stat");
+        std::string text;
+        std::getline(stat, text);
+        // The state follows the name, which ends in the last ')'.
+        const auto nameEnd = text.rfind(')');
+        const char state = nameEnd != std::string::npos && nameEnd + 2 < text.size() ? text[nameEnd + 2] : ' ';
+        stopped = stopped || state == 'T';
+        traced = traced || state == 't';
+    }
+    return stopped ? "its process was stopped" : traced ? "it was held by a debugger" : "it was blocked";
 }
 
 class WorkerClient {
@@ -736,6 +859,7 @@ public:
         m_progressWanted = request.progressWanted;
         // A worker that ended while idle is replaced before the request is sent.
         EndIfStale();
+        BoundEachReceive();
         // A request sent ahead is this one: its messages are on the way,
         // behind those of the requests sent before it.
         bool sentAhead = m_pid > 0 && std::find(m_ahead.begin(), m_ahead.end(), frame) != m_ahead.end();
@@ -758,15 +882,20 @@ public:
         bool progressKnown = false;
         std::uint64_t bytesRead = 0;
         bool memoryBound = false;
-        m_lastTurn = std::chrono::steady_clock::now();
+        bool silent = false;
+        const std::chrono::milliseconds allowance(request.silenceMs);
+        m_lastTurn = m_lastHeard = std::chrono::steady_clock::now();
         while (true) {
-            if (!AwaitMessage(m_socket.Get())) {
+            const Wait wait = AwaitMessage(m_socket.Get(), allowance);
+            if (wait == Wait::Cancelled) {
                 End();
                 return Cancelled();
             }
-            auto message = ReceiveMessage(m_socket.Get());
+            silent = wait == Wait::Silent;
+            auto message = silent ? std::nullopt : ReceiveMessage(m_socket.Get(), &silent);
             if (!message)
                 break;
+            m_lastHeard = std::chrono::steady_clock::now();
             MessageReader reader(message->body);
             if (message->kind == MessageKind::Progress) {
                 const std::uint64_t done = reader.U64();
@@ -783,6 +912,8 @@ public:
                 ReportLoadNotice(notice);
             } else if (message->kind == MessageKind::MemoryBound) {
                 memoryBound = true;
+            } else if (message->kind == MessageKind::Alive) {
+                // Heard from: nothing else to do.
             } else if (message->kind == MessageKind::Result) {
                 const bool workerEnds = reader.U8() != 0;
                 std::optional<XmlLoadError> outcome;
@@ -804,6 +935,8 @@ public:
                 break;
             }
         }
+        if (silent)
+            return Unresponsive(load, allowance, progressKnown, bytesRead);
         return memoryBound ? MemoryBoundReached(load, progressKnown, bytesRead)
                            : Died(load, progressKnown, bytesRead);
     }
@@ -848,6 +981,7 @@ public:
     {
         std::lock_guard lock(m_mutex);
         AbandonIfInherited();
+        BoundEachReceive();
         while (m_pid > 0 && !m_ahead.empty())
             DropOneAhead();
         ++m_generation;
@@ -871,6 +1005,8 @@ public:
         const pid_t pid = m_visiblePid.load();
         return pid > 0 && ::kill(pid, signalNumber) == 0;
     }
+
+    pid_t ProcessId() const { return m_visiblePid.load(); }
 
     std::mutex& Mutex() { return m_mutex; }
 
@@ -969,6 +1105,24 @@ private:
         m_visiblePid = pid;
         m_owner = ThisProcess();
         m_socket = std::move(socket);
+        m_receiveBoundMs = 0;
+        BoundEachReceive();
+    }
+
+    // No single read from the worker waits longer than the allowance for a
+    // sign of progress: a worker stopped in the middle of a message, or
+    // while the results of loads sent ahead are dropped, cannot hold this
+    // process either.
+    void BoundEachReceive()
+    {
+        const std::int64_t allowed = g_silenceMs.load();
+        if (m_pid <= 0 || allowed == m_receiveBoundMs)
+            return;
+        timeval bound{};
+        bound.tv_sec = static_cast<time_t>(allowed / 1000);
+        bound.tv_usec = static_cast<suseconds_t>(allowed % 1000 * 1000);
+        if (::setsockopt(m_socket.Get(), SOL_SOCKET, SO_RCVTIMEO, &bound, sizeof bound) == 0)
+            m_receiveBoundMs = allowed;
     }
 
     // A process with no other thread (a command-line run) hands the worker
@@ -1096,28 +1250,47 @@ private:
                                            "; the document is not read further (resource limit)"));
     }
 
-    // Waits for the worker's next message. A caller that waits in slices (a
+    enum class Wait { Ready, Cancelled, Silent };
+
+    // Waits for the worker's next message, until the allowance since the
+    // worker was last heard from runs out. A caller that waits in slices (a
     // window) gets its turn at least every slice, also while progress
     // arrives without pause, and may end the wait.
-    bool AwaitMessage(int fd)
+    Wait AwaitMessage(int fd, std::chrono::milliseconds allowance)
     {
-        if (!HasLoadWaitHandler())
-            return true;
         constexpr auto kSlice = std::chrono::milliseconds(30);
+        const bool sliced = HasLoadWaitHandler();
         while (true) {
-            const auto now = std::chrono::steady_clock::now();
-            if (now - m_lastTurn >= kSlice) {
+            if (sliced && std::chrono::steady_clock::now() - m_lastTurn >= kSlice) {
                 if (!ContinueLoadWait())
-                    return false;
+                    return Wait::Cancelled;
                 m_lastTurn = std::chrono::steady_clock::now();
             }
-            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-                m_lastTurn + kSlice - std::chrono::steady_clock::now());
+            const auto silentAt = m_lastHeard + allowance;
+            const auto until = sliced ? std::min(m_lastTurn + kSlice, silentAt) : silentAt;
+            const auto left = std::chrono::ceil<std::chrono::milliseconds>(until - std::chrono::steady_clock::now());
+            const auto timeout = std::clamp<std::int64_t>(left.count(), 0, std::numeric_limits<int>::max());
             pollfd ready{fd, POLLIN, 0};
-            const int found = ::poll(&ready, 1, static_cast<int>(std::max<std::int64_t>(left.count(), 0)));
+            const int found = ::poll(&ready, 1, static_cast<int>(timeout));
             if (found > 0 || (found < 0 && errno != EINTR))
-                return true; // the read that follows tells what arrived
+                return Wait::Ready; // the read that follows tells what arrived
+            if (found == 0 && std::chrono::steady_clock::now() >= silentAt)
+                return Wait::Silent;
         }
+    }
+
+    // A worker that showed no progress for the allowance is ended (a
+    // stopped one too); the next load starts another.
+    XmlLoadError Unresponsive(const XmlLoadRequest& load, std::chrono::milliseconds allowance, bool progressKnown,
+                              std::uint64_t bytesRead)
+    {
+        const std::string how = StillnessOf(m_pid);
+        End();
+        std::uint64_t line = 0;
+        const std::string where = WherePhrase(load, progressKnown, bytesRead, line);
+        return MakeXmlLoadError(XmlOwnErrorCode(XmlOwnError::UnexpectedFailure), line, 0,
+                                AnsiToWide("The parser made no progress for " + SecondsText(allowance) + " s (" +
+                                           how + ") " + where + ", and was ended"));
     }
 
     static XmlLoadError Cancelled()
@@ -1135,6 +1308,8 @@ private:
 
     std::mutex m_mutex;
     std::chrono::steady_clock::time_point m_lastTurn;
+    std::chrono::steady_clock::time_point m_lastHeard; // from the worker, by the load under way
+    std::int64_t m_receiveBoundMs = 0; // on m_socket
     pid_t m_pid = 0;
     pid_t m_owner = 0;
     std::atomic<pid_t> m_visiblePid{0};
@@ -1201,6 +1376,7 @@ public:
     }
 
     bool Signal(int signalNumber) const { return m_workers.front().Signal(signalNumber); }
+    pid_t ProcessId() const { return m_workers.front().ProcessId(); }
 
 private:
     static constexpr std::size_t kMostWorkers = 4;
@@ -1321,4 +1497,20 @@ void EndXmlWorker()
 bool SignalXmlWorkerForTests(int signalNumber)
 {
     return Pool().Signal(signalNumber);
+}
+
+int XmlWorkerProcessIdForTests()
+{
+    return Pool().ProcessId();
+}
+
+std::chrono::milliseconds XmlWorkerSilenceAllowance()
+{
+    return std::chrono::milliseconds(g_silenceMs.load());
+}
+
+void SetXmlWorkerSilenceAllowance(std::chrono::milliseconds allowed)
+{
+    // Zero would unbound each read from the worker instead.
+    g_silenceMs = std::max<std::int64_t>(allowed.count(), 1);
 }

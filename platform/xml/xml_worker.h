@@ -10,6 +10,7 @@
 
 #include "platform/xml/xml_parse_session.h"
 
+#include <chrono>
 #include <optional>
 #include <vector>
 
@@ -35,7 +36,17 @@ void ExpectXmlLoadInWorker(const XmlLoadRequest& request);
 // starts a fresh one.
 void EndXmlWorker();
 
+// How long a load waits without hearing that its worker gets further
+// (XmlLimits::kWorkerSilence); the worker is then ended and the load reports
+// it. A fetch waiting for its server shows as progress about once a second,
+// so the allowance stays some seconds long. Tests shorten it; nothing else
+// changes it.
+std::chrono::milliseconds XmlWorkerSilenceAllowance();
+void SetXmlWorkerSilenceAllowance(std::chrono::milliseconds allowed);
+
 // Sends a signal to the worker of this process, if one runs; for tests that
 // need a worker to die in the middle of a load. Safe to call from a progress
 // listener.
 bool SignalXmlWorkerForTests(int signalNumber);
+// The process id of that worker; 0 when none runs.
+int XmlWorkerProcessIdForTests();

@@ -117,10 +117,20 @@ TEST_F(RemoteCacheTest, OfflineUsesOnlyKeptCopies)
 {
     HttpTestServer server;
     server.ServeCacheable("/kept.xsd", kSchema, "", "");
+    server.ServeCacheable("/fresh.xsd", kSchema, "max-age=3600", "");
     ASSERT_EQ(Fetch(server.Url("/kept.xsd")).status, RemoteFetchResult::Status::Ok);
+    ASSERT_EQ(Fetch(server.Url("/fresh.xsd")).status, RemoteFetchResult::Status::Ok);
 
     SetNetwork(false);
+    // A copy past its freshness is named as it is when the server is down;
+    // a fresh one is simply used.
+    EXPECT_EQ(Fetch(server.Url("/fresh.xsd")).body, kSchema);
+    EXPECT_TRUE(m_notices.empty());
     EXPECT_EQ(Fetch(server.Url("/kept.xsd")).body, kSchema);
+    ASSERT_EQ(m_notices.size(), 1u);
+    EXPECT_NE(m_notices[0].find("using the copy of " + server.Url("/kept.xsd") + " cached on "), std::string::npos)
+        << m_notices[0];
+    EXPECT_NE(m_notices[0].find("the network is off"), std::string::npos) << m_notices[0];
     const RemoteFetchResult missing = Fetch(server.Url("/other.xsd"));
     EXPECT_EQ(missing.status, RemoteFetchResult::Status::Offline);
     EXPECT_EQ(server.Requests("/kept.xsd"), 1);

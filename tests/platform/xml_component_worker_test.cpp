@@ -7,6 +7,7 @@
 #include "platform/xml/xml_parse_session.h"
 #include "platform/xml/xml_worker.h"
 #include "tests/platform/xml_component_fixture.h"
+#include "tests/support/http_test_server.h"
 #include "tests/support/scoped_environment.h"
 
 #include <cerrno>
@@ -16,6 +17,8 @@
 #include <future>
 #include <map>
 #include <sys/inotify.h>
+#include <sys/ptrace.h>
+#include <sys/wait.h>
 #include <string>
 #include <thread>
 #include <vector>
@@ -337,6 +340,120 @@ TEST(XmlWorker, ALoadNamedAheadReadsItsDocumentOnce)
         EXPECT_EQ(counter.Take()[told.string()], alone);
         SetLoadProgressListener({});
     }
+}
+
+constexpr std::chrono::seconds kShortSilence{3};
+
+// The wait for a worker that shows no progress, shortened for a test.
+struct ShortSilence {
+    std::chrono::milliseconds saved = XmlWorkerSilenceAllowance();
+    ShortSilence() { SetXmlWorkerSilenceAllowance(kShortSilence); }
+    ~ShortSilence() { SetXmlWorkerSilenceAllowance(saved); }
+};
+
+// Holds a worker's parsing thread (its second; the first is its watchdog,
+// which runs on) in a debugger's stop. The holding thread is the debugger:
+// it collects the parsing thread when the worker is ended, or the worker's
+// end would never reach its parent.
+struct ParsingThreadHold {
+    std::thread debugger;
+    ~ParsingThreadHold()
+    {
+        if (debugger.joinable())
+            debugger.join();
+    }
+    bool Hold(pid_t worker)
+    {
+        std::vector<pid_t> threads;
+        for (const auto& task : std::filesystem::directory_iterator("/proc/" + std::to_string(worker) + "/task"))
+            threads.push_back(std::stoi(task.path().filename().string()));
+        std::promise<bool> held;
+        std::future<bool> result = held.get_future();
+        debugger = std::thread([parsing = threads.at(1), held = std::move(held)]() mutable {
+            const bool stopped = ::ptrace(PTRACE_SEIZE, parsing, nullptr, nullptr) == 0 &&
+                                 ::ptrace(PTRACE_INTERRUPT, parsing, nullptr, nullptr) == 0;
+            held.set_value(stopped);
+            for (int status = 0; stopped && ::waitpid(parsing, &status, __WALL) == parsing &&
+                                 !WIFEXITED(status) && !WIFSIGNALED(status);) {
+            }
+        });
+        return result.get();
+    }
+};
+
+// Two loads that cannot end soon: a pattern that backtracks without end
+// (until the bound on parser work), a server that never answers (until the
+// fetch's stall timeout).
+std::string EndlessPattern(TempDir& dir)
+{
+    dir.Write("s.xsd", PatternSchema("(a|aa)*b"));
+    return WithSchema("v", std::string(46, 'a') + "c");
+}
+
+std::string UnansweredSchema(HttpTestServer& server)
+{
+    server.Hang("/s.xsd");
+    return "<v xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" xsi:noNamespaceSchemaLocation=\"" +
+           server.Url("/s.xsd") + "\"/>\n";
+}
+
+// kill -STOP on the worker, or a debugger holding its parsing thread, while
+// the parser works: the load ends in a report once the allowance passes
+// without progress, and the next load gets a new worker.
+TEST(XmlWorker, AWorkerThatGetsNoFurtherIsEndedAndTheNextLoadGetsANewOne)
+{
+    ShortSilence allowance;
+    TempDir dir;
+    const auto endless = dir.Write("endless.xml", EndlessPattern(dir));
+    for (const bool debugged : {false, true}) {
+        SCOPED_TRACE(debugged ? "parsing thread held by a debugger" : "stopped");
+        EndXmlWorker();
+        ParsingThreadHold debugger;
+        pid_t held = 0;
+        bool holding = false;
+        SetLoadProgressListener([&](std::uint64_t, std::uint64_t) {
+            if (held == 0) {
+                held = XmlWorkerProcessIdForTests();
+                holding = debugged ? debugger.Hold(held) : SignalXmlWorkerForTests(SIGSTOP);
+            }
+        });
+        const XmlLoadOutcome outcome = LoadFile(endless);
+        SetLoadProgressListener({});
+        ASSERT_TRUE(holding);
+        EXPECT_EQ(outcome.code, 0x8C4000FFu) << outcome;
+        const std::string how = debugged ? "it was held by a debugger" : "its process was stopped";
+        EXPECT_NE(outcome.reason.find("no progress for 3 s (" + how + ") while reading line"), std::string::npos)
+            << outcome;
+        EXPECT_TRUE(LoadFile(dir.Write("quick.xml", "<r/>")).Valid());
+        EXPECT_NE(XmlWorkerProcessIdForTests(), held);
+        EXPECT_NE(::kill(held, 0), 0) << "the held worker is gone";
+    }
+}
+
+// Loads that take longer than the allowance but get further all the while
+// end in their own verdicts: a parser working hard until its own bound, a
+// fetch waiting for a silent server until its own timeout.
+TEST(XmlWorker, LoadsThatGetFurtherSlowlyAreNotEnded)
+{
+    ShortSilence allowance;
+    ScopedRemoteFetchLimits network([](RemoteFetchLimits& limits) {
+        limits.cacheMaxBytes = 0;
+        limits.stallTimeout = kShortSilence + std::chrono::seconds(2);
+        limits.totalTimeout = std::chrono::seconds(30);
+    });
+    const auto savedStall = ParserStallTime();
+    SetParserStallTime(kShortSilence + std::chrono::seconds(1));
+    HttpTestServer server;
+    TempDir dir;
+    const std::pair<std::string, std::uint32_t> cases[] = {
+        {EndlessPattern(dir), XmlOwnErrorCode(XmlOwnError::ParserStalled)},
+        {UnansweredSchema(server), 0x8C300022u}, // the server did not answer in time
+    };
+    for (const auto& [document, code] : cases) {
+        const XmlLoadOutcome outcome = LoadFile(dir.Write("doc.xml", document));
+        EXPECT_EQ(outcome.code, code) << outcome;
+    }
+    SetParserStallTime(savedStall);
 }
 
 } // namespace
