@@ -15,6 +15,12 @@ std::string MiB(std::uint64_t bytes)
 
 } // namespace
 
+std::string SecondsText(std::chrono::milliseconds duration)
+{
+    const auto tenths = duration.count() / 100;
+    return std::to_string(tenths / 10) + (tenths % 10 != 0 ? "." + std::to_string(tenths % 10) : "");
+}
+
 XmlLimitFailure DescribeXmlLimit(std::uint32_t ownError, const XmlMemoryPool& memory)
 {
     switch (ownError) {

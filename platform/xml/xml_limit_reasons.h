@@ -2,6 +2,7 @@
 // The words for a load that reached one of its bounds. A memory failure of
 // any kind is reported as the memory bound.
 
+#include <chrono>
 #include <cstdint>
 #include <string>
 
@@ -11,6 +12,9 @@ struct XmlLimitFailure {
     std::uint32_t ownError = 0; // an XmlOwnError
     std::string reason;
 };
+
+// A duration as the reports give it: whole seconds, or tenths ("0.5").
+std::string SecondsText(std::chrono::milliseconds duration);
 
 XmlLimitFailure DescribeXmlLimit(std::uint32_t ownError, const XmlMemoryPool& memory);
 

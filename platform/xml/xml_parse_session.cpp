@@ -6,6 +6,7 @@
 #include "platform/xml/xml_error_codes.h"
 #include "platform/xml/xml_grammar_cache.h"
 #include "platform/xml/xml_input_sources.h"
+#include "platform/xml/xml_limit_reasons.h"
 #include "platform/xml/xml_limits.h"
 #include "platform/xml/xml_load_pass.h"
 #include "platform/xml/xml_positions.h"
@@ -29,12 +30,6 @@ std::atomic<std::int64_t> g_stallMilliseconds{
     std::chrono::duration_cast<std::chrono::milliseconds>(XmlLimits::kParserStallTime).count()};
 
 std::atomic<bool> g_quickChecks{true};
-
-std::string SecondsText(std::chrono::milliseconds duration)
-{
-    const auto tenths = duration.count() / 100;
-    return std::to_string(tenths / 10) + (tenths % 10 != 0 ? "." + std::to_string(tenths % 10) : "");
-}
 
 std::optional<XmlLoadError> DocumentProblem(const XmlLoadRequest& request, std::uint64_t& size)
 {

@@ -815,12 +815,6 @@ WorkerRequest RequestFor(const XmlLoadRequest& load)
             CurrentShownPathForm()};
 }
 
-std::string SecondsText(std::chrono::milliseconds duration)
-{
-    const auto tenths = duration.count() / 100;
-    return std::to_string(tenths / 10) + (tenths % 10 != 0 ? "." + std::to_string(tenths % 10) : "");
-}
-
 struct FolderCloser {
     void operator()(DIR* folder) const { ::closedir(folder); }
 };
