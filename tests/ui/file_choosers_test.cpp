@@ -16,6 +16,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include <filesystem>
 #include <optional>
@@ -283,6 +284,51 @@ TEST_F(RealChooserTest, TypedNamesAreTakenCompletedOrRefusedAsAUserExpects)
         EXPECT_EQ(Text(dialog, IDC_FILE_NAME), DriveForm(docs / "notes"));
         QTest::keyClick(&widget, Qt::Key_Escape);
     });
+}
+
+// A typed name is one name, double quotes and all: the chooser picks one
+// file, so quotes do not split what was typed into several names.
+TEST_F(RealChooserTest, ATypedNameHoldingDoubleQuotesIsTakenWhole)
+{
+    const auto quoted = m_home.Write("docs/it's a \"quoted\" file.xml", "<q/>");
+    m_home.Write("docs/quoted", "<not-this-one/>");
+    const QString folder = QString::fromStdString(quoted.parent_path().string());
+    struct Case {
+        const char* name;
+        void (*type)(QFileDialog& chooser, const QString& typed);
+    };
+    const Case cases[] = {{"set and confirmed", &Type}, {"typed key by key, then Enter", &TypeKeys}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CorvaneDlgUnderTest dialog;
+        RunModal(dialog, [&](QDialog& widget) {
+            // Every box the chooser shows is answered, and its text kept.
+            QStringList refusals;
+            QTimer answer;
+            QObject::connect(&answer, &QTimer::timeout, [&refusals] {
+                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                    refusals << box->text();
+                    box->accept();
+                }
+            });
+            answer.start(10);
+            WhenModalShows<QFileDialog>([&](QFileDialog& chooser) {
+                chooser.setDirectory(folder);
+                Type(chooser, QStringLiteral("no \"such\" file.xml"));
+                chooser.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->clear();
+                c.type(chooser, QStringLiteral("it's a \"quoted\" file.xml"));
+                if (chooser.isVisible())
+                    chooser.reject();
+            });
+            Click(dialog, IDC_BROWSE_FILE);
+            // A missing name is refused as the whole name it is; the file
+            // that exists is taken.
+            ASSERT_EQ(refusals.size(), 1) << refusals.join(u'|').toStdString();
+            EXPECT_TRUE(refusals[0].startsWith(QStringLiteral("no \"such\" file.xml"))) << refusals[0].toStdString();
+            EXPECT_EQ(Text(dialog, IDC_FILE_NAME), DriveForm(quoted));
+            QTest::keyClick(&widget, Qt::Key_Escape);
+        });
+    }
 }
 
 TEST_F(RealChooserTest, TheEditorChooserListsProgramsOnly)
