@@ -11,6 +11,7 @@
 #include <QFileSystemModel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QSettings>
 #include <QSortFilterProxyModel>
 #include <QString>
 #include <QStringList>
@@ -67,6 +68,24 @@ protected:
 private:
     bool m_programsOnly = false;
 };
+
+// The toolkit's dialog saves its history, its last folder and its layout in a
+// settings file of the toolkit's own (QtProject.conf in the user's
+// configuration folder) each time it closes, and nothing turns that off.
+// Corvane keeps its settings in its one database and remembers the folder
+// itself, so the toolkit's per-user settings are given a place that cannot
+// hold a file: the null device is no folder, so nothing is read there and
+// writing fails before any file, lock or temporary one, is made. Nothing else
+// in Corvane uses the toolkit's settings.
+void KeepNoToolkitSettings()
+{
+    static const bool kept = [] {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("/dev/null"));
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("/dev/null"));
+        return true;
+    }();
+    static_cast<void>(kept);
+}
 
 class ChooserDialog : public QFileDialog {
 public:
@@ -204,6 +223,7 @@ int QtFileChooserService::Run(const FileChooserRequest& request, CString& chosen
     if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr)
         return IDCANCEL;
 
+    KeepNoToolkitSettings();
     // Modal over the dialog that is open, as the main window's own chooser.
     QWidget* owner = QApplication::activeModalWidget();
     if (owner == nullptr)

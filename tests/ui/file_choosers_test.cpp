@@ -18,6 +18,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -329,6 +330,29 @@ TEST_F(RealChooserTest, ATypedNameHoldingDoubleQuotesIsTakenWhole)
             QTest::keyClick(&widget, Qt::Key_Escape);
         });
     }
+}
+
+// The chooser keeps no history of its own: the settings folder holds the
+// one database and nothing else, once a file was chosen and once the
+// chooser was cancelled.
+TEST_F(RealChooserTest, TheChooserWritesNoSettingsFileOfItsOwn)
+{
+    const auto file = m_home.Write("docs/plan.xml", "<p/>");
+    CorvaneDlgUnderTest dialog;
+    RunModal(dialog, [&](QDialog& widget) {
+        WhenModalShows<QFileDialog>([&](QFileDialog& chooser) { Type(chooser, QString::fromStdString(file.string())); });
+        Click(dialog, IDC_BROWSE_FILE);
+        WhenModalShows<QFileDialog>([](QFileDialog& chooser) { chooser.reject(); });
+        Click(dialog, IDC_BROWSE_FILE);
+        EXPECT_EQ(Text(dialog, IDC_FILE_NAME), DriveForm(file));
+        QTest::keyClick(&widget, Qt::Key_Escape);
+    });
+    std::vector<std::string> written;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(m_home.Path() / "config"))
+        if (!entry.is_directory())
+            written.push_back(entry.path().lexically_relative(m_home.Path() / "config").string());
+    std::sort(written.begin(), written.end());
+    EXPECT_EQ(written, std::vector<std::string>{"corvane/registry.db"});
 }
 
 TEST_F(RealChooserTest, TheEditorChooserListsProgramsOnly)
