@@ -5,6 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <sys/prctl.h>
+#include <sys/wait.h>
+
 #include <algorithm>
 #include <memory>
 #include <regex>
@@ -33,6 +37,24 @@ std::string Instance(const char* value)
                        "        xsi:noNamespaceSchemaLocation=\"survey.xsd\">\n"
                        "  <point>") +
            value + "</point>\n</survey>\n";
+}
+
+// At its end the program kills its worker rather than wait for it to go:
+// this process, made the reaper of orphans, finds the worker left to it.
+TEST(CorvaneValidate, TheWorkerIsKilledNotWaitedForAtTheEnd)
+{
+    ASSERT_EQ(::prctl(PR_SET_CHILD_SUBREAPER, 1), 0);
+    TempDir dir;
+    dir.Write("survey.xsd", kSchema);
+    const ProgramRun run = RunProgram(kProgram, {dir.Write("ok.xml", Instance("1.5")).string()});
+    EXPECT_EQ(run.exitStatus, 0) << run.err;
+    std::vector<int> orphans;
+    for (int status = 0; ::waitpid(-1, &status, 0) > 0;)
+        orphans.push_back(status);
+    ::prctl(PR_SET_CHILD_SUBREAPER, 0);
+    ASSERT_FALSE(orphans.empty()) << "the program waited for its worker";
+    for (const int status : orphans)
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << status;
 }
 
 TEST(CorvaneValidate, UsageAndVersion)
