@@ -7,19 +7,15 @@
 #include "platform/xml/xml_parse_session.h"
 #include "platform/xml/xml_worker.h"
 #include "tests/platform/xml_component_fixture.h"
-#include "tests/support/http_test_server.h"
 #include "tests/support/scoped_environment.h"
 
 #include <cerrno>
 #include <csignal>
-#include <cstring>
 #include <fcntl.h>
-#include <fstream>
 #include <filesystem>
 #include <future>
 #include <map>
 #include <sys/inotify.h>
-#include <sys/wait.h>
 #include <string>
 #include <thread>
 #include <vector>
@@ -160,44 +156,6 @@ TEST(XmlWorker, ParserKilledMidLoadIsReportedAndTheNextLoadWorks)
 
     EXPECT_TRUE(LoadWith(*document, DriveForm(small)).Valid());
     EXPECT_TRUE(LoadWith(*document, DriveForm(big)).Valid());
-}
-
-// The children of this process, from every thread's list.
-std::vector<pid_t> OwnChildren()
-{
-    std::vector<pid_t> children;
-    for (const auto& task : std::filesystem::directory_iterator("/proc/self/task")) {
-        std::ifstream list(task.path() / "children");
-        for (pid_t pid = 0; list >> pid;)
-            children.push_back(pid);
-    }
-    return children;
-}
-
-// A window that closes during a load ends the run at once: the worker is
-// killed and left for this process to reap, not waited for.
-TEST(XmlWorker, ACancelledLoadKillsItsWorkerWithoutWaitingForIt)
-{
-    HttpTestServer server;
-    server.Hang("/slow.xsd");
-    TempDir dir;
-    const auto file = dir.Write("slow.xml", "<r xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" "
-                                            "xsi:noNamespaceSchemaLocation=\"" + server.Url("/slow.xsd") + "\"/>");
-    auto document = NewXmlDocument();
-    ASSERT_TRUE(document);
-    std::vector<pid_t> workers;
-    SetLoadWaitHandler([&] {
-        workers = OwnChildren();
-        return server.Requests("/slow.xsd") == 0; // ended once the worker waits for the server
-    });
-    const XmlLoadOutcome cancelled = LoadWith(*document, DriveForm(file));
-    SetLoadWaitHandler({});
-    EXPECT_NE(cancelled.reason.find("cancelled"), std::string::npos) << cancelled;
-    ASSERT_EQ(workers.size(), 1u);
-    int status = 0;
-    ASSERT_EQ(::waitpid(workers[0], &status, 0), workers[0]) << "the worker was waited for: " << std::strerror(errno);
-    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << status;
-    EXPECT_TRUE(LoadFile(dir.Write("next.xml", "<r/>"), false).Valid());
 }
 
 TEST(XmlWorker, BacktrackingPatternEndsInTheStallReport)

@@ -16,9 +16,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
-#include <algorithm>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -235,6 +233,8 @@ TEST_F(RealChooserTest, TypedNamesAreTakenCompletedOrRefusedAsAUserExpects)
     m_home.Write("docs/notes", "<n/>");
     m_home.Write("docs/notes.xml", "<n/>");
     m_home.Write("docs/a\\b.xml", "<b/>");
+    const auto quoted = m_home.Write("docs/it's a \"quoted\" file.xml", "<q/>");
+    m_home.Write("docs/quoted", "<not-this-one/>");
     const QString docsFolder = QString::fromStdString(docs.string());
 
     CorvaneDlgUnderTest dialog;
@@ -263,95 +263,43 @@ TEST_F(RealChooserTest, TypedNamesAreTakenCompletedOrRefusedAsAUserExpects)
         EXPECT_EQ(opened, docsFolder);
         EXPECT_EQ(Text(dialog, IDC_FILE_NAME), DriveForm(docs / "notes"));
 
+        // A name holding double quotes is one name, not a list split there.
+        WhenModalShows<QFileDialog>([](QFileDialog& chooser) { Type(chooser, QStringLiteral("it's a \"quoted\" file.xml")); });
+        Click(dialog, IDC_BROWSE_FILE);
+        EXPECT_EQ(Text(dialog, IDC_FILE_NAME), DriveForm(quoted));
+
         // A missing name is refused by the chooser itself, a name holding a
         // backslash by us; the chooser stays open until cancelled.
-        QString refusal;
+        QStringList refusals;
         bool stillOpen = false;
         WhenModalShows<QFileDialog>([&](QFileDialog& chooser) {
-            WhenModalShows<QMessageBox>([&](QMessageBox& box) {
-                refusal = box.text();
+            const auto refuse = [&refusals](QMessageBox& box) {
+                refusals << box.text();
                 box.accept();
-            });
+            };
+            WhenModalShows<QMessageBox>(refuse);
             Type(chooser, QStringLiteral("missing.xml"));
+            WhenModalShows<QMessageBox>(refuse);
+            Type(chooser, QStringLiteral("missing \"quoted\".xml"));
             Type(chooser, QStringLiteral("a\\b.xml"));
             stillOpen = chooser.isVisible();
             chooser.reject();
         });
         Click(dialog, IDC_BROWSE_FILE);
-        EXPECT_TRUE(refusal.contains(QStringLiteral("missing.xml"))) << refusal.toStdString();
+        ASSERT_EQ(refusals.size(), 2);
+        EXPECT_TRUE(refusals[0].contains(QStringLiteral("missing.xml"))) << refusals[0].toStdString();
+        EXPECT_TRUE(refusals[1].startsWith(QStringLiteral("missing \"quoted\".xml"))) << refusals[1].toStdString();
         EXPECT_TRUE(stillOpen);
         ASSERT_EQ(m_boxes.Boxes().size(), 1u);
         EXPECT_NE(m_boxes.Boxes()[0].text.str().find("backslash"), std::string::npos);
-        EXPECT_EQ(Text(dialog, IDC_FILE_NAME), DriveForm(docs / "notes"));
+        EXPECT_EQ(Text(dialog, IDC_FILE_NAME), DriveForm(quoted));
         QTest::keyClick(&widget, Qt::Key_Escape);
     });
-}
-
-// A typed name is one name, double quotes and all: the chooser picks one
-// file, so quotes do not split what was typed into several names.
-TEST_F(RealChooserTest, ATypedNameHoldingDoubleQuotesIsTakenWhole)
-{
-    const auto quoted = m_home.Write("docs/it's a \"quoted\" file.xml", "<q/>");
-    m_home.Write("docs/quoted", "<not-this-one/>");
-    const QString folder = QString::fromStdString(quoted.parent_path().string());
-    struct Case {
-        const char* name;
-        void (*type)(QFileDialog& chooser, const QString& typed);
-    };
-    const Case cases[] = {{"set and confirmed", &Type}, {"typed key by key, then Enter", &TypeKeys}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        CorvaneDlgUnderTest dialog;
-        RunModal(dialog, [&](QDialog& widget) {
-            // Every box the chooser shows is answered, and its text kept.
-            QStringList refusals;
-            QTimer answer;
-            QObject::connect(&answer, &QTimer::timeout, [&refusals] {
-                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                    refusals << box->text();
-                    box->accept();
-                }
-            });
-            answer.start(10);
-            WhenModalShows<QFileDialog>([&](QFileDialog& chooser) {
-                chooser.setDirectory(folder);
-                Type(chooser, QStringLiteral("no \"such\" file.xml"));
-                chooser.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->clear();
-                c.type(chooser, QStringLiteral("it's a \"quoted\" file.xml"));
-                if (chooser.isVisible())
-                    chooser.reject();
-            });
-            Click(dialog, IDC_BROWSE_FILE);
-            // A missing name is refused as the whole name it is; the file
-            // that exists is taken.
-            ASSERT_EQ(refusals.size(), 1) << refusals.join(u'|').toStdString();
-            EXPECT_TRUE(refusals[0].startsWith(QStringLiteral("no \"such\" file.xml"))) << refusals[0].toStdString();
-            EXPECT_EQ(Text(dialog, IDC_FILE_NAME), DriveForm(quoted));
-            QTest::keyClick(&widget, Qt::Key_Escape);
-        });
-    }
-}
-
-// The chooser keeps no history of its own: the settings folder holds the
-// one database and nothing else, once a file was chosen and once the
-// chooser was cancelled.
-TEST_F(RealChooserTest, TheChooserWritesNoSettingsFileOfItsOwn)
-{
-    const auto file = m_home.Write("docs/plan.xml", "<p/>");
-    CorvaneDlgUnderTest dialog;
-    RunModal(dialog, [&](QDialog& widget) {
-        WhenModalShows<QFileDialog>([&](QFileDialog& chooser) { Type(chooser, QString::fromStdString(file.string())); });
-        Click(dialog, IDC_BROWSE_FILE);
-        WhenModalShows<QFileDialog>([](QFileDialog& chooser) { chooser.reject(); });
-        Click(dialog, IDC_BROWSE_FILE);
-        EXPECT_EQ(Text(dialog, IDC_FILE_NAME), DriveForm(file));
-        QTest::keyClick(&widget, Qt::Key_Escape);
-    });
+    // The chooser keeps no history of its own beside the one database.
     std::vector<std::string> written;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(m_home.Path() / "config"))
         if (!entry.is_directory())
             written.push_back(entry.path().lexically_relative(m_home.Path() / "config").string());
-    std::sort(written.begin(), written.end());
     EXPECT_EQ(written, std::vector<std::string>{"corvane/registry.db"});
 }
 

@@ -11,9 +11,11 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <csignal>
 #include <iterator>
 #include <optional>
 #include <string>
+#include <sys/wait.h>
 
 namespace {
 
@@ -129,6 +131,10 @@ TEST_F(LoadWaitTest, TheCloseBoxCancelEscapeAndAltF4EndTheRunAndTheDialog)
             EXPECT_NE(Text(dialog, IDC_RESULT).find("cancelled"), std::string::npos) << Text(dialog, IDC_RESULT);
         });
         EXPECT_EQ(result, IDCANCEL);
+        // The run ended at once: its worker was killed and left to be reaped.
+        int status = 0;
+        EXPECT_TRUE(result != IDCANCEL || ::waitpid(-1, &status, 0) > 0) << "the worker was waited for";
+        EXPECT_TRUE(result != IDCANCEL || (WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL)) << status;
         QCoreApplication::processEvents();
         EXPECT_TRUE(m_boxes.Boxes().empty()) << "input held for a dialog that ended is dropped";
     }
