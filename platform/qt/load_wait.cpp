@@ -9,9 +9,13 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QMouseEvent>
 #include <QShortcutEvent>
 #include <QPushButton>
 #include <QWidget>
+#include <QWindow>
+
+#include <algorithm>
 
 namespace {
 
@@ -41,14 +45,40 @@ bool IsUserInput(QEvent::Type type)
     }
 }
 
+bool IsCancelButton(const QWidget* widget)
+{
+    return qobject_cast<const QPushButton*>(widget) != nullptr &&
+           widget->objectName() == ControlObjectName(IDCANCEL, 0);
+}
+
+// A click of the mouse reaches the window first, which hands it to the
+// widget under the pointer: the window lets through what is meant for a
+// Cancel button, and the release that ends a press on one wherever the
+// pointer went since (the button waits for it to finish its click).
+bool ReachesCancelButton(const QWindow& window, const QMouseEvent& event)
+{
+    const auto tops = QApplication::topLevelWidgets();
+    const auto top = std::find_if(tops.begin(), tops.end(),
+                                  [&window](const QWidget* widget) { return widget->windowHandle() == &window; });
+    if (top == tops.end())
+        return false;
+    if (IsCancelButton((*top)->childAt(event.position().toPoint())))
+        return true;
+    if (event.type() != QEvent::MouseButtonRelease)
+        return false;
+    const auto buttons = (*top)->findChildren<QPushButton*>(ControlObjectName(IDCANCEL, 0));
+    return std::any_of(buttons.begin(), buttons.end(), [](const QPushButton* button) { return button->isDown(); });
+}
+
 // What may end the run: a press of a dialog's Cancel button, Escape and
 // Alt+F4 (the dialogs' only shortcut).
 bool EndsTheRun(const QObject* watched, const QEvent* event)
 {
     const auto type = event->type();
     if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease) {
-        const auto* button = qobject_cast<const QPushButton*>(watched);
-        return button != nullptr && button->objectName() == ControlObjectName(IDCANCEL, 0);
+        if (const auto* window = qobject_cast<const QWindow*>(watched))
+            return ReachesCancelButton(*window, *static_cast<const QMouseEvent*>(event));
+        return IsCancelButton(qobject_cast<const QWidget*>(watched));
     }
     if (type == QEvent::KeyPress || type == QEvent::KeyRelease || type == QEvent::ShortcutOverride) {
         const auto* key = static_cast<const QKeyEvent*>(event);

@@ -9,6 +9,9 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFileSystemModel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QSettings>
 #include <QSortFilterProxyModel>
 #include <QString>
 #include <QStringList>
@@ -66,6 +69,24 @@ private:
     bool m_programsOnly = false;
 };
 
+// The toolkit's dialog saves its history, its last folder and its layout in a
+// settings file of the toolkit's own (QtProject.conf in the user's
+// configuration folder) each time it closes, and nothing turns that off.
+// Corvane keeps its settings in its one database and remembers the folder
+// itself, so the toolkit's per-user settings are given a place that cannot
+// hold a file: the null device is no folder, so nothing is read there and
+// writing fails before any file, lock or temporary one, is made. Nothing else
+// in Corvane uses the toolkit's settings.
+void KeepNoToolkitSettings()
+{
+    static const bool kept = [] {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("/dev/null"));
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("/dev/null"));
+        return true;
+    }();
+    static_cast<void>(kept);
+}
+
 class ChooserDialog : public QFileDialog {
 public:
     ChooserDialog(QWidget* owner, const FileChooserRequest& request)
@@ -114,6 +135,19 @@ public:
     void accept() override
     {
         m_chosen.reset();
+        // The chooser picks one file: a typed name holding double quotes is
+        // that one name, which the toolkit's dialog would split at its quotes
+        // as a list of several. Such a name is opened or refused here.
+        if (const QString name = TypedName(); name.contains(u'"')) {
+            const QFileInfo whole(directory().absoluteFilePath(name));
+            if (whole.isDir()) {
+                setDirectory(whole.absoluteFilePath());
+                ClearTypedName();
+            } else {
+                Take(whole, true);
+            }
+            return;
+        }
         const QStringList files = selectedFiles();
         const QFileInfo typed(files.size() == 1 ? files.front() : QString());
         // Folders are opened, and several names or a missing one left to the
@@ -122,6 +156,22 @@ public:
             QFileDialog::accept();
             return;
         }
+        Take(typed, false);
+    }
+
+private:
+    QLineEdit* TypedNameField() const { return findChild<QLineEdit*>(QStringLiteral("fileNameEdit")); }
+    QString TypedName() const { return TypedNameField() != nullptr ? TypedNameField()->text() : QString(); }
+    void ClearTypedName() const
+    {
+        if (QLineEdit* field = TypedNameField())
+            field->clear();
+    }
+
+    // `refuseMissing`: a missing name is refused here, in the dialog's words,
+    // rather than by the dialog.
+    void Take(const QFileInfo& typed, bool refuseMissing)
+    {
         QFileInfo chosen = typed;
         if (!typed.exists() && !m_defaultExtension.isEmpty() && typed.suffix().isEmpty()) {
             const QFileInfo extended(typed.absoluteFilePath() + u'.' + m_defaultExtension);
@@ -129,7 +179,13 @@ public:
                 chosen = extended;
         }
         if (!chosen.exists() && fileMode() == QFileDialog::ExistingFile) {
-            QFileDialog::accept();
+            if (!refuseMissing)
+                QFileDialog::accept();
+            else
+                QMessageBox::warning(this, windowTitle(),
+                                     QFileDialog::tr("%1\nFile not found.\nPlease verify the correct file name "
+                                                     "was given.")
+                                         .arg(typed.fileName()));
             return;
         }
         m_chosen = DrivePathFromLinuxPath(LocalName(chosen.absoluteFilePath()));
@@ -143,7 +199,6 @@ public:
         QDialog::accept(); // NOLINT(bugprone-parent-virtual-call)
     }
 
-private:
     void OnFilterSelected(const QString& filter) { m_proxy->SetProgramsOnly(!filter.isEmpty() && m_programFilters.contains(filter)); }
 
     QString m_defaultExtension;
@@ -168,6 +223,7 @@ int QtFileChooserService::Run(const FileChooserRequest& request, CString& chosen
     if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr)
         return IDCANCEL;
 
+    KeepNoToolkitSettings();
     // Modal over the dialog that is open, as the main window's own chooser.
     QWidget* owner = QApplication::activeModalWidget();
     if (owner == nullptr)

@@ -11,6 +11,8 @@
 //     Linux programs carry no ".exe";
 //   - a typed name without an extension gets the default extension when no
 //     file of the typed name exists (an existing name is taken as it is);
+//   - a typed name is one name, double quotes and all (the dialog alone
+//     would split it at its quotes into several);
 //   - a name that does not exist is refused by the dialog with its usual
 //     message;
 //   - a file whose Linux name holds a backslash cannot be written as a drive

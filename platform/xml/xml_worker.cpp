@@ -842,7 +842,8 @@ std::string StillnessOf(pid_t pid)
 
 class WorkerClient {
 public:
-    ~WorkerClient() { End(); }
+    // The process is ending: its worker is killed, not waited for.
+    ~WorkerClient() { Kill(); }
 
     // The load of `request`, whose frame is `frame`.
     std::optional<XmlLoadError> Load(const WorkerRequest& request, const std::string& frame,
@@ -882,7 +883,7 @@ public:
         while (true) {
             const Wait wait = AwaitMessage(m_socket.Get(), allowance);
             if (wait == Wait::Cancelled) {
-                End();
+                Kill();
                 return Cancelled();
             }
             silent = wait == Wait::Silent;
@@ -994,6 +995,20 @@ public:
         Reap();
     }
 
+    // Ends the worker without waiting for it to be gone: the run or the
+    // process is ending, the worker writes nothing that could be lost, and
+    // the system taking back a large parse's memory is what a wait would
+    // sit through. The worker is reaped before the next one starts, or by
+    // init once this process has ended.
+    void Kill()
+    {
+        if (m_pid <= 0)
+            return;
+        if (m_owner == ThisProcess() && ::kill(m_pid, SIGKILL) == 0)
+            m_killed.push_back(m_pid);
+        Abandon();
+    }
+
     bool Signal(int signalNumber) const
     {
         const pid_t pid = m_visiblePid.load();
@@ -1040,6 +1055,7 @@ private:
 
     std::optional<XmlLoadError> Start()
     {
+        std::erase_if(m_killed, [](pid_t pid) { return ::waitpid(pid, nullptr, WNOHANG) != 0; });
         std::vector<std::string> environment;
         ForEachWorkerVariable([&environment](std::string_view text) { environment.emplace_back(text); });
         int ends[2];
@@ -1314,6 +1330,7 @@ private:
     std::uint64_t m_generation = 0;
     UniqueFd m_socket;
     std::vector<std::string> m_environment; // the worker's, but for its connection
+    std::vector<pid_t> m_killed;            // killed, not reaped yet
 };
 
 // The workers of this process. Loads the caller names ahead are spread

@@ -5,6 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <sys/prctl.h>
+#include <sys/wait.h>
+
 #include <algorithm>
 #include <memory>
 #include <regex>
@@ -33,6 +37,20 @@ std::string Instance(const char* value)
                        "        xsi:noNamespaceSchemaLocation=\"survey.xsd\">\n"
                        "  <point>") +
            value + "</point>\n</survey>\n";
+}
+
+// At its end the program kills its worker rather than wait for it: this
+// process, made the reaper of orphans, is left the killed worker.
+TEST(CorvaneValidate, TheWorkerIsKilledNotWaitedForAtTheEnd)
+{
+    ASSERT_EQ(::prctl(PR_SET_CHILD_SUBREAPER, 1), 0);
+    TempDir dir;
+    dir.Write("survey.xsd", kSchema);
+    EXPECT_EQ(RunProgram(kProgram, {dir.Write("ok.xml", Instance("1.5")).string()}).exitStatus, 0);
+    int status = 0;
+    EXPECT_GT(::waitpid(-1, &status, 0), 0) << "the program waited for its worker";
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << status;
+    ::prctl(PR_SET_CHILD_SUBREAPER, 0);
 }
 
 TEST(CorvaneValidate, UsageAndVersion)

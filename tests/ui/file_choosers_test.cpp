@@ -233,6 +233,8 @@ TEST_F(RealChooserTest, TypedNamesAreTakenCompletedOrRefusedAsAUserExpects)
     m_home.Write("docs/notes", "<n/>");
     m_home.Write("docs/notes.xml", "<n/>");
     m_home.Write("docs/a\\b.xml", "<b/>");
+    const auto quoted = m_home.Write("docs/it's a \"quoted\" file.xml", "<q/>");
+    m_home.Write("docs/quoted", "<not-this-one/>");
     const QString docsFolder = QString::fromStdString(docs.string());
 
     CorvaneDlgUnderTest dialog;
@@ -261,28 +263,44 @@ TEST_F(RealChooserTest, TypedNamesAreTakenCompletedOrRefusedAsAUserExpects)
         EXPECT_EQ(opened, docsFolder);
         EXPECT_EQ(Text(dialog, IDC_FILE_NAME), DriveForm(docs / "notes"));
 
+        // A name holding double quotes is one name, not a list split there.
+        WhenModalShows<QFileDialog>([](QFileDialog& chooser) { Type(chooser, QStringLiteral("it's a \"quoted\" file.xml")); });
+        Click(dialog, IDC_BROWSE_FILE);
+        EXPECT_EQ(Text(dialog, IDC_FILE_NAME), DriveForm(quoted));
+
         // A missing name is refused by the chooser itself, a name holding a
         // backslash by us; the chooser stays open until cancelled.
-        QString refusal;
+        QStringList refusals;
         bool stillOpen = false;
         WhenModalShows<QFileDialog>([&](QFileDialog& chooser) {
-            WhenModalShows<QMessageBox>([&](QMessageBox& box) {
-                refusal = box.text();
+            const auto refuse = [&refusals](QMessageBox& box) {
+                refusals << box.text();
                 box.accept();
-            });
+            };
+            WhenModalShows<QMessageBox>(refuse);
             Type(chooser, QStringLiteral("missing.xml"));
+            WhenModalShows<QMessageBox>(refuse);
+            Type(chooser, QStringLiteral("missing \"quoted\".xml"));
             Type(chooser, QStringLiteral("a\\b.xml"));
             stillOpen = chooser.isVisible();
             chooser.reject();
         });
         Click(dialog, IDC_BROWSE_FILE);
-        EXPECT_TRUE(refusal.contains(QStringLiteral("missing.xml"))) << refusal.toStdString();
+        ASSERT_EQ(refusals.size(), 2);
+        EXPECT_TRUE(refusals[0].contains(QStringLiteral("missing.xml"))) << refusals[0].toStdString();
+        EXPECT_TRUE(refusals[1].startsWith(QStringLiteral("missing \"quoted\".xml"))) << refusals[1].toStdString();
         EXPECT_TRUE(stillOpen);
         ASSERT_EQ(m_boxes.Boxes().size(), 1u);
         EXPECT_NE(m_boxes.Boxes()[0].text.str().find("backslash"), std::string::npos);
-        EXPECT_EQ(Text(dialog, IDC_FILE_NAME), DriveForm(docs / "notes"));
+        EXPECT_EQ(Text(dialog, IDC_FILE_NAME), DriveForm(quoted));
         QTest::keyClick(&widget, Qt::Key_Escape);
     });
+    // The chooser keeps no history of its own beside the one database.
+    std::vector<std::string> written;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(m_home.Path() / "config"))
+        if (!entry.is_directory())
+            written.push_back(entry.path().lexically_relative(m_home.Path() / "config").string());
+    EXPECT_EQ(written, std::vector<std::string>{"corvane/registry.db"});
 }
 
 TEST_F(RealChooserTest, TheEditorChooserListsProgramsOnly)
