@@ -149,6 +149,20 @@ FileVerdict ValidateFile(CHeadlessDialog& window, const std::string& file, bool 
     return verdict;
 }
 
+// What the options change in every load of this call.
+void UseLoadOptions(const ValidateOptions& options)
+{
+    // Tools open the files a gnu or JSON report names: those name Linux
+    // paths; the text format is the window's report, in drive paths.
+    if (options.format != OutputFormat::Text)
+        SetShownPathForm(ShownPathForm::Linux);
+    if (options.offline) {
+        RemoteFetchLimits limits = CurrentRemoteFetchLimits();
+        limits.networkAllowed = false;
+        SetRemoteFetchLimits(limits);
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -171,16 +185,7 @@ int main(int argc, char** argv)
         std::cout << VersionText() << '\n';
         return kExitValid;
     }
-
-    // Tools open the files a gnu or JSON report names: those name Linux
-    // paths; the text format is the window's report, in drive paths.
-    if (options.format != OutputFormat::Text)
-        SetShownPathForm(ShownPathForm::Linux);
-    if (options.offline) {
-        RemoteFetchLimits limits = CurrentRemoteFetchLimits();
-        limits.networkAllowed = false;
-        SetRemoteFetchLimits(limits);
-    }
+    UseLoadOptions(options);
 
     CHeadlessDialog window;
     window.AddControl(IDC_RESULT);
@@ -210,11 +215,12 @@ int main(int argc, char** argv)
     std::size_t namedAhead = 0;
     // Standard input is not named ahead: it is read when its turn comes.
     const auto nameAheadUpTo = [&](std::size_t end) {
-        for (; several && namedAhead < std::min(end, options.files.size()); ++namedAhead)
-            if (options.files[namedAhead] == kStandardInput)
-                continue;
-            else if (const auto path = DrivePathFromCommandLine(options.files[namedAhead]))
+        for (; several && namedAhead < std::min(end, options.files.size()); ++namedAhead) {
+            const std::string& file = options.files[namedAhead];
+            const auto path = file != kStandardInput ? DrivePathFromCommandLine(file) : std::nullopt;
+            if (path)
                 ExpectValidationLoad(*path, options.allErrors);
+        }
     };
     StandardInputOnce standardInput;
     int exitStatus = kExitValid;

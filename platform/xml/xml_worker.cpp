@@ -910,19 +910,10 @@ public:
             } else if (message->kind == MessageKind::Alive) {
                 // Heard from: nothing else to do.
             } else if (message->kind == MessageKind::Result) {
-                const bool workerEnds = reader.U8() != 0;
+                bool workerEnds = false;
                 std::optional<XmlLoadError> outcome;
-                if (reader.U8() != 0)
-                    outcome = ReadError(reader);
-                const std::uint64_t furtherCount = reader.U64();
-                std::vector<XmlLoadError> furtherErrors(
-                    std::min<std::uint64_t>(furtherCount, XmlLimits::kReportedErrors));
-                for (XmlLoadError& next : furtherErrors)
-                    next = ReadError(reader);
-                if (!reader.Ok())
+                if (!ReadResult(reader, workerEnds, outcome, further))
                     break;
-                if (further != nullptr)
-                    *further = std::move(furtherErrors);
                 if (workerEnds)
                     End();
                 return outcome;
@@ -934,6 +925,25 @@ public:
             return Unresponsive(load, allowance, progressKnown, bytesRead);
         return memoryBound ? MemoryBoundReached(load, progressKnown, bytesRead)
                            : Died(load, progressKnown, bytesRead);
+    }
+
+    // A result message: whether the worker ends after it, the load's first
+    // error and the further ones. False when the message is malformed.
+    static bool ReadResult(MessageReader& reader, bool& workerEnds, std::optional<XmlLoadError>& outcome,
+                           std::vector<XmlLoadError>* further)
+    {
+        workerEnds = reader.U8() != 0;
+        if (reader.U8() != 0)
+            outcome = ReadError(reader);
+        const std::uint64_t furtherCount = reader.U64();
+        std::vector<XmlLoadError> furtherErrors(std::min<std::uint64_t>(furtherCount, XmlLimits::kReportedErrors));
+        for (XmlLoadError& next : furtherErrors)
+            next = ReadError(reader);
+        if (!reader.Ok())
+            return false;
+        if (further != nullptr)
+            *further = std::move(furtherErrors);
+        return true;
     }
 
     // Queues a request in the worker, started if need be, so that it goes
