@@ -1,6 +1,7 @@
 #include "platform/remote_cache.h"
 
 #include "platform/fnv_hash.h"
+#include "platform/posix_io.h"
 #include "platform/unique_fd.h"
 
 #include <dirent.h>
@@ -161,19 +162,6 @@ std::optional<std::string> ReadWhole(const std::string& path, std::uint64_t larg
         done += static_cast<std::size_t>(got);
     }
     return text;
-}
-
-bool WriteAll(int fd, std::string_view bytes)
-{
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return false;
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
 }
 
 bool MakeFolders(const std::string& folder)

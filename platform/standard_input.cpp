@@ -1,11 +1,13 @@
 #include "platform/standard_input.h"
 
 #include "platform/drive_path.h"
+#include "platform/posix_io.h"
 #include "platform/xml/xml_document_file.h"
 
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <string_view>
 #include <sys/mman.h>
 #include <unistd.h>
 
@@ -29,14 +31,8 @@ std::string CopyStandardInput(int copy)
                 continue;
             return SystemError("standard input cannot be read");
         }
-        for (ssize_t done = 0; done < got;) {
-            const ssize_t put = ::write(copy, buffer + done, static_cast<std::size_t>(got - done));
-            if (put < 0 && errno == EINTR)
-                continue;
-            if (put <= 0)
-                return SystemError("standard input cannot be kept");
-            done += put;
-        }
+        if (!WriteAll(copy, std::string_view(buffer, static_cast<std::size_t>(got))))
+            return SystemError("standard input cannot be kept");
     }
 }
 
