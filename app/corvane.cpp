@@ -2,8 +2,8 @@
 // process ends when it closes. `corvane FILE` starts with FILE chosen and
 // validated.
 
-#include "platform/dialog.h"
-#include "platform/win_app.h"
+#include "platform/win/dialog.h"
+#include "platform/win/win_app.h"
 #include "res/corvane_resources.h"
 #include "ui/corvane_dlg.h"
 

@@ -1,8 +1,8 @@
 #include "app/verdict_output.h"
 
-#include "platform/drive_path.h"
-#include "platform/text_encoding.h"
-#include "platform/xml/xml_error_codes.h"
+#include "platform/text/drive_path.h"
+#include "platform/text/text_encoding.h"
+#include "platform/xml/component/xml_error_codes.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -7,8 +7,8 @@
 // "parser-only" leaves every check to the parser's own code (no quick checks).
 // @LIST loads each file named on a line of LIST in turn, as a batch does.
 // Prints the verdicts; the exit status is 0 when every document is valid.
-#include "platform/xml/xml_parse_session.h"
-#include "platform/xml/xml_runtime.h"
+#include "platform/xml/load/xml_parse_session.h"
+#include "platform/xml/load/xml_runtime.h"
 
 #include <climits>
 #include <cstdio>

@@ -1,9 +1,9 @@
 #include "paths/folder_path_rules.h"
 
-#include "platform/cstring.h"
-#include "platform/file_system.h"
-#include "platform/message_box.h"
-#include "platform/win_types.h"
+#include "platform/win/cstring.h"
+#include "platform/os/file_system.h"
+#include "platform/ui/message_box.h"
+#include "platform/win/win_types.h"
 
 #include <array>
 #include <cstring>

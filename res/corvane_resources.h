@@ -1,7 +1,7 @@
 #pragma once
 // The program's resource module: what every entry point installs at start.
 
-#include "platform/resources.h"
+#include "platform/win/resources.h"
 
 #include <span>
 

@@ -2,7 +2,7 @@
 // Identifiers of the program's resources: string-table entries, dialog
 // templates, controls, the bitmap, the icon and the system-menu command.
 
-#include "platform/win_types.h"
+#include "platform/win/win_types.h"
 
 // String table
 inline constexpr UINT IDS_ABOUTBOX = 101;

@@ -1,6 +1,6 @@
 #include "settings/registry_settings.h"
 
-#include "platform/lstring.h"
+#include "platform/win/lstring.h"
 
 #include <climits>
 

@@ -4,8 +4,8 @@
 // The store keeps every level of that key open from construction to
 // destruction and caches nothing: each read and write goes to the registry.
 
-#include "platform/cstring.h"
-#include "platform/registry.h"
+#include "platform/win/cstring.h"
+#include "platform/registry/registry.h"
 
 #include <vector>
 

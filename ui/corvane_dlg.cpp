@@ -1,7 +1,7 @@
 #include "ui/corvane_dlg.h"
 
 #include "paths/folder_path_rules.h"
-#include "platform/win_app.h"
+#include "platform/win/win_app.h"
 #include "validation/validation_run.h"
 
 const MessageRoute<CCorvaneDlg> CCorvaneDlg::messageMap[] = {

@@ -3,9 +3,9 @@
 // chosen XML file, the folder the XML chooser opens in, the editor, and the
 // settings store for as long as it lives.
 
-#include "platform/cstring.h"
-#include "platform/dialog.h"
-#include "platform/gdi.h"
+#include "platform/win/cstring.h"
+#include "platform/win/dialog.h"
+#include "platform/win/gdi.h"
 #include "res/resource.h"
 #include "settings/registry_settings.h"
 

@@ -1,8 +1,8 @@
 // Edit: the chosen XML file in the configured editor, started as a process
 // of its own that nothing waits for.
 
-#include "platform/message_box.h"
-#include "platform/process.h"
+#include "platform/ui/message_box.h"
+#include "platform/os/process.h"
 #include "ui/corvane_dlg.h"
 #include "ui/editor_line_rules.h"
 

@@ -4,8 +4,8 @@
 // line of the document itself; every other editor, and every other press,
 // gets the command line it always had. The README lists the editors.
 
-#include "platform/cstring.h"
-#include "platform/win_types.h"
+#include "platform/win/cstring.h"
+#include "platform/win/win_types.h"
 
 // The command line that opens strXmlPath at lLine in the editor that
 // strEditor starts, when that editor's program is one of the known ones;

@@ -1,7 +1,7 @@
 // The two browse buttons: the XML file to validate and the editor that Edit
 // starts. Each choice is shown and written to the settings at once.
 
-#include "platform/file_dialog.h"
+#include "platform/ui/file_dialog.h"
 #include "ui/corvane_dlg.h"
 
 namespace {

@@ -3,9 +3,9 @@
 // window. Each is taken as a confirmed choice in the XML chooser is; the one
 // of the command line is validated at once, as OK would.
 
-#include "platform/drive_path.h"
-#include "platform/file_system.h"
-#include "platform/message_box.h"
+#include "platform/text/drive_path.h"
+#include "platform/os/file_system.h"
+#include "platform/ui/message_box.h"
 #include "ui/corvane_dlg.h"
 
 void CCorvaneDlg::OnOpenStartFile()

@@ -1,8 +1,8 @@
 #include "validation/validation_run.h"
 
-#include "platform/com.h"
-#include "platform/text_encoding.h"
-#include "platform/xml/xml_dom.h"
+#include "platform/win/com.h"
+#include "platform/text/text_encoding.h"
+#include "platform/xml/component/xml_dom.h"
 #include "res/resource.h"
 
 #include <memory>

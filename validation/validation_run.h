@@ -5,9 +5,9 @@
 // stand-in; the run needs only its result field IDC_RESULT, its status line
 // IDC_STATUS (either may be missing) and its wait cursor.
 
-#include "platform/cstring.h"
-#include "platform/win_types.h"
-#include "platform/window.h"
+#include "platform/win/cstring.h"
+#include "platform/win/win_types.h"
+#include "platform/win/window.h"
 
 #include <vector>
 

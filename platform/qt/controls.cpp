@@ -1,10 +1,10 @@
 #include "platform/qt/controls.h"
 
-#include "platform/gdi.h"
+#include "platform/win/gdi.h"
 #include "platform/qt/pictures.h"
 #include "platform/qt/qt_text.h"
-#include "platform/resources.h"
-#include "platform/win_app.h"
+#include "platform/win/resources.h"
+#include "platform/win/win_app.h"
 
 #include <QApplication>
 #include <QLabel>

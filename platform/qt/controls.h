@@ -2,9 +2,9 @@
 // The controls of a dialog: one widget for each item of the template, and
 // the window through which the program reaches it (GetDlgItem).
 
-#include "platform/dialog_template.h"
+#include "platform/win/dialog_template.h"
 #include "platform/qt/dialog_units.h"
-#include "platform/window.h"
+#include "platform/win/window.h"
 
 #include <QImage>
 #include <QLabel>

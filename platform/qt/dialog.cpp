@@ -1,10 +1,10 @@
-#include "platform/dialog.h"
+#include "platform/win/dialog.h"
 
 #include "platform/qt/dialog_window.h"
 #include "platform/qt/pictures.h"
 #include "platform/qt/qt_text.h"
-#include "platform/resources.h"
-#include "platform/win_app.h"
+#include "platform/win/resources.h"
+#include "platform/win/win_app.h"
 
 #include <QApplication>
 #include <QWindow>

@@ -6,7 +6,7 @@
 // not installed), at the template's point size and the screen's logical
 // resolution.
 
-#include "platform/dialog_template.h"
+#include "platform/win/dialog_template.h"
 
 #include <QFont>
 #include <QRect>

@@ -1,11 +1,11 @@
 #include "platform/qt/dialog_window.h"
 
-#include "platform/drive_path.h"
-#include "platform/message_box.h"
+#include "platform/text/drive_path.h"
+#include "platform/ui/message_box.h"
 #include "platform/qt/pictures.h"
 #include "platform/qt/qt_file_chooser.h"
 #include "platform/qt/qt_text.h"
-#include "platform/win_app.h"
+#include "platform/win/win_app.h"
 
 #include <QAction>
 #include <QApplication>

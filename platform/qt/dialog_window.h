@@ -3,7 +3,7 @@
 // template, its controls, its modal loop and its system menu. Created by
 // CDialog::DoModal and destroyed when DoModal returns.
 
-#include "platform/dialog.h"
+#include "platform/win/dialog.h"
 #include "platform/qt/controls.h"
 #include "platform/qt/dialog_units.h"
 

@@ -1,9 +1,9 @@
 #include "platform/qt/load_wait.h"
 
-#include "platform/load_progress.h"
+#include "platform/xml/component/load_progress.h"
 #include "platform/qt/controls.h"
 #include "platform/qt/dialog_window.h"
-#include "platform/win_types.h"
+#include "platform/win/win_types.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -1,6 +1,6 @@
 #include "platform/qt/pictures.h"
 
-#include "platform/resources.h"
+#include "platform/win/resources.h"
 
 #include <QByteArray>
 

@@ -2,7 +2,7 @@
 // Decoding the pictures of the resource module (icon files and bitmap files)
 // and the paint context handed to a dialog while it paints.
 
-#include "platform/gdi.h"
+#include "platform/win/gdi.h"
 
 #include <QImage>
 #include <QPainter>

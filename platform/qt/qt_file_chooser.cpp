@@ -1,7 +1,7 @@
 #include "platform/qt/qt_file_chooser.h"
 
-#include "platform/drive_path.h"
-#include "platform/message_box.h"
+#include "platform/text/drive_path.h"
+#include "platform/ui/message_box.h"
 
 #include <QApplication>
 #include <QDir>

@@ -19,7 +19,7 @@
 //     path: it is refused with a message, and the dialog stays open;
 //   - an empty or missing initial folder opens the user's home folder.
 
-#include "platform/file_dialog.h"
+#include "platform/ui/file_dialog.h"
 
 class QtFileChooserService : public FileChooserService {
 public:

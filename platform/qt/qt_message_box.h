@@ -5,7 +5,7 @@
 //     QtMessageBoxService boxes;
 //     MessageBoxServiceScope scope(boxes);
 
-#include "platform/message_box.h"
+#include "platform/ui/message_box.h"
 
 class QtMessageBoxService : public MessageBoxService {
 public:

@@ -2,7 +2,7 @@
 // Text crossing between the program (UTF-8 narrow strings, UTF-16 resource
 // texts) and Qt.
 
-#include "platform/cstring.h"
+#include "platform/win/cstring.h"
 
 #include <QString>
 

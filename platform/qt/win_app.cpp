@@ -1,6 +1,6 @@
-#include "platform/win_app.h"
+#include "platform/win/win_app.h"
 
-#include "platform/message_box.h"
+#include "platform/ui/message_box.h"
 #include "platform/qt/controls.h"
 #include "platform/qt/load_wait.h"
 #include "platform/qt/qt_file_chooser.h"

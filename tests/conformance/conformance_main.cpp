@@ -8,8 +8,8 @@
 // prints the agreement, and exits 0 when it reaches the set's floor and every
 // disagreement is a known one, 1 when not, 2 when the run could not be set up.
 
-#include "platform/drive_path.h"
-#include "platform/headless_window.h"
+#include "platform/text/drive_path.h"
+#include "platform/ui/headless_window.h"
 #include "res/corvane_resources.h"
 #include "res/resource.h"
 #include "tests/conformance/corpus_manifest.h"

@@ -7,7 +7,7 @@
 //     no backslash.
 // The command-line and reason helpers run on it too, for crashes only.
 
-#include "platform/drive_path.h"
+#include "platform/text/drive_path.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -5,8 +5,8 @@
 // that size, so that AddressSanitizer reports any read past the closing empty
 // string. The command line is the input up to its first NUL.
 
-#include "platform/file_dialog.h"
-#include "platform/process.h"
+#include "platform/ui/file_dialog.h"
+#include "platform/os/process.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -12,7 +12,7 @@
 
 #include "paths/folder_path_rules.h"
 
-#include "platform/message_box.h"
+#include "platform/ui/message_box.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -9,7 +9,7 @@
 // name fails with its status and no handle. At the end every written value
 // is read once more through fresh handles, and no handle is left open.
 
-#include "platform/registry.h"
+#include "platform/registry/registry.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

@@ -8,7 +8,7 @@
 // Text arguments that look like conversions ("%s", "%1") make sure an inserted
 // argument is never formatted again.
 
-#include "platform/cstring.h"
+#include "platform/win/cstring.h"
 
 #include <climits>
 #include <cstdint>

@@ -18,15 +18,15 @@
 // Nothing reaches the network: every proxy variable points at a loopback
 // port that refuses connections, for every host.
 
-#include "platform/drive_path.h"
-#include "platform/remote_fetch.h"
-#include "platform/text_encoding.h"
-#include "platform/xml/xml_error_codes.h"
-#include "platform/xml/xml_grammar_cache.h"
-#include "platform/xml/xml_limits.h"
-#include "platform/xml/xml_memory.h"
-#include "platform/xml/xml_parse_session.h"
-#include "platform/xml/xml_runtime.h"
+#include "platform/text/drive_path.h"
+#include "platform/xml/references/remote_fetch.h"
+#include "platform/text/text_encoding.h"
+#include "platform/xml/component/xml_error_codes.h"
+#include "platform/xml/schema/xml_grammar_cache.h"
+#include "platform/xml/load/xml_limits.h"
+#include "platform/xml/load/xml_memory.h"
+#include "platform/xml/load/xml_parse_session.h"
+#include "platform/xml/load/xml_runtime.h"
 
 #include <arpa/inet.h>
 #include <netinet/in.h>

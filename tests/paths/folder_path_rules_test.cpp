@@ -3,7 +3,7 @@
 
 #include "paths/folder_path_rules.h"
 
-#include "platform/message_box.h"
+#include "platform/ui/message_box.h"
 
 #include "tests/support/child_process.h"
 #include "tests/support/temp_dir.h"

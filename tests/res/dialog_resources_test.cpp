@@ -1,7 +1,7 @@
 // The dialog templates, the icon, the logo bitmap and the resource languages
 // as the program carries them.
 
-#include "platform/resources.h"
+#include "platform/win/resources.h"
 #include "res/corvane_resources.h"
 #include "res/resource.h"
 

@@ -1,4 +1,4 @@
-#include "platform/cstring.h"
+#include "platform/win/cstring.h"
 #include "res/corvane_resources.h"
 #include "res/resource.h"
 #include "validation/validation_run.h"

@@ -13,11 +13,11 @@
 // limit, resident memory may grow at most that much from the end of the
 // warm-up (a tenth of the run) to the end. Exit status 0 when all held.
 
-#include "platform/text_encoding.h"
-#include "platform/xml/xml_dom.h"
-#include "platform/xml/xml_error_codes.h"
-#include "platform/xml/xml_parse_session.h"
-#include "platform/xml/xml_runtime.h"
+#include "platform/text/text_encoding.h"
+#include "platform/xml/component/xml_dom.h"
+#include "platform/xml/component/xml_error_codes.h"
+#include "platform/xml/load/xml_parse_session.h"
+#include "platform/xml/load/xml_runtime.h"
 #include "tests/support/http_test_server.h"
 #include "tests/support/temp_dir.h"
 

@@ -4,7 +4,7 @@
 // EndDialog). A dialog still up afterwards is a failure and is ended, so a
 // fault cannot hang the run.
 
-#include "platform/dialog.h"
+#include "platform/win/dialog.h"
 #include "platform/qt/dialog_window.h"
 #include "tests/support/gui_test_application.h"
 

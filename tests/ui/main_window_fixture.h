@@ -2,11 +2,11 @@
 // The main window under test: real widgets, the program's resources, the
 // settings in a fresh per-test database, and message boxes answered by script.
 
-#include "platform/cstring.h"
-#include "platform/file_dialog.h"
-#include "platform/message_box.h"
+#include "platform/win/cstring.h"
+#include "platform/ui/file_dialog.h"
+#include "platform/ui/message_box.h"
 #include "platform/qt/dialog_window.h"
-#include "platform/resources.h"
+#include "platform/win/resources.h"
 #include "res/corvane_resources.h"
 #include "res/resource.h"
 #include "tests/support/gui_test_application.h"

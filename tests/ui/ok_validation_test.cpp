@@ -3,8 +3,8 @@
 
 #include "tests/ui/main_window_fixture.h"
 
-#include "platform/com.h"
-#include "platform/xml/xml_dom.h"
+#include "platform/win/com.h"
+#include "platform/xml/component/xml_dom.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -5,7 +5,7 @@
 
 #include "tests/ui/main_window_fixture.h"
 
-#include "platform/win_app.h"
+#include "platform/win/win_app.h"
 #include "settings/registry_settings.h"
 
 #include <QDragEnterEvent>

@@ -1,8 +1,8 @@
 #include "validation/validation_run.h"
 
-#include "platform/com.h"
-#include "platform/headless_window.h"
-#include "platform/xml/xml_dom.h"
+#include "platform/win/com.h"
+#include "platform/ui/headless_window.h"
+#include "platform/xml/component/xml_dom.h"
 #include "res/corvane_resources.h"
 #include "res/resource.h"
 

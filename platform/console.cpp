@@ -1,8 +1,0 @@
-#include "platform/console.h"
-
-#include <unistd.h>
-
-bool StandardErrorIsTerminal()
-{
-    return isatty(STDERR_FILENO) == 1;
-}

@@ -1,0 +1,8 @@
+#include "platform/os/console.h"
+
+#include <unistd.h>
+
+bool StandardErrorIsTerminal()
+{
+    return isatty(STDERR_FILENO) == 1;
+}

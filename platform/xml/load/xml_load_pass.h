@@ -1,0 +1,85 @@
+#pragma once
+// One pass of the parser over the document: it answers the reader's and the
+// resolver's events, and ends with the pass's first error, or with the
+// request to start over in another mode. Asked for every error, it reads on
+// past validity errors (never past any other kind) up to a bound.
+
+#include "platform/xml/references/xml_entity_resolver.h"
+#include "platform/xml/schema/xml_grammar_cache.h"
+#include "platform/xml/load/xml_memory.h"
+#include "platform/xml/load/xml_parse_session.h"
+#include "platform/xml/load/xml_pass_errors.h"
+#include "platform/xml/load/xml_pass_mode.h"
+#include "platform/xml/load/xml_reader.h"
+#include "platform/xml/references/xml_reference_tracker.h"
+
+#include <xercesc/util/SecurityManager.hpp>
+
+#include <optional>
+#include <vector>
+
+class XmlLoadPass final : public XmlReaderObserver, public XmlReferenceEvents {
+public:
+    XmlLoadPass(const XmlLoadRequest& request, std::uint64_t documentBytes, XmlPassMode mode,
+                XmlCachedSchemaSet* schemas = nullptr, XmlGrammarUse use = XmlGrammarUse::None,
+                XmlIdentityChecks identity = XmlIdentityChecks::OursWherePossible);
+
+    void Run();
+
+    bool RestartRequested() const { return m_references.RestartRequested(); }
+    bool ValidatedAgainstDtdAndSchema() const
+    {
+        return m_references.DtdInForce() && m_references.SchemaRequested();
+    }
+    const std::optional<PassError>& Error() const { return m_errors.Error(); }
+    // The errors after the first, when the request asked for every error.
+    const std::vector<PassError>& FurtherErrors() const { return m_errors.FurtherErrors(); }
+    // The pass's last error: a later error may be of another kind than the first.
+    const PassError* LatestError() const { return m_errors.LatestError(); }
+    // The pass stopped on an identity constraint that only the parser's own
+    // engine checks; it must be run again with that engine.
+    bool NeedsParserIdentityChecks() const { return m_needsParserIdentityChecks; }
+
+    // Whether the schemas this pass collected may serve later loads: all of
+    // them came from the root's hints, from local files, and loaded whole.
+    // If so, they are handed over to the pool.
+    bool KeepCollectedSchemas(const XmlSchemaSetKey& key, xercesc::XMLGrammarPool& pool);
+    // The files the collected schemas were read from.
+    std::vector<XmlCachedSchemaSet::Source> SchemaSources() const;
+
+    // XmlReaderObserver
+    void OnParserMessage(std::u16string_view domain, std::uint32_t code, XmlErrorSeverity severity,
+                         std::u16string_view text, std::u16string_view systemId, std::uint64_t line,
+                         std::uint64_t column) override;
+    void OnDoctype(std::u16string_view systemId, bool namesDtd) override;
+    void OnRootElement() override { m_references.NoteRootElement(); }
+    [[noreturn]] void OnLimitReached(std::uint32_t ownError, std::uint64_t line, std::uint64_t column) override;
+    [[noreturn]] void OnIdentityChecksDeclined() override;
+
+    // XmlReferenceEvents
+    void OnReference(bool schemaGrammar, const xercesc::Locator* where) override;
+    [[noreturn]] void FailReference(std::uint32_t ownError, const std::string& reason,
+                                    const xercesc::Locator* where) override;
+    bool InDocumentContent() const override { return m_references.InContent(); }
+    std::u16string DoctypeSystemId() const override { return m_references.DoctypeSystemId(); }
+
+private:
+    void ConfigureReader();
+    bool GrammarInForce() const;
+    void CaptureLimit(std::uint32_t ownError, std::uint64_t line, std::uint64_t column);
+    bool ImportsHintedNamespace(const XmlSchemaSetKey& key, xercesc::XMLGrammarPool& pool) const;
+
+    const XmlLoadRequest& m_request;
+    XmlPassMode m_mode;
+    XmlGrammarUse m_use;
+    XmlIdentityChecks m_identity;
+    bool m_needsParserIdentityChecks = false;
+    // Declared first: everything the parser allocates lives in it.
+    XmlMemoryPool m_memory;
+    xercesc::SecurityManager m_security;
+    XmlResourceRegistry m_registry;
+    XmlReferenceTracker m_references;
+    XmlSaxReader m_reader;
+    XmlReferenceResolver m_resolver;
+    XmlPassErrorCapture m_errors;
+};

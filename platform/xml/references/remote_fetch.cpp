@@ -1,0 +1,324 @@
+#include "platform/xml/references/remote_fetch.h"
+
+#include <curl/curl.h>
+
+#include <algorithm>
+#include <cctype>
+#include <memory>
+#include <mutex>
+#include <regex>
+#include <string_view>
+
+namespace {
+
+std::mutex g_limitsMutex;
+RemoteFetchLimits g_limits;
+
+void InitialiseCurlOnce()
+{
+    static std::once_flag once;
+    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
+}
+
+struct EasyDeleter {
+    void operator()(CURL* handle) const { curl_easy_cleanup(handle); }
+};
+struct UrlDeleter {
+    void operator()(CURLU* handle) const { curl_url_cleanup(handle); }
+};
+struct CurlStringDeleter {
+    void operator()(char* text) const { curl_free(text); }
+};
+
+struct Transfer {
+    std::string* body;
+    std::uint64_t maxBytes;
+    bool tooLarge = false;
+};
+
+struct SlistDeleter {
+    void operator()(curl_slist* list) const { curl_slist_free_all(list); }
+};
+
+std::string TrimmedHeaderValue(std::string_view value)
+{
+    while (!value.empty() && (value.front() == ' ' || value.front() == '\t'))
+        value.remove_prefix(1);
+    while (!value.empty() && (value.back() == '\r' || value.back() == '\n' || value.back() == ' ' ||
+                              value.back() == '\t'))
+        value.remove_suffix(1);
+    return std::string(value);
+}
+
+bool SameHeaderName(std::string_view a, std::string_view b)
+{
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+// Keeps the cache headers of the last answer only: a redirect's own headers
+// say nothing about the document.
+size_t KeepCacheHeader(char* data, size_t size, size_t count, void* userData)
+{
+    auto* result = static_cast<RemoteFetchResult*>(userData);
+    const size_t bytes = size * count;
+    const std::string_view line(data, bytes);
+    if (line.starts_with("HTTP/")) {
+        result->cacheControl.clear();
+        result->expires.clear();
+        result->date.clear();
+        result->age.clear();
+        result->etag.clear();
+        result->lastModified.clear();
+        return bytes;
+    }
+    const auto colon = line.find(':');
+    if (colon == std::string_view::npos)
+        return bytes;
+    const std::string_view name = line.substr(0, colon);
+    const std::string value = TrimmedHeaderValue(line.substr(colon + 1));
+    if (SameHeaderName(name, "Cache-Control"))
+        result->cacheControl += (result->cacheControl.empty() ? "" : ", ") + value;
+    else if (SameHeaderName(name, "Expires"))
+        result->expires = value;
+    else if (SameHeaderName(name, "Date"))
+        result->date = value;
+    else if (SameHeaderName(name, "Age"))
+        result->age = value;
+    else if (SameHeaderName(name, "ETag"))
+        result->etag = value;
+    else if (SameHeaderName(name, "Last-Modified"))
+        result->lastModified = value;
+    return bytes;
+}
+
+// A header value holding a line break would smuggle another header in.
+bool SafeHeaderValue(const std::string& value)
+{
+    return !value.empty() && value.find_first_of("\r\n") == std::string::npos;
+}
+
+size_t AppendBody(char* data, size_t size, size_t count, void* userData)
+{
+    auto* transfer = static_cast<Transfer*>(userData);
+    const size_t bytes = size * count;
+    if (transfer->body->size() + bytes > transfer->maxBytes) {
+        transfer->tooLarge = true;
+        return 0; // aborts the transfer
+    }
+    transfer->body->append(data, bytes);
+    return bytes;
+}
+
+long Seconds(std::chrono::milliseconds duration)
+{
+    return std::max<long>(1, static_cast<long>((duration.count() + 999) / 1000));
+}
+
+bool IsHttpUrl(const std::string& url)
+{
+    const auto starts = [&](std::string_view prefix) {
+        return url.size() >= prefix.size() &&
+               std::equal(prefix.begin(), prefix.end(), url.begin(), [](char a, char b) {
+                   return a == static_cast<char>(std::tolower(static_cast<unsigned char>(b)));
+               });
+    };
+    return starts("http://") || starts("https://");
+}
+
+// Blanks, non-ASCII bytes and the few characters a URL may not hold
+// literally are percent-encoded, so that locations written by hand parse.
+std::string EncodeForUrl(const std::string& text)
+{
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string encoded;
+    encoded.reserve(text.size());
+    for (const char ch : text) {
+        const auto byte = static_cast<unsigned char>(ch);
+        if (byte <= 0x20 || byte >= 0x7F || ch == '"' || ch == '<' || ch == '>' || ch == '\\' ||
+            ch == '^' || ch == '`' || ch == '{' || ch == '|' || ch == '}') {
+            encoded += '%';
+            encoded += kHex[byte >> 4];
+            encoded += kHex[byte & 0xF];
+        } else {
+            encoded += ch;
+        }
+    }
+    return encoded;
+}
+
+std::string SizeText(std::uint64_t bytes)
+{
+    return std::to_string(bytes / (1024 * 1024)) + " MiB";
+}
+
+// The network library's description of a failure, without the time the
+// attempt took ("after 12 ms"): the verdict on a document must read the same
+// however fast the same failure came.
+std::string WithoutElapsedTime(const std::string& text)
+{
+    static const std::regex elapsed(" after [0-9]+ (ms|milliseconds)");
+    return std::regex_replace(text, elapsed, "");
+}
+
+} // namespace
+
+RemoteFetchLimits CurrentRemoteFetchLimits()
+{
+    std::lock_guard lock(g_limitsMutex);
+    return g_limits;
+}
+
+void SetRemoteFetchLimits(const RemoteFetchLimits& limits)
+{
+    std::lock_guard lock(g_limitsMutex);
+    g_limits = limits;
+}
+
+std::optional<std::int64_t> ParseHttpDate(const std::string& text)
+{
+    if (text.empty())
+        return std::nullopt;
+    const time_t when = curl_getdate(text.c_str(), nullptr);
+    if (when == static_cast<time_t>(-1))
+        return std::nullopt;
+    return static_cast<std::int64_t>(when);
+}
+
+RemoteFetchResult FetchRemoteDocument(const std::string& url, const RemoteFetchLimits& limits,
+                                      const RemoteRevalidation& revalidation)
+{
+    RemoteFetchResult result;
+    result.effectiveUrl = url;
+    if (!IsHttpUrl(url)) {
+        result.status = RemoteFetchResult::Status::Unsupported;
+        result.detail = "only http and https locations can be fetched";
+        return result;
+    }
+    InitialiseCurlOnce();
+    std::unique_ptr<CURL, EasyDeleter> easy(curl_easy_init());
+    if (!easy) {
+        result.detail = "the network library could not start";
+        return result;
+    }
+    CURL* curl = easy.get();
+    char errorText[CURL_ERROR_SIZE] = {};
+    Transfer transfer{&result.body, limits.maxBytes};
+
+    curl_easy_setopt(curl, CURLOPT_URL, url.c_str());
+    curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
+    curl_easy_setopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+    curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 1L);
+    curl_easy_setopt(curl, CURLOPT_MAXREDIRS, 5L);
+    curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(curl, CURLOPT_FAILONERROR, 1L);
+    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(limits.connectTimeout.count()));
+    curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, static_cast<long>(limits.totalTimeout.count()));
+    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
+    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, Seconds(limits.stallTimeout));
+    curl_easy_setopt(curl, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(limits.maxBytes));
+    // Compressed answers are welcome; the size cap applies to what they unpack to.
+    curl_easy_setopt(curl, CURLOPT_ACCEPT_ENCODING, "");
+    curl_easy_setopt(curl, CURLOPT_USERAGENT, "Corvane/1.0");
+    curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, errorText);
+    curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, AppendBody);
+    curl_easy_setopt(curl, CURLOPT_WRITEDATA, &transfer);
+    curl_easy_setopt(curl, CURLOPT_HEADERFUNCTION, KeepCacheHeader);
+    curl_easy_setopt(curl, CURLOPT_HEADERDATA, &result);
+    curl_slist* headers = nullptr;
+    if (SafeHeaderValue(revalidation.etag))
+        headers = curl_slist_append(headers, ("If-None-Match: " + revalidation.etag).c_str());
+    if (SafeHeaderValue(revalidation.lastModified))
+        headers = curl_slist_append(headers, ("If-Modified-Since: " + revalidation.lastModified).c_str());
+    const std::unique_ptr<curl_slist, SlistDeleter> headerList(headers);
+    if (headerList)
+        curl_easy_setopt(curl, CURLOPT_HTTPHEADER, headerList.get());
+
+    const CURLcode code = curl_easy_perform(curl);
+    curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &result.httpStatus);
+    char* effective = nullptr;
+    if (curl_easy_getinfo(curl, CURLINFO_EFFECTIVE_URL, &effective) == CURLE_OK && effective != nullptr)
+        result.effectiveUrl = effective;
+
+    // A proxy that refuses the tunnel answers the CONNECT; the server itself
+    // never answers, and its status stays 0.
+    long proxyStatus = 0;
+    curl_easy_getinfo(curl, CURLINFO_HTTP_CONNECTCODE, &proxyStatus);
+    const bool proxyRefused = result.httpStatus == 0 && proxyStatus >= 300;
+
+    const std::string reason = WithoutElapsedTime(errorText[0] != '\0' ? errorText : curl_easy_strerror(code));
+    switch (proxyRefused ? CURLE_COULDNT_CONNECT : code) {
+    case CURLE_OK:
+        if (result.httpStatus == 304 && headerList) {
+            result.status = RemoteFetchResult::Status::NotModified;
+        } else if (result.httpStatus != 0 && (result.httpStatus < 200 || result.httpStatus > 299)) {
+            result.status = RemoteFetchResult::Status::HttpStatus;
+            result.detail = "the server answered with HTTP status " + std::to_string(result.httpStatus);
+        } else {
+            result.status = RemoteFetchResult::Status::Ok;
+        }
+        break;
+    case CURLE_COULDNT_RESOLVE_HOST:
+    case CURLE_COULDNT_RESOLVE_PROXY:
+    case CURLE_COULDNT_CONNECT:
+        result.status = RemoteFetchResult::Status::ConnectFailed;
+        result.detail = proxyRefused ? "the proxy refused the connection with HTTP status " +
+                                           std::to_string(proxyStatus)
+                                     : "the server could not be reached (" + reason + ")";
+        break;
+    case CURLE_OPERATION_TIMEDOUT:
+        result.status = RemoteFetchResult::Status::TimedOut;
+        result.detail = "the server did not answer in time (" + reason + ")";
+        break;
+    case CURLE_HTTP_RETURNED_ERROR:
+        result.status = RemoteFetchResult::Status::HttpStatus;
+        result.detail = "the server answered with HTTP status " + std::to_string(result.httpStatus);
+        break;
+    case CURLE_FILESIZE_EXCEEDED:
+        result.status = RemoteFetchResult::Status::TooLarge;
+        break;
+    case CURLE_UNSUPPORTED_PROTOCOL:
+        // The location was http or https; with no HTTP status, the server
+        // answered with something other than HTTP.
+        if (result.httpStatus == 0 && IsHttpUrl(result.effectiveUrl)) {
+            result.status = RemoteFetchResult::Status::TransferFailed;
+            result.detail = "the server did not answer with HTTP (" + reason + ")";
+        } else {
+            result.status = RemoteFetchResult::Status::Unsupported;
+            result.detail = "only http and https locations can be fetched";
+        }
+        break;
+    default:
+        if (transfer.tooLarge) {
+            result.status = RemoteFetchResult::Status::TooLarge;
+        } else {
+            result.status = RemoteFetchResult::Status::TransferFailed;
+            result.detail = "the transfer failed (" + reason + ")";
+        }
+        break;
+    }
+    if (result.status == RemoteFetchResult::Status::TooLarge)
+        result.detail = "the document is larger than " + SizeText(limits.maxBytes);
+    if (result.status != RemoteFetchResult::Status::Ok)
+        result.body.clear();
+    return result;
+}
+
+std::string ResolveRemoteReference(const std::string& baseUrl, const std::string& reference)
+{
+    InitialiseCurlOnce();
+    std::unique_ptr<CURLU, UrlDeleter> handle(curl_url());
+    if (!handle)
+        return {};
+    if (!baseUrl.empty() &&
+        curl_url_set(handle.get(), CURLUPART_URL, EncodeForUrl(baseUrl).c_str(), 0) != CURLUE_OK)
+        return {};
+    if (curl_url_set(handle.get(), CURLUPART_URL, EncodeForUrl(reference).c_str(), 0) != CURLUE_OK)
+        return {};
+    char* resolved = nullptr;
+    if (curl_url_get(handle.get(), CURLUPART_URL, &resolved, 0) != CURLUE_OK || resolved == nullptr)
+        return {};
+    std::unique_ptr<char, CurlStringDeleter> owner(resolved);
+    return resolved;
+}

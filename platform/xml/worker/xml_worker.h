@@ -1,0 +1,52 @@
+#pragma once
+// Documents are parsed in a worker process, so that a document which drives
+// the parser into a crash, a runaway recursion or endless work costs a
+// report, not the program. The worker is this very executable started again
+// (or a copy of it): a hook that runs before main() recognises it and serves
+// loads until the program that started it goes away. One worker serves the
+// whole process and keeps the schemas it read between loads, but for loads
+// named ahead, which other workers may share; a worker is started again
+// after it died or was ended.
+
+#include "platform/xml/load/xml_parse_session.h"
+
+#include <chrono>
+#include <optional>
+#include <vector>
+
+// Loads the document in the worker, on the caller's thread as far as the
+// caller can tell: progress is reported to the caller's listener while the
+// load runs. A worker that dies ends in a report too; only std::bad_alloc
+// escapes.
+// The errors after the first go to `further` when the request asked for
+// every error.
+std::optional<XmlLoadError> LoadXmlDocumentInWorker(const XmlLoadRequest& request,
+                                                    std::vector<XmlLoadError>* further = nullptr);
+
+// Names a load the caller makes later, after those it named before and
+// before any other: its request goes to a worker at once (to another worker
+// than the loads named before it when the machine has several processors),
+// so that the workers read the documents named while the caller reports the
+// one before. A load with the very same request and settings as the first
+// named only collects what its worker sent; any other load first drops
+// every load named.
+void ExpectXmlLoadInWorker(const XmlLoadRequest& request);
+
+// Ends the workers (and with them the schemas they kept); the next load
+// starts a fresh one.
+void EndXmlWorker();
+
+// How long a load waits without hearing that its worker gets further
+// (XmlLimits::kWorkerSilence); the worker is then ended and the load reports
+// it. A fetch waiting for its server shows as progress about once a second,
+// so the allowance stays some seconds long. Tests shorten it; nothing else
+// changes it.
+std::chrono::milliseconds XmlWorkerSilenceAllowance();
+void SetXmlWorkerSilenceAllowance(std::chrono::milliseconds allowed);
+
+// Sends a signal to the worker of this process, if one runs; for tests that
+// need a worker to die in the middle of a load. Safe to call from a progress
+// listener.
+bool SignalXmlWorkerForTests(int signalNumber);
+// The process id of that worker; 0 when none runs.
+int XmlWorkerProcessIdForTests();
