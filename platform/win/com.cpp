@@ -1,7 +1,5 @@
 #include "platform/win/com.h"
 
-#include "platform/xml/component/xml_dom.h"
-
 #include <algorithm>
 #include <vector>
 
@@ -57,8 +55,6 @@ HRESULT CoCreateInstanceRaw(const CLSID& rclsid, IUnknown* pUnkOuter, DWORD dwCl
     HRESULT hr = REGDB_E_CLASSNOTREG;
     if (found != registrations.rend())
         hr = found->factory(instance);
-    else if (rclsid == CLSID_DOMDocument40)
-        hr = CreateDOMDocument40(instance);
     if (SUCCEEDED(hr) && !instance)
         hr = E_FAIL;
     if (FAILED(hr))

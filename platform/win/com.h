@@ -78,8 +78,9 @@ HRESULT QueryInterface(std::unique_ptr<Held>& object, std::unique_ptr<Interface>
 using ClassFactory = std::function<HRESULT(std::unique_ptr<IUnknown>& instance)>;
 
 // Registers a class factory for this process until the registration object is
-// destroyed; the newest registration of a class wins. The built-in classes
-// are registered by the platform itself.
+// destroyed; the newest registration of a class wins. A built-in class
+// registers itself with a registration object of static duration, beside
+// its code.
 class ClassRegistration {
 public:
     ClassRegistration(const CLSID& clsid, ClassFactory factory);

@@ -253,6 +253,13 @@ HRESULT CreateDOMDocument40(std::unique_ptr<IUnknown>& instance)
     return S_OK;
 }
 
+const CLSID CLSID_DOMDocument40 = {
+    0x88D969C0, 0xF192, 0x11D4, {0xA6, 0x5F, 0x00, 0x40, 0x96, 0x32, 0x51, 0xE5}};
+
+namespace {
+const ClassRegistration g_domDocumentClass(CLSID_DOMDocument40, CreateDOMDocument40);
+} // namespace
+
 void ExpectValidationLoad(const std::string& drivePath, bool allErrors)
 {
     // The request a validation run's load makes: validated, from the drive path.

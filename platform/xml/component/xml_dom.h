@@ -21,8 +21,10 @@ struct VARIANT {
     VARIANT_BOOL boolVal = VARIANT_FALSE;
 };
 
-inline constexpr CLSID CLSID_DOMDocument40 = {
-    0x88D969C0, 0xF192, 0x11D4, {0xA6, 0x5F, 0x00, 0x40, 0x96, 0x32, 0x51, 0xE5}};
+// Defined beside the class, which registers itself with the COM base: a
+// program that names the class links the code that registers it, as a
+// Windows program links a class id from the component's import library.
+extern const CLSID CLSID_DOMDocument40;
 
 class IXMLDOMParseError : public IUnknown {
 public:
