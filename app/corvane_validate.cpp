@@ -14,7 +14,6 @@
 #include "platform/xml/references/remote_fetch.h"
 #include "platform/win/resources.h"
 #include "platform/xml/load/standard_input.h"
-#include "platform/xml/component/validation_load_ahead.h"
 #include "res/corvane_resources.h"
 #include "res/resource.h"
 #include "validation/validation_run.h"
@@ -219,7 +218,7 @@ int main(int argc, char** argv)
             const std::string& file = options.files[namedAhead];
             const auto path = file != kStandardInput ? DrivePathFromCommandLine(file) : std::nullopt;
             if (path)
-                ExpectValidationLoad(*path, options.allErrors);
+                ExpectValidationRun(CString(*path), options.allErrors);
         }
     };
     StandardInputOnce standardInput;

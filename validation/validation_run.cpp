@@ -2,6 +2,7 @@
 
 #include "platform/win/com.h"
 #include "platform/text/text_encoding.h"
+#include "platform/xml/component/validation_load_ahead.h"
 #include "platform/xml/component/xml_dom.h"
 #include "res/resource.h"
 
@@ -180,4 +181,9 @@ ValidationOutcome RunValidation(CWnd& window, const CString& strXmlPath, bool bA
     CoUninitialize();
     window.EndWaitCursor();
     return outcome;
+}
+
+void ExpectValidationRun(const CString& strXmlPath, bool bAllErrors)
+{
+    ExpectValidationLoad(strXmlPath.GetString(), bAllErrors);
 }

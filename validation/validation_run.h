@@ -53,3 +53,8 @@ struct ValidationOutcome {
 // after validity errors and every error is in the outcome (the window still
 // shows the first).
 ValidationOutcome RunValidation(CWnd& window, const CString& strXmlPath, bool bAllErrors = false);
+
+// A command line that validates many files knows the next ones while it
+// reports the one before: told ahead, the parser reads them meanwhile. The
+// runs for them must come in the order they were told, before any other.
+void ExpectValidationRun(const CString& strXmlPath, bool bAllErrors = false);
