@@ -29,8 +29,8 @@ ValidationError ReadError(IXMLDOMParseError& parseError)
     std::u16string bstrUrl;
     parseError.get_url(&bstrUrl);
     error.strUrl = CString(WideToAnsi(bstrUrl));
-    // The description may echo any name the user or the document gave.
-    error.strDescription = CString(WideToAnsi(VisibleText(bstrReason)));
+    // Visible already: the component escapes what a description echoes.
+    error.strDescription = CString(WideToAnsi(bstrReason));
     return error;
 }
 

@@ -189,8 +189,10 @@ TEST_F(ValidationRun, ReportLinesAndFailuresFollowTheComponent)
          u"element 'P' is not allowed here",
          "Error:\r\n\"Code = 0x8c22004d\r\n\"\"Source = Line : 12; Char : 7\r\n\"\"Error "
          "Description = element 'P' is not allowed here\r\n\""},
-        // Only the report's own line breaks end a line.
-        {"reason holding line breaks", S_FALSE, S_OK, true, false, 1, 1, 1, u"bad\r\nLoaded and Validated\r\n",
+        // The component hands its descriptions visible (line breaks escaped);
+        // the report shows them as they are, not escaped twice.
+        {"reason holding escaped line breaks", S_FALSE, S_OK, true, false, 1, 1, 1,
+         u"bad\\x0D\\x0ALoaded and Validated\\x0D\\x0A",
          "Error:\r\n\"Code = 0x1\r\n\"\"Source = Line : 1; Char : 1\r\n\"\"Error Description = "
          "bad\\x0D\\x0ALoaded and Validated\\x0D\\x0A\r\n\""},
         {"non-ASCII reason", S_FALSE, S_OK, true, false, -1, -5, 0, u"größe € \U0001F4D0",

@@ -54,7 +54,12 @@ public:
     {
         if (reasonString == nullptr)
             return E_POINTER;
-        *reasonString = m_error.reason;
+        // The one place where a description leaves the component, so the one
+        // place it is made visible: it echoes names, values and locations as
+        // the document or the user wrote them, and no caller (a window, a
+        // terminal, a JSON reader) may receive a control that forges a line
+        // or reorders what is shown.
+        *reasonString = VisibleText(m_error.reason);
         return S_OK;
     }
     HRESULT get_allErrors(std::unique_ptr<IXMLDOMParseErrorCollection>& allErrors) override;

@@ -294,14 +294,9 @@ std::optional<XmlLoadError> LoadXmlDocument(const XmlLoadRequest& request, std::
 {
     if (further != nullptr)
         further->clear();
-    // Descriptions echo names and locations as the document wrote them.
-    auto error = LoadOnce(request, further);
-    if (error)
-        error->reason = VisibleText(error->reason);
-    if (further != nullptr)
-        for (XmlLoadError& next : *further)
-            next.reason = VisibleText(next.reason);
-    return error;
+    // Descriptions keep what the document wrote, controls and all; they are
+    // made visible where they leave the component (its error object).
+    return LoadOnce(request, further);
 }
 
 std::string ParserStalledReason()
