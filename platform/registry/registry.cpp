@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string_view>
@@ -45,6 +46,11 @@ constexpr std::size_t kMaxKeyNameLength = 255;
 constexpr std::size_t kMaxValueNameLength = 16383;
 
 std::atomic<int> g_busyTimeoutMs{static_cast<int>(kRegistryBusyTimeout.count())};
+
+void SetBusyTimeout(std::chrono::milliseconds timeout)
+{
+    g_busyTimeoutMs.store(static_cast<int>(timeout.count()));
+}
 
 bool IsPredefined(HKEY hKey)
 {
@@ -162,18 +168,18 @@ public:
     WriteTransaction(const WriteTransaction&) = delete;
     WriteTransaction& operator=(const WriteTransaction&) = delete;
 
-    int Begin()
+    LONG Begin()
     {
         const int rc = sqlite3_exec(m_db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
         m_open = (rc == SQLITE_OK);
-        return rc;
+        return StatusFromSqlite(rc, sqlite3_system_errno(m_db));
     }
-    int Commit()
+    LONG Commit()
     {
         const int rc = sqlite3_exec(m_db, "COMMIT", nullptr, nullptr, nullptr);
         if (rc == SQLITE_OK)
             m_open = false;
-        return rc;
+        return StatusFromSqlite(rc, sqlite3_system_errno(m_db));
     }
 
 private:
@@ -496,19 +502,21 @@ LONG WalkExisting(sqlite3* db, sqlite3_int64 from, const std::vector<std::string
 
 // Opens the database of a key for one call and checks that it holds the
 // registry's tables. A new, empty database is accepted only where the call
-// may create the registry in it: a write through the root (`create`).
-LONG OpenRegistry(const OpenKey& key, bool create, ConnectionPtr& db, SchemaState& state)
+// may create the registry in it: a write (`create`) through the root key
+// (`root`).
+LONG OpenRegistry(const std::string& database, bool root, bool create, ConnectionPtr& db,
+                  SchemaState& state)
 {
     // Only the root may bring a database into being: a key opened earlier
     // whose file has gone is gone with it.
-    if (const LONG status = OpenDatabase(key.database, create && key.root, db); status != ERROR_SUCCESS)
+    if (const LONG status = OpenDatabase(database, create && root, db); status != ERROR_SUCCESS)
         return status;
     if (const LONG status = ReadSchemaState(db.get(), state); status != ERROR_SUCCESS)
         return status;
     if (state == SchemaState::Foreign)
         return ERROR_BADDB;
-    if (state == SchemaState::Empty && !(create && key.root))
-        return key.root ? ERROR_FILE_NOT_FOUND : ERROR_KEY_DELETED;
+    if (state == SchemaState::Empty && !(create && root))
+        return root ? ERROR_FILE_NOT_FOUND : ERROR_KEY_DELETED;
     return ERROR_SUCCESS;
 }
 
@@ -554,12 +562,58 @@ LONG MakeChild(sqlite3* db, sqlite3_int64 parent, std::string_view name, sqlite3
     return ERROR_SUCCESS;
 }
 
+// Reads the value `name` of the key `key` and hands its type and bytes to
+// `take`, whose status is returned; the bytes are valid only during the call.
+LONG ReadValue(sqlite3* db, sqlite3_int64 key, std::string_view name,
+               const std::function<LONG(DWORD type, const void* bytes, DWORD size)>& take)
+{
+    Statement query(db, "SELECT type, data FROM vals WHERE key = ?1 AND name = ?2");
+    if (!query.Prepared())
+        return StatusFromSqlite(query.PrepareStatus(), sqlite3_system_errno(db));
+    query.Bind(1, key);
+    query.Bind(2, name);
+    const int rc = query.Step();
+    if (rc == SQLITE_DONE)
+        return ERROR_FILE_NOT_FOUND;
+    if (rc != SQLITE_ROW)
+        return StatusFromSqlite(rc, sqlite3_system_errno(db));
+
+    const DWORD type = static_cast<DWORD>(query.Int64(0));
+    // Blob first, then its size, as SQLite asks; a value written as text by
+    // hand is taken as its bytes.
+    const void* bytes = query.Blob(1);
+    const auto size = static_cast<DWORD>(query.Bytes(1));
+    if (bytes == nullptr && size != 0)
+        return ERROR_NOT_ENOUGH_MEMORY;
+    return take(type, bytes, size);
+}
+
+// Inside a write transaction: stores the value `name` of the key `key`. An
+// existing value keeps the spelling of its name; type and bytes are replaced.
+LONG WriteValue(sqlite3* db, sqlite3_int64 key, std::string_view name, DWORD type, const BYTE* data,
+                DWORD size)
+{
+    Statement upsert(db, "INSERT INTO vals (key, name, type, data) VALUES (?1, ?2, ?3, ?4) "
+                         "ON CONFLICT (key, name) DO UPDATE SET type = excluded.type, "
+                         "data = excluded.data");
+    if (!upsert.Prepared())
+        return StatusFromSqlite(upsert.PrepareStatus(), sqlite3_system_errno(db));
+    upsert.Bind(1, key);
+    upsert.Bind(2, name);
+    upsert.Bind(3, static_cast<sqlite3_int64>(type));
+    upsert.BindBytes(4, data, size);
+    if (const int rc = upsert.Step(); rc != SQLITE_DONE)
+        return StatusFromSqlite(rc, sqlite3_system_errno(db));
+    return ERROR_SUCCESS;
+}
+
 LONG CreateLevels(const OpenKey& parent, const std::vector<std::string_view>& levels,
                   sqlite3_int64& id, DWORD& disposition)
 {
     ConnectionPtr db;
     SchemaState state = SchemaState::Foreign;
-    if (const LONG status = OpenRegistry(parent, true, db, state); status != ERROR_SUCCESS)
+    if (const LONG status = OpenRegistry(parent.database, parent.root, true, db, state);
+        status != ERROR_SUCCESS)
         return status;
 
     // Opening what exists needs no write, so it also works on a database
@@ -582,8 +636,8 @@ LONG CreateLevels(const OpenKey& parent, const std::vector<std::string_view>& le
         return ERROR_ACCESS_DENIED;
 
     WriteTransaction transaction(db.get());
-    if (const int rc = transaction.Begin(); rc != SQLITE_OK)
-        return StatusFromSqlite(rc, sqlite3_system_errno(db.get()));
+    if (const LONG status = transaction.Begin(); status != ERROR_SUCCESS)
+        return status;
     if (const LONG status = PrepareForWrite(db.get()); status != ERROR_SUCCESS)
         return status;
     sqlite3_int64 current = 0;
@@ -604,8 +658,8 @@ LONG CreateLevels(const OpenKey& parent, const std::vector<std::string_view>& le
             return status;
         current = child;
     }
-    if (const int rc = transaction.Commit(); rc != SQLITE_OK)
-        return StatusFromSqlite(rc, sqlite3_system_errno(db.get()));
+    if (const LONG status = transaction.Commit(); status != ERROR_SUCCESS)
+        return status;
     id = current;
     return ERROR_SUCCESS;
 }
@@ -708,43 +762,28 @@ LONG RegQueryValueExA(HKEY hKey, LPCSTR lpValueName, LPDWORD lpReserved, LPDWORD
 
     ConnectionPtr db;
     SchemaState state = SchemaState::Foreign;
-    if (const LONG status = OpenRegistry(*key, false, db, state); status != ERROR_SUCCESS)
+    if (const LONG status = OpenRegistry(key->database, key->root, false, db, state);
+        status != ERROR_SUCCESS)
         return status;
     sqlite3_int64 id = 0;
     if (const LONG status = ResolveKey(db.get(), *key, id); status != ERROR_SUCCESS)
         return status;
 
-    Statement query(db.get(), "SELECT type, data FROM vals WHERE key = ?1 AND name = ?2");
-    if (!query.Prepared())
-        return StatusFromSqlite(query.PrepareStatus(), sqlite3_system_errno(db.get()));
-    query.Bind(1, id);
-    query.Bind(2, name);
-    const int rc = query.Step();
-    if (rc == SQLITE_DONE)
-        return ERROR_FILE_NOT_FOUND;
-    if (rc != SQLITE_ROW)
-        return StatusFromSqlite(rc, sqlite3_system_errno(db.get()));
-
-    const DWORD type = static_cast<DWORD>(query.Int64(0));
-    // Blob first, then its size, as SQLite asks; a value written as text by
-    // hand is taken as its bytes.
-    const void* bytes = query.Blob(1);
-    const auto size = static_cast<DWORD>(query.Bytes(1));
-    if (bytes == nullptr && size != 0)
-        return ERROR_NOT_ENOUGH_MEMORY;
-    if (lpType != nullptr)
-        *lpType = type;
-    if (lpData != nullptr) {
-        if (*lpcbData < size) {
-            *lpcbData = size;
-            return ERROR_MORE_DATA;
+    return ReadValue(db.get(), id, name, [&](DWORD type, const void* bytes, DWORD size) -> LONG {
+        if (lpType != nullptr)
+            *lpType = type;
+        if (lpData != nullptr) {
+            if (*lpcbData < size) {
+                *lpcbData = size;
+                return ERROR_MORE_DATA;
+            }
+            if (size != 0)
+                std::memcpy(lpData, bytes, size);
         }
-        if (size != 0)
-            std::memcpy(lpData, bytes, size);
-    }
-    if (lpcbData != nullptr)
-        *lpcbData = size;
-    return ERROR_SUCCESS;
+        if (lpcbData != nullptr)
+            *lpcbData = size;
+        return ERROR_SUCCESS;
+    });
 }
 
 LONG RegSetValueExA(HKEY hKey, LPCSTR lpValueName, DWORD Reserved, DWORD dwType, const BYTE* lpData,
@@ -761,12 +800,13 @@ LONG RegSetValueExA(HKEY hKey, LPCSTR lpValueName, DWORD Reserved, DWORD dwType,
 
     ConnectionPtr db;
     SchemaState state = SchemaState::Foreign;
-    if (const LONG status = OpenRegistry(*key, true, db, state); status != ERROR_SUCCESS)
+    if (const LONG status = OpenRegistry(key->database, key->root, true, db, state);
+        status != ERROR_SUCCESS)
         return status;
 
     WriteTransaction transaction(db.get());
-    if (const int rc = transaction.Begin(); rc != SQLITE_OK)
-        return StatusFromSqlite(rc, sqlite3_system_errno(db.get()));
+    if (const LONG status = transaction.Begin(); status != ERROR_SUCCESS)
+        return status;
     if (const LONG status = PrepareForWrite(db.get()); status != ERROR_SUCCESS)
         return status;
     sqlite3_int64 id = 0;
@@ -774,21 +814,11 @@ LONG RegSetValueExA(HKEY hKey, LPCSTR lpValueName, DWORD Reserved, DWORD dwType,
     if (resolved != ERROR_SUCCESS)
         return resolved;
 
-    // An existing value keeps the spelling of its name; type and bytes are
-    // replaced.
-    Statement upsert(db.get(), "INSERT INTO vals (key, name, type, data) VALUES (?1, ?2, ?3, ?4) "
-                               "ON CONFLICT (key, name) DO UPDATE SET type = excluded.type, "
-                               "data = excluded.data");
-    if (!upsert.Prepared())
-        return StatusFromSqlite(upsert.PrepareStatus(), sqlite3_system_errno(db.get()));
-    upsert.Bind(1, id);
-    upsert.Bind(2, name);
-    upsert.Bind(3, static_cast<sqlite3_int64>(dwType));
-    upsert.BindBytes(4, lpData, cbData);
-    if (const int rc = upsert.Step(); rc != SQLITE_DONE)
-        return StatusFromSqlite(rc, sqlite3_system_errno(db.get()));
-    if (const int rc = transaction.Commit(); rc != SQLITE_OK)
-        return StatusFromSqlite(rc, sqlite3_system_errno(db.get()));
+    if (const LONG status = WriteValue(db.get(), id, name, dwType, lpData, cbData);
+        status != ERROR_SUCCESS)
+        return status;
+    if (const LONG status = transaction.Commit(); status != ERROR_SUCCESS)
+        return status;
     return ERROR_SUCCESS;
 }
 
@@ -808,8 +838,7 @@ LONG RegCloseKey(HKEY hKey)
 
 void RegSetBusyTimeoutForTesting(std::chrono::milliseconds timeout)
 {
-    const auto ms = timeout.count() > 0 ? timeout : kRegistryBusyTimeout;
-    g_busyTimeoutMs.store(static_cast<int>(ms.count()));
+    SetBusyTimeout(timeout.count() > 0 ? timeout : kRegistryBusyTimeout);
 }
 
 std::optional<std::string> RegKeyPathForTesting(HKEY hKey)
