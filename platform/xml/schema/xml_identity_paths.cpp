@@ -133,81 +133,108 @@ void XmlIdentityChecker::MatcherStart(Matcher& matcher, const xc::SchemaElementD
                                       const xc::RefVectorOf<xc::XMLAttr>& attributes, XMLSize_t attributeCount)
 {
     const XMLCh* local = element.getElementName()->getLocalPart();
-    for (std::size_t i = 0; i < matcher.states.size(); ++i) {
-        PathState& state = matcher.states[i];
-        const std::size_t startStep = state.currentStep;
-        state.steps.push_back(startStep);
-        if ((state.matched & kMatchedDescendant) == kMatched || state.noMatchDepth > 0) {
-            ++state.noMatchDepth;
-            continue;
-        }
-        if ((state.matched & kMatchedDescendant) == kMatchedDescendant)
-            state.matched = kMatchedAncestor;
-        const XmlQuickSkip& skip = (*matcher.skips)[i];
-        if (skip.usable && startStep == skip.waitingStep && (skip.localId != nameId || skip.uri != uri))
-            continue;
-        const XmlPath& path = (*matcher.paths)[i];
-        const std::size_t size = path.size();
-        std::size_t& step = state.currentStep;
-        while (step < size && path[step].axis == XmlPathStep::Axis::Self)
-            ++step;
-        if (step == size) {
-            state.matched = kMatched;
-            continue;
-        }
-        const std::size_t descendantStep = step;
-        while (step < size && path[step].axis == XmlPathStep::Axis::Descendant)
-            ++step;
-        const bool sawDescendant = step > descendantStep;
-        if (step == size) {
-            ++state.noMatchDepth;
-            continue;
-        }
-        if ((step == startStep || step > descendantStep) && path[step].axis == XmlPathStep::Axis::Child) {
-            if (!ElementMatches(path[step], uri, prefix, nameId, local)) {
-                if (step > descendantStep) {
-                    step = descendantStep;
-                    continue;
-                }
-                ++state.noMatchDepth;
-                continue;
-            }
-            ++step;
-        }
-        if (step == size) {
-            if (sawDescendant) {
-                step = descendantStep;
-                state.matched = kMatchedDescendant;
-            } else {
-                state.matched = kMatched;
-            }
-            continue;
-        }
-        if (step < size && path[step].axis == XmlPathStep::Axis::Attribute) {
-            for (XMLSize_t a = 0; a < attributeCount; ++a) {
-                const xc::XMLAttr* attribute = attributes.elementAt(a);
-                if (!AttributeMatches(path[step], *attribute->getAttName()))
-                    continue;
-                ++step;
-                if (step == size) {
-                    state.matched = kMatchedAttribute;
-                    if (!matcher.selector)
-                        FieldMatched(matcher, element, *attribute);
-                }
-                break;
-            }
-            if ((state.matched & kMatched) != kMatched) {
-                if (step > descendantStep) {
-                    step = descendantStep;
-                    continue;
-                }
-                ++state.noMatchDepth;
-            }
-        }
-    }
-    if (!matcher.selector)
-        return;
+    for (std::size_t i = 0; i < matcher.states.size(); ++i)
+        PathStart(matcher, i, element, uri, prefix, nameId, local, attributes, attributeCount);
+    if (matcher.selector)
+        SelectorStart(matcher, element, uri, prefix, nameId, attributes, attributeCount);
+}
 
+// One path of a matcher at a start tag: it advances over self, descendant
+// and child steps, or counts a level in which it cannot match.
+void XmlIdentityChecker::PathStart(Matcher& matcher, std::size_t i, const xc::SchemaElementDecl& element,
+                                   unsigned int uri, const XMLCh* prefix, std::uint32_t nameId, const XMLCh* local,
+                                   const xc::RefVectorOf<xc::XMLAttr>& attributes, XMLSize_t attributeCount)
+{
+    PathState& state = matcher.states[i];
+    const std::size_t startStep = state.currentStep;
+    state.steps.push_back(startStep);
+    if ((state.matched & kMatchedDescendant) == kMatched || state.noMatchDepth > 0) {
+        ++state.noMatchDepth;
+        return;
+    }
+    if ((state.matched & kMatchedDescendant) == kMatchedDescendant)
+        state.matched = kMatchedAncestor;
+    const XmlQuickSkip& skip = (*matcher.skips)[i];
+    if (skip.usable && startStep == skip.waitingStep && (skip.localId != nameId || skip.uri != uri))
+        return;
+    const XmlPath& path = (*matcher.paths)[i];
+    const std::size_t size = path.size();
+    std::size_t& step = state.currentStep;
+    while (step < size && path[step].axis == XmlPathStep::Axis::Self)
+        ++step;
+    if (step == size) {
+        state.matched = kMatched;
+        return;
+    }
+    const std::size_t descendantStep = step;
+    while (step < size && path[step].axis == XmlPathStep::Axis::Descendant)
+        ++step;
+    const bool sawDescendant = step > descendantStep;
+    if (step == size) {
+        ++state.noMatchDepth;
+        return;
+    }
+    if ((step == startStep || step > descendantStep) && path[step].axis == XmlPathStep::Axis::Child) {
+        if (!ElementMatches(path[step], uri, prefix, nameId, local)) {
+            if (step > descendantStep) {
+                step = descendantStep;
+                return;
+            }
+            ++state.noMatchDepth;
+            return;
+        }
+        ++step;
+    }
+    if (step == size) {
+        if (sawDescendant) {
+            step = descendantStep;
+            state.matched = kMatchedDescendant;
+        } else {
+            state.matched = kMatched;
+        }
+        return;
+    }
+    if (step < size && path[step].axis == XmlPathStep::Axis::Attribute)
+        AttributeStepStart(matcher, state, path, descendantStep, element, attributes, attributeCount);
+}
+
+// A path at its attribute step: the first of the element's attributes that
+// the step names advances it; a field that ends there takes its value.
+void XmlIdentityChecker::AttributeStepStart(Matcher& matcher, PathState& state, const XmlPath& path,
+                                            std::size_t descendantStep, const xc::SchemaElementDecl& element,
+                                            const xc::RefVectorOf<xc::XMLAttr>& attributes,
+                                            XMLSize_t attributeCount)
+{
+    const std::size_t size = path.size();
+    std::size_t& step = state.currentStep;
+    for (XMLSize_t a = 0; a < attributeCount; ++a) {
+        const xc::XMLAttr* attribute = attributes.elementAt(a);
+        if (!AttributeMatches(path[step], *attribute->getAttName()))
+            continue;
+        ++step;
+        if (step == size) {
+            state.matched = kMatchedAttribute;
+            if (!matcher.selector)
+                FieldMatched(matcher, element, *attribute);
+        }
+        break;
+    }
+    if ((state.matched & kMatched) != kMatched) {
+        if (step > descendantStep) {
+            step = descendantStep;
+            return;
+        }
+        ++state.noMatchDepth;
+    }
+}
+
+// A selector at a start tag: where one of its paths matched this element
+// (for the first time, or through a descendant step), the constraint's
+// values start a scope here, and a matcher per field starts at this element.
+void XmlIdentityChecker::SelectorStart(Matcher& matcher, const xc::SchemaElementDecl& element, unsigned int uri,
+                                       const XMLCh* prefix, std::uint32_t nameId,
+                                       const xc::RefVectorOf<xc::XMLAttr>& attributes, XMLSize_t attributeCount)
+{
     ++matcher.elementDepth;
     for (std::size_t k = 0; k < matcher.states.size(); ++k) {
         const std::uint8_t flags = matcher.states[k].matched;
