@@ -1,6 +1,7 @@
 #include "platform/os/process.h"
 
 #include "platform/os/desktop_editor.h"
+#include "platform/os/posix_io.h"
 #include "platform/text/drive_path.h"
 #include "platform/os/program_search.h"
 #include "platform/os/terminal_editor.h"
@@ -95,8 +96,7 @@ enum : int { kReportStarted = 1, kReportForkFailed = 2, kReportExecFailed = 3 };
 void Report(int fd, int kind, int value)
 {
     const StartReport report{kind, value};
-    while (write(fd, &report, sizeof report) < 0 && errno == EINTR) {
-    }
+    WriteAll(fd, std::string_view(reinterpret_cast<const char*>(&report), sizeof report));
 }
 
 #ifndef CLOSE_RANGE_CLOEXEC
@@ -209,9 +209,7 @@ std::optional<pid_t> StartDetached(const ProgramLaunch& launch)
     std::array<char, sizeof(StartReport) * 4> buffer{};
     std::size_t filled = 0;
     while (true) {
-        const ssize_t got = read(readEnd.Get(), buffer.data() + filled, buffer.size() - filled);
-        if (got < 0 && errno == EINTR)
-            continue;
+        const ssize_t got = ReadSome(readEnd.Get(), buffer.data() + filled, buffer.size() - filled);
         if (got <= 0) {
             failed = failed || got < 0 || filled != 0;
             break;
