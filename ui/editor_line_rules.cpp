@@ -1,6 +1,6 @@
 #include "ui/editor_line_rules.h"
 
-#include "platform/os/process.h"
+#include "platform/os/command_line.h"
 
 #include <string>
 

@@ -6,9 +6,11 @@
 // the quoted run. Where the plain rules would lose a file that exists, the
 // file system decides instead.
 
-#include "platform/text/drive_path.h"
-#include "platform/os/process.h"
+#include "platform/os/command_line.h"
+
+#include "platform/os/desktop_editor.h"
 #include "platform/os/program_search.h"
+#include "platform/text/drive_path.h"
 
 #include <algorithm>
 
@@ -134,6 +136,19 @@ std::string ReadProgram(std::string_view line, std::size_t& pos)
     return std::string(word);
 }
 
+bool IsNotepad(std::string_view word)
+{
+    constexpr std::string_view kNotepad = "notepad.exe";
+    if (word.size() != kNotepad.size())
+        return false;
+    for (std::size_t i = 0; i < word.size(); ++i) {
+        const char ch = (word[i] >= 'A' && word[i] <= 'Z') ? static_cast<char>(word[i] - 'A' + 'a') : word[i];
+        if (ch != kNotepad[i])
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 std::vector<std::string> SplitCommandLine(std::string_view commandLine)
@@ -149,4 +164,41 @@ std::vector<std::string> SplitCommandLine(std::string_view commandLine)
         SkipBlanks(commandLine, pos);
     }
     return words;
+}
+
+std::optional<ProgramLaunch> ResolveCommandLine(std::string_view commandLine)
+{
+    const auto words = SplitCommandLine(commandLine);
+    if (words.empty() || words.front().empty())
+        return std::nullopt;
+    std::vector<std::string> args;
+    std::vector<std::string> options;
+    std::vector<std::string> files;
+    args.reserve(words.size() - 1);
+    for (std::size_t i = 1; i < words.size(); ++i) {
+        auto linuxPath = LinuxPathFromDrivePath(words[i]);
+        if (linuxPath)
+            files.push_back(*linuxPath);
+        else
+            options.push_back(words[i]);
+        args.push_back(linuxPath ? std::move(*linuxPath) : words[i]);
+    }
+    if (auto program = ProgramPathFromWord(words.front()))
+        return ProgramLaunch{std::move(*program), std::move(args)};
+    if (IsNotepad(words.front()))
+        return DesktopTextEditorLaunch(options, files);
+    return std::nullopt;
+}
+
+std::string ProgramNameOfCommandLine(std::string_view commandLine)
+{
+    try {
+        const auto launch = ResolveCommandLine(commandLine);
+        if (!launch)
+            return {};
+        const auto slash = launch->program.rfind('/');
+        return slash == std::string::npos ? launch->program : launch->program.substr(slash + 1);
+    } catch (...) {
+        return {};
+    }
 }

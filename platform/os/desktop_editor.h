@@ -24,7 +24,7 @@
 // order: gnome-text-editor, gedit, kwrite, kate, mousepad, pluma, xed,
 // featherpad, leafpad, geany.
 
-#include "platform/os/process.h"
+#include "platform/os/command_line.h"
 
 #include <optional>
 #include <string>

@@ -1,6 +1,7 @@
 #include "platform/os/process.h"
 
-#include "platform/os/desktop_editor.h"
+#include "platform/os/command_line.h"
+#include "platform/os/posix_io.h"
 #include "platform/text/drive_path.h"
 #include "platform/os/program_search.h"
 #include "platform/os/terminal_editor.h"
@@ -69,19 +70,6 @@ HandleTable& Handles()
     return table;
 }
 
-bool IsNotepad(std::string_view word)
-{
-    constexpr std::string_view kNotepad = "notepad.exe";
-    if (word.size() != kNotepad.size())
-        return false;
-    for (std::size_t i = 0; i < word.size(); ++i) {
-        const char ch = (word[i] >= 'A' && word[i] <= 'Z') ? static_cast<char>(word[i] - 'A' + 'a') : word[i];
-        if (ch != kNotepad[i])
-            return false;
-    }
-    return true;
-}
-
 // What the two forked processes report to the parent through the pipe.
 // Records are far below PIPE_BUF, so each write arrives whole even when both
 // processes write.
@@ -95,8 +83,7 @@ enum : int { kReportStarted = 1, kReportForkFailed = 2, kReportExecFailed = 3 };
 void Report(int fd, int kind, int value)
 {
     const StartReport report{kind, value};
-    while (write(fd, &report, sizeof report) < 0 && errno == EINTR) {
-    }
+    WriteAll(fd, std::string_view(reinterpret_cast<const char*>(&report), sizeof report));
 }
 
 #ifndef CLOSE_RANGE_CLOEXEC
@@ -209,9 +196,7 @@ std::optional<pid_t> StartDetached(const ProgramLaunch& launch)
     std::array<char, sizeof(StartReport) * 4> buffer{};
     std::size_t filled = 0;
     while (true) {
-        const ssize_t got = read(readEnd.Get(), buffer.data() + filled, buffer.size() - filled);
-        if (got < 0 && errno == EINTR)
-            continue;
+        const ssize_t got = ReadSome(readEnd.Get(), buffer.data() + filled, buffer.size() - filled);
         if (got <= 0) {
             failed = failed || got < 0 || filled != 0;
             break;
@@ -235,43 +220,6 @@ std::optional<pid_t> StartDetached(const ProgramLaunch& launch)
 }
 
 } // namespace
-
-std::optional<ProgramLaunch> ResolveCommandLine(std::string_view commandLine)
-{
-    const auto words = SplitCommandLine(commandLine);
-    if (words.empty() || words.front().empty())
-        return std::nullopt;
-    std::vector<std::string> args;
-    std::vector<std::string> options;
-    std::vector<std::string> files;
-    args.reserve(words.size() - 1);
-    for (std::size_t i = 1; i < words.size(); ++i) {
-        auto linuxPath = LinuxPathFromDrivePath(words[i]);
-        if (linuxPath)
-            files.push_back(*linuxPath);
-        else
-            options.push_back(words[i]);
-        args.push_back(linuxPath ? std::move(*linuxPath) : words[i]);
-    }
-    if (auto program = ProgramPathFromWord(words.front()))
-        return ProgramLaunch{std::move(*program), std::move(args)};
-    if (IsNotepad(words.front()))
-        return DesktopTextEditorLaunch(options, files);
-    return std::nullopt;
-}
-
-std::string ProgramNameOfCommandLine(std::string_view commandLine)
-{
-    try {
-        const auto launch = ResolveCommandLine(commandLine);
-        if (!launch)
-            return {};
-        const auto slash = launch->program.rfind('/');
-        return slash == std::string::npos ? launch->program : launch->program.substr(slash + 1);
-    } catch (...) {
-        return {};
-    }
-}
 
 BOOL CreateProcessA(LPCSTR lpApplicationName, LPSTR lpCommandLine, void* lpProcessAttributes,
                     void* lpThreadAttributes, BOOL bInheritHandles, DWORD dwCreationFlags,

@@ -29,7 +29,7 @@
 //   wezterm: start -- PROGRAM ARGS
 //   every other terminal, x-terminal-emulator included: -e PROGRAM ARGS.
 
-#include "platform/os/process.h"
+#include "platform/os/command_line.h"
 
 #include <optional>
 

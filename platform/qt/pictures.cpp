@@ -41,6 +41,24 @@ bool IsPng(std::span<const BYTE> data)
     return data.size() >= sizeof signature && std::equal(std::begin(signature), std::end(signature), data.begin());
 }
 
+// Takes an icon image's transparency from its mask: bottom-up rows of one
+// bit a pixel, 1 for transparent. Without a mask every pixel is opaque.
+void ApplyIconMask(QImage& image, const ByteReader& in, bool hasMask, std::size_t maskOffset,
+                   std::size_t maskStride)
+{
+    const int width = image.width();
+    const int height = image.height();
+    for (int y = 0; y < height; ++y) {
+        const std::size_t maskRow = maskOffset + maskStride * static_cast<std::size_t>(height - 1 - y);
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < width; ++x) {
+            const bool transparent =
+                hasMask && ((in.U8(maskRow + static_cast<std::size_t>(x) / 8) >> (7 - x % 8)) & 1u) != 0;
+            line[x] = transparent ? 0u : (line[x] | 0xFF000000u);
+        }
+    }
+}
+
 // One icon image: a bitmap information header, its colour table, the colour
 // bits and the mask, both bottom-up, at twice the picture's height.
 QImage DecodeIconImage(std::span<const BYTE> data)
@@ -111,18 +129,9 @@ QImage DecodeIconImage(std::span<const BYTE> data)
     }
 
     // A 32-bit image with an alpha channel carries its own transparency;
-    // every other image takes it from the mask (1 = transparent).
-    if (bits == 32 && anyAlpha)
-        return image;
-    for (int y = 0; y < height; ++y) {
-        const std::size_t maskRow = maskOffset + maskStride * static_cast<std::size_t>(height - 1 - y);
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < width; ++x) {
-            const bool transparent =
-                hasMask && ((in.U8(maskRow + static_cast<std::size_t>(x) / 8) >> (7 - x % 8)) & 1u) != 0;
-            line[x] = transparent ? 0u : (line[x] | 0xFF000000u);
-        }
-    }
+    // every other image takes it from the mask.
+    if (!(bits == 32 && anyAlpha))
+        ApplyIconMask(image, in, hasMask, maskOffset, maskStride);
     return image;
 }
 

@@ -2,7 +2,7 @@
 // The registry: a tree of keys holding named, typed values, of which the
 // program uses the current user's branch. It lives in a per-user SQLite
 // database, ${XDG_CONFIG_HOME:-$HOME/.config}/corvane/registry.db, created
-// with its folder on first use (the schema: registry.cpp, docs/settings.md).
+// with its folder on first use (the schema: registry_store.cpp, docs/settings.md).
 //
 // Every call opens the database, does its work and closes it again, so
 // several programs can share the file; each write is one durable transaction.

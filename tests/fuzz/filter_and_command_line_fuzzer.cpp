@@ -6,7 +6,7 @@
 // string. The command line is the input up to its first NUL.
 
 #include "platform/ui/file_dialog.h"
-#include "platform/os/process.h"
+#include "platform/os/command_line.h"
 
 #include <cstdint>
 #include <cstdio>

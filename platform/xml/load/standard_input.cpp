@@ -23,14 +23,11 @@ std::string CopyStandardInput(int copy)
 {
     char buffer[1 << 16];
     for (;;) {
-        const ssize_t got = ::read(STDIN_FILENO, buffer, sizeof buffer);
+        const ssize_t got = ReadSome(STDIN_FILENO, buffer, sizeof buffer);
         if (got == 0)
             return {};
-        if (got < 0) {
-            if (errno == EINTR)
-                continue;
+        if (got < 0)
             return SystemError("standard input cannot be read");
-        }
         if (!WriteAll(copy, std::string_view(buffer, static_cast<std::size_t>(got))))
             return SystemError("standard input cannot be kept");
     }

@@ -1,11 +1,11 @@
 #include "platform/xml/load/xml_positions.h"
 
+#include "platform/os/posix_io.h"
 #include "platform/os/unique_fd.h"
 #include "platform/xml/load/xml_document_file.h"
 
 #include <algorithm>
 #include <cctype>
-#include <cerrno>
 #include <cstdint>
 #include <cstring>
 #include <fcntl.h>
@@ -19,9 +19,7 @@ std::string ReadFileBytesAt(int fd, std::uint64_t offset, std::size_t count)
     std::size_t filled = 0;
     while (filled < count) {
         const std::size_t wanted = count - filled;
-        const ssize_t got = ::pread(fd, bytes.data() + filled, wanted, static_cast<off_t>(offset + filled));
-        if (got < 0 && errno == EINTR)
-            continue;
+        const ssize_t got = ReadSomeAt(fd, bytes.data() + filled, wanted, offset + filled);
         if (got <= 0)
             break;
         filled += static_cast<std::size_t>(got);
@@ -65,10 +63,7 @@ private:
     {
         if (!m_fd)
             return false;
-        ssize_t got = 0;
-        do {
-            got = ::read(m_fd.Get(), m_buffer.data(), m_buffer.size());
-        } while (got < 0 && errno == EINTR);
+        const ssize_t got = ReadSome(m_fd.Get(), m_buffer.data(), m_buffer.size());
         if (got <= 0)
             return false;
         m_next = 0;
@@ -312,10 +307,8 @@ public:
         m_end -= m_next;
         m_next = 0;
         while (m_end < count && m_fd) {
-            const ssize_t got = ::pread(m_fd.Get(), m_buffer.data() + m_end, m_buffer.size() - m_end,
-                                        static_cast<off_t>(m_offset + m_end));
-            if (got < 0 && errno == EINTR)
-                continue;
+            const ssize_t got = ReadSomeAt(m_fd.Get(), m_buffer.data() + m_end, m_buffer.size() - m_end,
+                                           m_offset + m_end);
             if (got <= 0)
                 break;
             m_end += static_cast<std::size_t>(got);

@@ -152,15 +152,8 @@ std::optional<std::string> ReadWhole(const std::string& path, std::uint64_t larg
         static_cast<std::uint64_t>(info.st_size) > largest)
         return std::nullopt;
     std::string text(static_cast<std::size_t>(info.st_size), '\0');
-    std::size_t done = 0;
-    while (done < text.size()) {
-        const ssize_t got = ::read(fd.Get(), text.data() + done, text.size() - done);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got <= 0)
-            return std::nullopt;
-        done += static_cast<std::size_t>(got);
-    }
+    if (ReadFully(fd.Get(), text.data(), text.size()) != static_cast<ssize_t>(text.size()))
+        return std::nullopt;
     return text;
 }
 

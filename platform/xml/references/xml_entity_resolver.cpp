@@ -371,24 +371,33 @@ xc::InputSource* XmlReferenceResolver::resolveEntity(xc::XMLResourceIdentifier* 
             kind = XmlResourceKind::Dtd;
         break;
     }
+    return LoadReference(*identifier, systemId, *referrer, kind, importMapped);
+}
 
-    const xc::Locator* where = identifier->getLocator();
+// Follows a reference whose kind is known: to the stand-in for a DTD that is
+// not read, or through the catalogs to the network or a local file.
+xc::InputSource* XmlReferenceResolver::LoadReference(const xc::XMLResourceIdentifier& identifier,
+                                                     const std::u16string& systemId, const XmlResource& referrer,
+                                                     XmlResourceKind kind,
+                                                     const std::optional<XmlResolvedLocation>& importMapped)
+{
+    const xc::Locator* where = identifier.getLocator();
     const std::string raw = WideToAnsi(systemId);
     const std::string referrerName =
-        referrer->kind == XmlResourceKind::MainDocument ? std::string() : referrer->displayName;
+        referrer.kind == XmlResourceKind::MainDocument ? std::string() : referrer.displayName;
 
     if (kind == XmlResourceKind::SchemaDtd) {
         // Stands in for the DTD with an empty one, under the name it was given.
         static const auto empty = std::make_shared<const std::string>();
         const std::u16string standInId = u"corvane-unread-dtd:" + systemId;
-        m_registry.Add(standInId, {XmlResourceKind::SchemaDtd, raw, {}, referrer->remote});
+        m_registry.Add(standInId, {XmlResourceKind::SchemaDtd, raw, {}, referrer.remote});
         return new (m_manager) MemoryInputSource(empty, standInId, m_manager);
     }
 
-    const XmlResolvedLocation written = ResolveXmlLocation(raw, *referrer);
+    const XmlResolvedLocation written = ResolveXmlLocation(raw, referrer);
     const std::optional<XmlResolvedLocation> mapped =
         importMapped ? importMapped
-                     : CatalogMappedLocation({WideToAnsi(ToU16(identifier->getPublicId())), raw, CatalogForm(written), {}});
+                     : CatalogMappedLocation({WideToAnsi(ToU16(identifier.getPublicId())), raw, CatalogForm(written), {}});
     // A location the catalogs map is read wherever it leads.
     const XmlResolvedLocation& target = mapped ? *mapped : written;
     const std::string display = target.location.empty() ? raw : DisplayName(target);
@@ -402,7 +411,7 @@ xc::InputSource* XmlReferenceResolver::resolveEntity(xc::XMLResourceIdentifier* 
     // into the load.
     bool declaredEntity = kind == XmlResourceKind::ContentEntity || kind == XmlResourceKind::SchemaEntity;
     if (kind == XmlResourceKind::Dtd) {
-        const bool isSubset = !m_dtdSubsetRead && referrer->kind == XmlResourceKind::MainDocument &&
+        const bool isSubset = !m_dtdSubsetRead && referrer.kind == XmlResourceKind::MainDocument &&
                               systemId == m_events.DoctypeSystemId();
         m_dtdSubsetRead = m_dtdSubsetRead || isSubset;
         declaredEntity = !isSubset;

@@ -104,6 +104,10 @@ public:
     xercesc::InputSource* resolveEntity(xercesc::XMLResourceIdentifier* identifier) override;
 
 private:
+    xercesc::InputSource* LoadReference(const xercesc::XMLResourceIdentifier& identifier,
+                                        const std::u16string& systemId, const XmlResource& referrer,
+                                        XmlResourceKind kind,
+                                        const std::optional<XmlResolvedLocation>& importMapped);
     xercesc::InputSource* LoadLocal(const XmlResolvedLocation& target, XmlResourceKind kind,
                                     bool declaredEntity, const std::string& display,
                                     const std::string& referrer, const xercesc::Locator* where);

@@ -1,5 +1,6 @@
 #include "platform/xml/references/xml_input_sources.h"
 
+#include "platform/os/posix_io.h"
 #include "platform/xml/component/load_progress.h"
 #include "platform/xml/load/xml_document_file.h"
 #include "platform/xml/component/xml_error_codes.h"
@@ -39,10 +40,7 @@ public:
 
     XMLSize_t readBytes(XMLByte* const toFill, const XMLSize_t maxToRead) override
     {
-        ssize_t got = 0;
-        do {
-            got = ::read(m_fd.Get(), toFill, maxToRead);
-        } while (got < 0 && errno == EINTR);
+        const ssize_t got = ReadSome(m_fd.Get(), toFill, maxToRead);
         if (got < 0)
             ThrowXML(xc::RuntimeException, xc::XMLExcepts::File_CouldNotReadFromFile);
         m_position += static_cast<std::uint64_t>(got);

@@ -96,6 +96,15 @@ private:
     void MatcherStart(Matcher& matcher, const xercesc::SchemaElementDecl& element, unsigned int uri,
                       const XMLCh* prefix, std::uint32_t nameId,
                       const xercesc::RefVectorOf<xercesc::XMLAttr>& attributes, XMLSize_t attributeCount);
+    void PathStart(Matcher& matcher, std::size_t path, const xercesc::SchemaElementDecl& element, unsigned int uri,
+                   const XMLCh* prefix, std::uint32_t nameId, const XMLCh* local,
+                   const xercesc::RefVectorOf<xercesc::XMLAttr>& attributes, XMLSize_t attributeCount);
+    void AttributeStepStart(Matcher& matcher, PathState& state, const XmlPath& path, std::size_t descendantStep,
+                            const xercesc::SchemaElementDecl& element,
+                            const xercesc::RefVectorOf<xercesc::XMLAttr>& attributes, XMLSize_t attributeCount);
+    void SelectorStart(Matcher& matcher, const xercesc::SchemaElementDecl& element, unsigned int uri,
+                       const XMLCh* prefix, std::uint32_t nameId,
+                       const xercesc::RefVectorOf<xercesc::XMLAttr>& attributes, XMLSize_t attributeCount);
     void MatcherEnd(Matcher& matcher);
     bool Unaffected(const Matcher& matcher, unsigned int uri, std::uint32_t nameId) const;
     bool ElementMatches(const XmlPathStep& step, unsigned int uri, const XMLCh* prefix, std::uint32_t nameId,

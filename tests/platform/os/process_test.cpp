@@ -1,6 +1,7 @@
 // Starting the editor: how a command line splits, which program it names,
 // and what the started program receives.
 
+#include "platform/os/command_line.h"
 #include "platform/os/process.h"
 #include "platform/os/terminal_editor.h"
 
