@@ -1,0 +1,164 @@
+#include "platform/xml/worker/worker_protocol.h"
+
+#include "platform/xml/component/xml_error_codes.h"
+#include "platform/text/text_encoding.h"
+
+#include <cerrno>
+#include <sys/socket.h>
+
+namespace xmlworker {
+
+bool SendAll(int fd, std::string_view data)
+{
+    while (!data.empty()) {
+        const ssize_t sent = ::send(fd, data.data(), data.size(), MSG_NOSIGNAL);
+        if (sent < 0 && errno == EINTR)
+            continue;
+        if (sent <= 0)
+            return false;
+        data.remove_prefix(static_cast<std::size_t>(sent));
+    }
+    return true;
+}
+
+namespace {
+
+// `silent` learns whether the socket's receive bound ran out.
+bool ReceiveAll(int fd, char* data, std::size_t size, bool* silent)
+{
+    while (size > 0) {
+        const ssize_t got = ::recv(fd, data, size, 0);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK) && silent != nullptr)
+            *silent = true;
+        if (got <= 0)
+            return false;
+        data += got;
+        size -= static_cast<std::size_t>(got);
+    }
+    return true;
+}
+
+} // namespace
+
+std::optional<Message> ReceiveMessage(int fd, bool* silent)
+{
+    char header[1 + sizeof(std::uint32_t)];
+    if (!ReceiveAll(fd, header, sizeof header, silent))
+        return std::nullopt;
+    std::uint32_t length = 0;
+    std::memcpy(&length, header + 1, sizeof length);
+    if (length > kLargestMessage)
+        return std::nullopt;
+    Message message;
+    message.kind = static_cast<MessageKind>(header[0]);
+    message.body.resize(length);
+    if (!ReceiveAll(fd, message.body.data(), length, silent))
+        return std::nullopt;
+    return message;
+}
+
+std::string EncodeRequest(const WorkerRequest& request)
+{
+    MessageWriter writer;
+    writer.Text(request.load.linuxPath);
+    writer.Text(request.load.displayPath);
+    writer.Text(request.load.readFrom);
+    writer.U8(request.load.validate ? 1 : 0);
+    writer.U64(request.stallMs);
+    writer.U64(request.silenceMs);
+    writer.U64(static_cast<std::uint64_t>(request.remote.connectTimeout.count()));
+    writer.U64(static_cast<std::uint64_t>(request.remote.stallTimeout.count()));
+    writer.U64(static_cast<std::uint64_t>(request.remote.totalTimeout.count()));
+    writer.U64(request.remote.maxBytes);
+    writer.U8(request.remote.networkAllowed ? 1 : 0);
+    writer.U64(request.remote.cacheMaxBytes);
+    writer.U8(request.load.multipleErrors ? 1 : 0);
+    writer.U8(request.quickChecks ? 1 : 0);
+    writer.U8(request.progressWanted ? 1 : 0);
+    writer.U8(request.pathForm == ShownPathForm::Linux ? 1 : 0);
+    return writer.Framed(MessageKind::Load);
+}
+
+std::optional<WorkerRequest> DecodeRequest(std::string_view body)
+{
+    MessageReader reader(body);
+    WorkerRequest request;
+    request.load.linuxPath = reader.Text();
+    request.load.displayPath = reader.Text();
+    request.load.readFrom = reader.Text();
+    request.load.validate = reader.U8() != 0;
+    request.stallMs = reader.U64();
+    request.silenceMs = reader.U64();
+    request.remote.connectTimeout = std::chrono::milliseconds(reader.U64());
+    request.remote.stallTimeout = std::chrono::milliseconds(reader.U64());
+    request.remote.totalTimeout = std::chrono::milliseconds(reader.U64());
+    request.remote.maxBytes = reader.U64();
+    request.remote.networkAllowed = reader.U8() != 0;
+    request.remote.cacheMaxBytes = reader.U64();
+    request.load.multipleErrors = reader.U8() != 0;
+    request.quickChecks = reader.U8() != 0;
+    request.progressWanted = reader.U8() != 0;
+    request.pathForm = reader.U8() != 0 ? ShownPathForm::Linux : ShownPathForm::Drive;
+    if (!reader.Ok())
+        return std::nullopt;
+    return request;
+}
+
+void WriteError(MessageWriter& writer, const XmlLoadError& error)
+{
+    writer.U64(error.code);
+    writer.U64(static_cast<std::uint64_t>(error.line));
+    writer.U64(static_cast<std::uint64_t>(error.column));
+    writer.Text16(error.reason);
+    writer.Text(error.file);
+}
+
+XmlLoadError ReadError(MessageReader& reader)
+{
+    XmlLoadError error;
+    error.code = static_cast<std::uint32_t>(reader.U64());
+    error.line = static_cast<long>(reader.U64());
+    error.column = static_cast<long>(reader.U64());
+    error.reason = reader.Text16();
+    error.file = reader.Text();
+    return error;
+}
+
+// A result may tell that the worker ends right after it. It ends with the
+std::string EncodeResult(const std::optional<XmlLoadError>& error, bool workerEnds,
+                         const std::vector<XmlLoadError>& further)
+{
+    MessageWriter writer;
+    writer.U8(workerEnds ? 1 : 0);
+    writer.U8(error ? 1 : 0);
+    if (error)
+        WriteError(writer, *error);
+    writer.U64(further.size());
+    for (const XmlLoadError& next : further)
+        WriteError(writer, next);
+    return writer.Framed(MessageKind::Result);
+}
+
+std::string EncodeProgress(std::uint64_t done, std::uint64_t total)
+{
+    MessageWriter writer;
+    writer.U64(done);
+    writer.U64(total);
+    return writer.Framed(MessageKind::Progress);
+}
+
+std::string EncodeNotice(const std::string& notice)
+{
+    MessageWriter writer;
+    writer.Text(notice);
+    return writer.Framed(MessageKind::Notice);
+}
+
+XmlLoadError LimitError(std::uint32_t ownError, std::uint64_t line, const std::string& reason)
+{
+    return MakeXmlLoadError(XmlOwnErrorCode(ownError), line, 0, AnsiToWide(reason));
+}
+
+} // namespace xmlworker
