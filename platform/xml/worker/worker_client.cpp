@@ -129,8 +129,14 @@ std::optional<XmlLoadError> WorkerClient::Load(const WorkerRequest& request, con
                                                std::vector<XmlLoadError>* further)
 {
     std::lock_guard lock(m_mutex);
-    const XmlLoadRequest& load = request.load;
     m_progressWanted = request.progressWanted;
+    if (auto problem = HandOver(request.load, frame))
+        return problem;
+    return Follow(request.load, std::chrono::milliseconds(request.silenceMs), further);
+}
+
+std::optional<XmlLoadError> WorkerClient::HandOver(const XmlLoadRequest& load, const std::string& frame)
+{
     // A worker that ended while idle is replaced before the request is sent.
     EndIfStale();
     BoundEachReceive();
@@ -152,12 +158,16 @@ std::optional<XmlLoadError> WorkerClient::Load(const WorkerRequest& request, con
         if (!SendAll(m_socket.Get(), frame))
             return Died(load, false, 0);
     }
+    return std::nullopt;
+}
 
+std::optional<XmlLoadError> WorkerClient::Follow(const XmlLoadRequest& load, std::chrono::milliseconds allowance,
+                                                 std::vector<XmlLoadError>* further)
+{
     bool progressKnown = false;
     std::uint64_t bytesRead = 0;
     bool memoryBound = false;
     bool silent = false;
-    const std::chrono::milliseconds allowance(request.silenceMs);
     m_lastTurn = m_lastHeard = std::chrono::steady_clock::now();
     while (true) {
         const Wait wait = AwaitMessage(m_socket.Get(), allowance);
@@ -170,32 +180,31 @@ std::optional<XmlLoadError> WorkerClient::Load(const WorkerRequest& request, con
         if (!message)
             break;
         m_lastHeard = std::chrono::steady_clock::now();
-        MessageReader reader(message->body);
         if (message->kind == MessageKind::Progress) {
-            const std::uint64_t done = reader.U64();
-            const std::uint64_t total = reader.U64();
-            if (!reader.Ok())
+            const std::optional<LoadProgress> progress = DecodeProgress(message->body);
+            if (!progress)
                 break;
             progressKnown = true;
-            bytesRead = done;
-            ReportLoadProgress(done, total);
+            bytesRead = progress->done;
+            ReportLoadProgress(progress->done, progress->total);
         } else if (message->kind == MessageKind::Notice) {
-            const std::string notice = reader.Text();
-            if (!reader.Ok())
+            const std::optional<std::string> notice = DecodeNotice(message->body);
+            if (!notice)
                 break;
-            ReportLoadNotice(notice);
+            ReportLoadNotice(*notice);
         } else if (message->kind == MessageKind::MemoryBound) {
             memoryBound = true;
         } else if (message->kind == MessageKind::Alive) {
             // Heard from: nothing else to do.
         } else if (message->kind == MessageKind::Result) {
-            bool workerEnds = false;
-            std::optional<XmlLoadError> outcome;
-            if (!ReadResult(reader, workerEnds, outcome, further))
+            std::optional<LoadResult> result = DecodeResult(message->body);
+            if (!result)
                 break;
-            if (workerEnds)
+            if (further != nullptr)
+                *further = std::move(result->further);
+            if (result->workerEnds)
                 End();
-            return outcome;
+            return result->error;
         } else {
             break;
         }
@@ -204,23 +213,6 @@ std::optional<XmlLoadError> WorkerClient::Load(const WorkerRequest& request, con
         return Unresponsive(load, allowance, progressKnown, bytesRead);
     return memoryBound ? MemoryBoundReached(load, progressKnown, bytesRead)
                        : Died(load, progressKnown, bytesRead);
-}
-
-bool WorkerClient::ReadResult(MessageReader& reader, bool& workerEnds, std::optional<XmlLoadError>& outcome,
-                              std::vector<XmlLoadError>* further)
-{
-    workerEnds = reader.U8() != 0;
-    if (reader.U8() != 0)
-        outcome = ReadError(reader);
-    const std::uint64_t furtherCount = reader.U64();
-    std::vector<XmlLoadError> furtherErrors(std::min<std::uint64_t>(furtherCount, XmlLimits::kReportedErrors));
-    for (XmlLoadError& next : furtherErrors)
-        next = ReadError(reader);
-    if (!reader.Ok())
-        return false;
-    if (further != nullptr)
-        *further = std::move(furtherErrors);
-    return true;
 }
 
 bool WorkerClient::SendAhead(const std::string& frame)

@@ -31,11 +31,6 @@ public:
     std::optional<XmlLoadError> Load(const WorkerRequest& request, const std::string& frame,
                                      std::vector<XmlLoadError>* further);
 
-    // A result message: whether the worker ends after it, the load's first
-    // error and the further ones. False when the message is malformed.
-    static bool ReadResult(MessageReader& reader, bool& workerEnds, std::optional<XmlLoadError>& outcome,
-                           std::vector<XmlLoadError>* further);
-
     // Queues a request in the worker, started if need be, so that it goes
     // on to it without waiting for this process to turn round. False when
     // the worker could not take it; its load then sends it itself.
@@ -68,6 +63,13 @@ public:
     std::mutex& Mutex() { return m_mutex; }
 
 private:
+    // Sends the request unless it was sent ahead, to a worker started if
+    // need be; a report when no worker took it.
+    std::optional<XmlLoadError> HandOver(const XmlLoadRequest& load, const std::string& frame);
+    // Relays what the worker tells of the load until its result; a report
+    // when the worker died or went silent, or the caller ended the wait.
+    std::optional<XmlLoadError> Follow(const XmlLoadRequest& load, std::chrono::milliseconds allowance,
+                                       std::vector<XmlLoadError>* further);
     template <typename Visit>
     static void ForEachWorkerVariable(Visit visit);
     bool EnvironmentChanged() const;

@@ -2,6 +2,9 @@
 
 #include "platform/xml/component/xml_error_codes.h"
 #include "platform/text/text_encoding.h"
+#include "platform/xml/load/xml_limits.h"
+
+#include <algorithm>
 
 #include <cerrno>
 #include <sys/socket.h>
@@ -154,6 +157,42 @@ std::string EncodeNotice(const std::string& notice)
     MessageWriter writer;
     writer.Text(notice);
     return writer.Framed(MessageKind::Notice);
+}
+
+std::optional<LoadResult> DecodeResult(std::string_view body)
+{
+    MessageReader reader(body);
+    LoadResult result;
+    result.workerEnds = reader.U8() != 0;
+    if (reader.U8() != 0)
+        result.error = ReadError(reader);
+    const std::uint64_t furtherCount = reader.U64();
+    result.further.resize(std::min<std::uint64_t>(furtherCount, XmlLimits::kReportedErrors));
+    for (XmlLoadError& next : result.further)
+        next = ReadError(reader);
+    if (!reader.Ok())
+        return std::nullopt;
+    return result;
+}
+
+std::optional<LoadProgress> DecodeProgress(std::string_view body)
+{
+    MessageReader reader(body);
+    LoadProgress progress;
+    progress.done = reader.U64();
+    progress.total = reader.U64();
+    if (!reader.Ok())
+        return std::nullopt;
+    return progress;
+}
+
+std::optional<std::string> DecodeNotice(std::string_view body)
+{
+    MessageReader reader(body);
+    std::string notice = reader.Text();
+    if (!reader.Ok())
+        return std::nullopt;
+    return notice;
 }
 
 XmlLoadError LimitError(std::uint32_t ownError, std::uint64_t line, const std::string& reason)

@@ -159,6 +159,21 @@ std::string EncodeResult(const std::optional<XmlLoadError>& error, bool workerEn
 std::string EncodeProgress(std::uint64_t done, std::uint64_t total);
 std::string EncodeNotice(const std::string& notice);
 
+// The bodies of the worker's messages, read back; nothing when malformed.
+struct LoadResult {
+    bool workerEnds = false;
+    std::optional<XmlLoadError> error;
+    // At most XmlLimits::kReportedErrors, whatever the message claims.
+    std::vector<XmlLoadError> further;
+};
+std::optional<LoadResult> DecodeResult(std::string_view body);
+struct LoadProgress {
+    std::uint64_t done = 0;
+    std::uint64_t total = 0;
+};
+std::optional<LoadProgress> DecodeProgress(std::string_view body);
+std::optional<std::string> DecodeNotice(std::string_view body);
+
 XmlLoadError LimitError(std::uint32_t ownError, std::uint64_t line, const std::string& reason);
 
 } // namespace xmlworker
