@@ -258,7 +258,7 @@ void WorkerClient::End()
     if (m_pid <= 0)
         return;
     if (m_owner != ThisProcess()) {
-        Abandon();
+        Forget();
         return;
     }
     m_socket.Reset();
@@ -272,7 +272,7 @@ void WorkerClient::Kill()
         return;
     if (m_owner == ThisProcess() && ::kill(m_pid, SIGKILL) == 0)
         m_killed.push_back(m_pid);
-    Abandon();
+    Forget();
 }
 
 bool WorkerClient::Signal(int signalNumber) const
@@ -461,11 +461,7 @@ std::string WorkerClient::Reap()
     do {
         got = ::waitpid(m_pid, &status, 0);
     } while (got < 0 && errno == EINTR);
-    m_pid = 0;
-    m_visiblePid = 0;
-    m_socket.Reset();
-    m_ahead.clear();
-    ++m_generation;
+    Forget();
     if (got <= 0)
         return "";
     if (WIFSIGNALED(status))
@@ -478,11 +474,12 @@ std::string WorkerClient::Reap()
 void WorkerClient::AbandonIfInherited()
 {
     if (m_pid > 0 && m_owner != ThisProcess())
-        Abandon();
+        Forget();
 }
 
-// The worker of the process this one was forked from stays with it.
-void WorkerClient::Abandon()
+// The worker is no longer this process's: reaped, killed, or kept by the
+// process this one was forked from. The requests sent ahead went with it.
+void WorkerClient::Forget()
 {
     m_ahead.clear();
     ++m_generation;

@@ -82,7 +82,7 @@ private:
     void DropOneAhead();
     std::string Reap();
     void AbandonIfInherited();
-    void Abandon();
+    void Forget();
     std::string WherePhrase(const XmlLoadRequest& load, bool progressKnown, std::uint64_t bytesRead,
                             std::uint64_t& line) const;
     XmlLoadError Died(const XmlLoadRequest& load, bool progressKnown, std::uint64_t bytesRead);
