@@ -1,6 +1,7 @@
 #include "platform/xml/worker/xml_worker.h"
 
 #include "platform/xml/worker/worker_client.h"
+#include "platform/xml/schema/xml_grammar_cache.h"
 
 #include <algorithm>
 #include <array>
@@ -167,6 +168,13 @@ private:
 WorkerPool& Pool()
 {
     static WorkerPool pool;
+    // The sets that serve this process's loads are kept by its workers:
+    // forgetting the sets ends the workers. Before the first load there is
+    // no worker to end.
+    [[maybe_unused]] static const bool endedWithTheSets = [] {
+        AlsoOnForgettingSchemaSets([] { Pool().End(); });
+        return true;
+    }();
     return pool;
 }
 
