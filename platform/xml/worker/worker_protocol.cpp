@@ -5,42 +5,21 @@
 #include "platform/xml/load/xml_limits.h"
 
 #include <algorithm>
-
 #include <cerrno>
-#include <sys/socket.h>
 
 namespace xmlworker {
-
-bool SendAll(int fd, std::string_view data)
-{
-    while (!data.empty()) {
-        const ssize_t sent = ::send(fd, data.data(), data.size(), MSG_NOSIGNAL);
-        if (sent < 0 && errno == EINTR)
-            continue;
-        if (sent <= 0)
-            return false;
-        data.remove_prefix(static_cast<std::size_t>(sent));
-    }
-    return true;
-}
 
 namespace {
 
 // `silent` learns whether the socket's receive bound ran out.
 bool ReceiveAll(int fd, char* data, std::size_t size, bool* silent)
 {
-    while (size > 0) {
-        const ssize_t got = ::recv(fd, data, size, 0);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK) && silent != nullptr)
-            *silent = true;
-        if (got <= 0)
-            return false;
-        data += got;
-        size -= static_cast<std::size_t>(got);
-    }
-    return true;
+    int error = 0;
+    if (ReadFully(fd, data, size, &error) == size)
+        return true;
+    if ((error == EAGAIN || error == EWOULDBLOCK) && silent != nullptr)
+        *silent = true;
+    return false;
 }
 
 } // namespace

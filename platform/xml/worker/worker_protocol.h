@@ -5,6 +5,7 @@
 #include "platform/xml/load/xml_parse_session.h"
 #include "platform/xml/references/remote_fetch.h"
 #include "platform/text/drive_path.h"
+#include "platform/os/posix_io.h"
 
 #include <cstdint>
 #include <cstring>
@@ -117,8 +118,6 @@ private:
     std::string_view m_bytes;
     bool m_ok = true;
 };
-
-bool SendAll(int fd, std::string_view data);
 
 struct Message {
     MessageKind kind{};
