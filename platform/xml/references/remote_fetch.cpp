@@ -11,9 +11,6 @@
 
 namespace {
 
-std::mutex g_limitsMutex;
-RemoteFetchLimits g_limits;
-
 void InitialiseCurlOnce()
 {
     static std::once_flag once;
@@ -163,18 +160,6 @@ std::string WithoutElapsedTime(const std::string& text)
 }
 
 } // namespace
-
-RemoteFetchLimits CurrentRemoteFetchLimits()
-{
-    std::lock_guard lock(g_limitsMutex);
-    return g_limits;
-}
-
-void SetRemoteFetchLimits(const RemoteFetchLimits& limits)
-{
-    std::lock_guard lock(g_limitsMutex);
-    g_limits = limits;
-}
 
 std::optional<std::int64_t> ParseHttpDate(const std::string& text)
 {

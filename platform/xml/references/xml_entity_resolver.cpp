@@ -313,11 +313,11 @@ XmlResolvedLocation ResolveXmlLocation(const std::string& reference, const XmlRe
 }
 
 XmlReferenceResolver::XmlReferenceResolver(XmlResourceRegistry& registry, XmlReferenceEvents& events,
-                                           xc::MemoryManager* manager)
+                                           xc::MemoryManager* manager, const RemoteFetchLimits& limits)
     : m_registry(registry)
     , m_events(events)
     , m_manager(manager)
-    , m_limits(CurrentRemoteFetchLimits())
+    , m_limits(limits)
     , m_remoteTimeLeft(m_limits.totalTimeout)
 {
 }

@@ -98,8 +98,9 @@ std::optional<XmlResolvedLocation> CatalogMappedLocation(const std::string& refe
 
 class XmlReferenceResolver final : public xercesc::XMLEntityResolver {
 public:
+    // Remote documents are fetched within `limits` (the load's settings).
     XmlReferenceResolver(XmlResourceRegistry& registry, XmlReferenceEvents& events,
-                         xercesc::MemoryManager* manager);
+                         xercesc::MemoryManager* manager, const RemoteFetchLimits& limits);
 
     xercesc::InputSource* resolveEntity(xercesc::XMLResourceIdentifier* identifier) override;
 

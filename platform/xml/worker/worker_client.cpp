@@ -80,20 +80,11 @@ pid_t ThisProcess()
     return KnownProcessId().load(std::memory_order_relaxed);
 }
 
-std::atomic<std::int64_t> g_silenceMs{
-    std::chrono::duration_cast<std::chrono::milliseconds>(XmlLimits::kWorkerSilence).count()};
-
 } // namespace
 
 WorkerRequest RequestFor(const XmlLoadRequest& load)
 {
-    return {load,
-            static_cast<std::uint64_t>(ParserStallTime().count()),
-            static_cast<std::uint64_t>(g_silenceMs.load()),
-            CurrentRemoteFetchLimits(),
-            QuickChecksEnabled(),
-            HasLoadProgressListener(),
-            CurrentShownPathForm()};
+    return {load, HasLoadProgressListener(), CurrentShownPathForm()};
 }
 
 namespace {
@@ -130,9 +121,10 @@ std::optional<XmlLoadError> WorkerClient::Load(const WorkerRequest& request, con
 {
     std::lock_guard lock(m_mutex);
     m_progressWanted = request.progressWanted;
+    m_silence = request.load.settings.workerSilence;
     if (auto problem = HandOver(request.load, frame))
         return problem;
-    return Follow(request.load, std::chrono::milliseconds(request.silenceMs), further);
+    return Follow(request.load, m_silence, further);
 }
 
 std::optional<XmlLoadError> WorkerClient::HandOver(const XmlLoadRequest& load, const std::string& frame)
@@ -215,9 +207,10 @@ std::optional<XmlLoadError> WorkerClient::Follow(const XmlLoadRequest& load, std
                        : Died(load, progressKnown, bytesRead);
 }
 
-bool WorkerClient::SendAhead(const std::string& frame)
+bool WorkerClient::SendAhead(const std::string& frame, std::chrono::milliseconds silence)
 {
     std::lock_guard lock(m_mutex);
+    m_silence = silence;
     EndIfStale();
     if (m_pid <= 0 && Start())
         return false;
@@ -243,9 +236,10 @@ std::uint64_t WorkerClient::Generation()
     return m_generation;
 }
 
-void WorkerClient::DropAhead()
+void WorkerClient::DropAhead(std::chrono::milliseconds silence)
 {
     std::lock_guard lock(m_mutex);
+    m_silence = silence;
     AbandonIfInherited();
     BoundEachReceive();
     while (m_pid > 0 && !m_ahead.empty())
@@ -386,7 +380,7 @@ void WorkerClient::Started(pid_t pid, UniqueFd socket)
 // process either.
 void WorkerClient::BoundEachReceive()
 {
-    const std::int64_t allowed = g_silenceMs.load();
+    const std::int64_t allowed = m_silence.count();
     if (m_pid <= 0 || allowed == m_receiveBoundMs)
         return;
     timeval bound{};
@@ -573,14 +567,3 @@ XmlLoadError WorkerClient::StartFailed(int errorNumber)
 }
 
 } // namespace xmlworker
-
-std::chrono::milliseconds XmlWorkerSilenceAllowance()
-{
-    return std::chrono::milliseconds(xmlworker::g_silenceMs.load());
-}
-
-void SetXmlWorkerSilenceAllowance(std::chrono::milliseconds allowed)
-{
-    // Zero would unbound each read from the worker instead.
-    xmlworker::g_silenceMs = std::max<std::int64_t>(allowed.count(), 1);
-}

@@ -5,6 +5,7 @@
 
 #include "platform/xml/worker/worker_protocol.h"
 #include "platform/os/unique_fd.h"
+#include "platform/xml/load/xml_limits.h"
 
 #include <atomic>
 #include <chrono>
@@ -34,7 +35,8 @@ public:
     // Queues a request in the worker, started if need be, so that it goes
     // on to it without waiting for this process to turn round. False when
     // the worker could not take it; its load then sends it itself.
-    bool SendAhead(const std::string& frame);
+    // `silence` is the request's allowance for the worker's silence.
+    bool SendAhead(const std::string& frame, std::chrono::milliseconds silence);
 
     // The requests sent ahead whose results were not collected yet.
     std::size_t Queued();
@@ -45,7 +47,7 @@ public:
     std::uint64_t Generation();
 
     // The results of the requests sent ahead are read and dropped.
-    void DropAhead();
+    void DropAhead(std::chrono::milliseconds silence);
 
     void End();
 
@@ -97,6 +99,8 @@ private:
     std::chrono::steady_clock::time_point m_lastTurn;
     std::chrono::steady_clock::time_point m_lastHeard; // from the worker, by the load under way
     std::int64_t m_receiveBoundMs = 0; // on m_socket
+    // The allowance for the worker's silence of the request last handed over.
+    std::chrono::milliseconds m_silence{XmlLimits::kWorkerSilence};
     pid_t m_pid = 0;
     pid_t m_owner = 0;
     std::atomic<pid_t> m_visiblePid{0};

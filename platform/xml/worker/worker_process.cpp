@@ -206,13 +206,10 @@ LoadWatch& Watched()
 // reach the caller.
 bool ServeLoad(const WorkerRequest& request)
 {
-    SetParserStallTime(std::chrono::milliseconds(request.stallMs));
-    SetQuickChecks(request.quickChecks);
     SetShownPathForm(request.pathForm);
     // A worker started by spawning knows the stand-in only from the request.
     if (!request.load.readFrom.empty())
         SetDocumentStandIn(request.load.linuxPath, request.load.readFrom);
-    SetRemoteFetchLimits(request.remote);
     g_progressWanted = request.progressWanted;
     BoundAddressSpace(request.load.linuxPath);
     LoadWatch& watch = Watched();
@@ -222,8 +219,8 @@ bool ServeLoad(const WorkerRequest& request)
         load = ++watch.loads;
         AwaitAnswer(load);
         watch.running = true;
-        watch.stallTime = std::chrono::milliseconds(request.stallMs);
-        watch.beatEvery = std::chrono::milliseconds(request.silenceMs / 4);
+        watch.stallTime = request.load.settings.stallTime;
+        watch.beatEvery = request.load.settings.workerSilence / 4;
     }
     watch.begun.notify_one();
     ParseJob job{request, std::nullopt, {}};
@@ -365,7 +362,7 @@ private:
     while (true) {
         bool running = false;
         std::uint64_t loads = 0;
-        std::chrono::nanoseconds allowed{};
+        std::chrono::milliseconds stallTime{};
         std::chrono::milliseconds beatEvery{};
         {
             std::unique_lock lock(watch.mutex);
@@ -373,7 +370,7 @@ private:
                 watch.begun.wait(lock, [&] { return watch.running; });
             running = watch.running;
             loads = watch.loads;
-            allowed = watch.stallTime;
+            stallTime = watch.stallTime;
             beatEvery = watch.beatEvery;
         }
         if (running)
@@ -399,6 +396,7 @@ private:
             asked = false;
             continue;
         }
+        const std::chrono::nanoseconds allowed = stallTime;
         const std::chrono::nanoseconds grace =
             std::min<std::chrono::nanoseconds>(allowed / 2, std::chrono::seconds(2));
         if (!asked && used - workSince > allowed) {
@@ -410,7 +408,7 @@ private:
                 asked = true;
             }
         } else if (asked && used - workSince > allowed + grace) {
-            const XmlLimitFailure stall = DescribeParserStall();
+            const XmlLimitFailure stall = DescribeParserStall(stallTime);
             const XmlLoadError error = LimitError(stall.ownError, ParserProgressLine(), stall.reason);
             if (AnswerFirst(watched, EncodeResult(error, true)))
                 _exit(0);

@@ -3,7 +3,6 @@
 // document, and what the worker tells while it loads and once it is done.
 
 #include "platform/xml/load/xml_parse_session.h"
-#include "platform/xml/references/remote_fetch.h"
 #include "platform/text/drive_path.h"
 #include "platform/os/posix_io.h"
 
@@ -128,16 +127,11 @@ struct Message {
 // nothing came within the socket's receive bound (`silent` is then set).
 std::optional<Message> ReceiveMessage(int fd, bool* silent = nullptr);
 
-// What travels with a request besides the document: the bounds the caller's
-// process has set for its loads.
+// What travels with a request besides the load and its settings (among
+// them the caller's wait for a sign of progress, which the worker beats
+// well within).
 struct WorkerRequest {
     XmlLoadRequest load;
-    std::uint64_t stallMs = 0;
-    // The caller's wait for a sign of progress; the worker beats well
-    // within it.
-    std::uint64_t silenceMs = 0;
-    RemoteFetchLimits remote;
-    bool quickChecks = true;
     // Without a listener in the caller, progress travels only in steps that
     // place a failure in a large document: a batch of small documents then
     // costs one message each way per document.

@@ -35,8 +35,9 @@ public:
         // nobody named drops them all.
         const auto match = std::find_if(m_named.begin(), m_named.end(),
                                         [&frame](const NamedLoad& named) { return named.frame == frame; });
+        const std::chrono::milliseconds silence = load.settings.workerSilence;
         if (match == m_named.end())
-            ForgetNamed();
+            ForgetNamed(silence);
         else
             m_named.erase(m_named.begin(), match);
         ForgetLostSends();
@@ -44,7 +45,7 @@ public:
         if (!m_named.empty()) {
             if (!m_named.front().sentTo) {
                 worker = WorkerFor(0).value_or(LeastQueued().value_or(0));
-                m_workers[worker].SendAhead(frame);
+                m_workers[worker].SendAhead(frame, silence);
             } else {
                 worker = m_named.front().sentTo->worker;
             }
@@ -57,7 +58,7 @@ public:
     void Expect(const XmlLoadRequest& load)
     {
         std::lock_guard lock(m_mutex);
-        m_named.push_back({EncodeRequest(RequestFor(load)), std::nullopt});
+        m_named.push_back({EncodeRequest(RequestFor(load)), load.settings.workerSilence, std::nullopt});
         ForgetLostSends();
         SendNamedAhead();
     }
@@ -87,6 +88,7 @@ private:
     };
     struct NamedLoad {
         std::string frame;
+        std::chrono::milliseconds silence; // of its settings
         std::optional<Sent> sentTo;
     };
 
@@ -135,7 +137,7 @@ private:
                 continue;
             const std::optional<std::size_t> worker = WorkerFor(i);
             if (!worker || m_workers[*worker].Queued() >= kQueuedPerWorker ||
-                !m_workers[*worker].SendAhead(named.frame))
+                !m_workers[*worker].SendAhead(named.frame, named.silence))
                 return;
             named.sentTo = Sent{*worker, m_workers[*worker].Generation()};
         }
@@ -152,11 +154,11 @@ private:
 
     // The caller made a load it did not name: none of those it named is
     // made after all.
-    void ForgetNamed()
+    void ForgetNamed(std::chrono::milliseconds silence)
     {
         m_named.clear();
         for (std::size_t i = 0; i < m_workerCount; ++i)
-            m_workers[i].DropAhead();
+            m_workers[i].DropAhead(silence);
     }
 
     std::mutex m_mutex;

@@ -55,11 +55,11 @@ TEST(WorkerProtocol, RequestsReadBackFieldByField)
     WorkerRequest everything;
     everything.load = {"/tmp/d\xC3\xA9j\xC3\xA0 vu/a\nb.xml", "C:\\Users\\\xE2\x82\xAC\\a.xml", false, true,
                        "/proc/self/fd/0\0tail"s};
-    everything.stallMs = 0xFFFF'FFFF'FFFFull;
-    everything.silenceMs = 1;
-    everything.remote = {std::chrono::milliseconds(7), std::chrono::milliseconds(1ll << 40),
+    everything.load.settings.stallTime = std::chrono::milliseconds(0xFFFF'FFFF'FFFFll);
+    everything.load.settings.workerSilence = std::chrono::milliseconds(1);
+    everything.load.settings.remote = {std::chrono::milliseconds(7), std::chrono::milliseconds(1ll << 40),
                          std::chrono::milliseconds(0), 0xFFFF'FFFF'FFFF'FFFFull, false, 5'000'000'000ull};
-    everything.quickChecks = false;
+    everything.load.settings.quickChecks = false;
     everything.progressWanted = false;
     everything.pathForm = ShownPathForm::Linux;
     for (const WorkerRequest& sent : {WorkerRequest{}, everything}) {
@@ -73,15 +73,16 @@ TEST(WorkerProtocol, RequestsReadBackFieldByField)
         EXPECT_EQ(got->load.readFrom, sent.load.readFrom);
         EXPECT_EQ(got->load.validate, sent.load.validate);
         EXPECT_EQ(got->load.multipleErrors, sent.load.multipleErrors);
-        EXPECT_EQ(got->stallMs, sent.stallMs);
-        EXPECT_EQ(got->silenceMs, sent.silenceMs);
-        EXPECT_EQ(got->remote.connectTimeout, sent.remote.connectTimeout);
-        EXPECT_EQ(got->remote.stallTimeout, sent.remote.stallTimeout);
-        EXPECT_EQ(got->remote.totalTimeout, sent.remote.totalTimeout);
-        EXPECT_EQ(got->remote.maxBytes, sent.remote.maxBytes);
-        EXPECT_EQ(got->remote.networkAllowed, sent.remote.networkAllowed);
-        EXPECT_EQ(got->remote.cacheMaxBytes, sent.remote.cacheMaxBytes);
-        EXPECT_EQ(got->quickChecks, sent.quickChecks);
+        const XmlLoadSettings& settings = got->load.settings;
+        EXPECT_EQ(settings.stallTime, sent.load.settings.stallTime);
+        EXPECT_EQ(settings.workerSilence, sent.load.settings.workerSilence);
+        EXPECT_EQ(settings.remote.connectTimeout, sent.load.settings.remote.connectTimeout);
+        EXPECT_EQ(settings.remote.stallTimeout, sent.load.settings.remote.stallTimeout);
+        EXPECT_EQ(settings.remote.totalTimeout, sent.load.settings.remote.totalTimeout);
+        EXPECT_EQ(settings.remote.maxBytes, sent.load.settings.remote.maxBytes);
+        EXPECT_EQ(settings.remote.networkAllowed, sent.load.settings.remote.networkAllowed);
+        EXPECT_EQ(settings.remote.cacheMaxBytes, sent.load.settings.remote.cacheMaxBytes);
+        EXPECT_EQ(settings.quickChecks, sent.load.settings.quickChecks);
         EXPECT_EQ(got->progressWanted, sent.progressWanted);
         EXPECT_EQ(got->pathForm, sent.pathForm);
     }
