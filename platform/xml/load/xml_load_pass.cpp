@@ -28,7 +28,7 @@ XmlLoadPass::XmlLoadPass(const XmlLoadRequest& request, std::uint64_t documentBy
     , m_references(mode, m_use, AnsiToWide(request.linuxPath))
     , m_reader(&m_memory, m_use == XmlGrammarUse::None ? nullptr : schemas->pool.get(), *this,
                XmlLimits::kTextAllowanceChars + XmlLimits::kTextCharsPerDocumentByte * documentBytes)
-    , m_resolver(m_registry, *this, &m_memory, request.settings.remote)
+    , m_resolver(m_registry, *this, &m_memory, request.settings.remote, request.notice)
     , m_errors(request.linuxPath, m_registry, m_reader, m_references)
 {
     m_registry.SetMainDocument(m_references.MainSystemId(), {XmlResourceKind::MainDocument,
@@ -49,8 +49,8 @@ void XmlLoadPass::Run()
         return;
     }
     ArmParserStallGuard();
-    LocalFileInputSource source(std::move(document), m_request.linuxPath, m_references.MainSystemId(), true,
-                                &m_memory);
+    LocalFileInputSource source(std::move(document), m_request.linuxPath, m_references.MainSystemId(),
+                                m_request.progress, &m_memory);
     try {
         m_reader.parse(source);
     } catch (const XmlParseStop&) {

@@ -12,6 +12,7 @@
 // elements against the schemas only, so a second pass checks the DTD, and
 // the earlier of the two first errors is the load's error.
 
+#include "platform/xml/component/load_progress.h"
 #include "platform/xml/load/xml_load_settings.h"
 #include "platform/xml/load/xml_load_state.h"
 
@@ -31,6 +32,11 @@ struct XmlLoadRequest {
     // (standard input); empty otherwise.
     std::string readFrom{};
     XmlLoadSettings settings{};
+    // Who hears, in the process that loads, how far the load read and what
+    // the user should know beside its verdict. They never travel to the
+    // worker: there, they relay what they hear to the caller as messages.
+    LoadProgressListener progress{};
+    LoadNoticeListener notice{};
 };
 
 // The document's path as reports write it (CurrentShownPathForm).

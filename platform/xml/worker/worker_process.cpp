@@ -37,7 +37,6 @@ namespace {
 
 int g_workerFd = -1;
 std::mutex g_sendMutex; // the parsing thread and the watchdog both send
-std::atomic<bool> g_progressWanted{true};
 // Without a listener, progress below this tells the caller nothing it needs.
 constexpr std::uint64_t kUnwantedProgressStep = 1024 * 1024;
 std::atomic<bool> g_memoryBoundReached{false};
@@ -210,7 +209,6 @@ bool ServeLoad(const WorkerRequest& request)
     // A worker started by spawning knows the stand-in only from the request.
     if (!request.load.readFrom.empty())
         SetDocumentStandIn(request.load.linuxPath, request.load.readFrom);
-    g_progressWanted = request.progressWanted;
     BoundAddressSpace(request.load.linuxPath);
     LoadWatch& watch = Watched();
     std::uint64_t load = 0;
@@ -224,6 +222,12 @@ bool ServeLoad(const WorkerRequest& request)
     }
     watch.begun.notify_one();
     ParseJob job{request, std::nullopt, {}};
+    // What the load tells goes to the caller as messages.
+    job.request.load.progress = [progressWanted = request.progressWanted](std::uint64_t done, std::uint64_t total) {
+        if (progressWanted || done >= kUnwantedProgressStep)
+            SendProgress(done, total);
+    };
+    job.request.load.notice = [](const std::string& notice) { WorkerSend(EncodeNotice(notice)); };
     RunParse(job);
     {
         std::lock_guard lock(watch.mutex);
@@ -265,11 +269,6 @@ private:
 
     [[noreturn]] static void Serve()
     {
-        SetLoadProgressListener([](std::uint64_t done, std::uint64_t total) {
-            if (g_progressWanted || done >= kUnwantedProgressStep)
-                SendProgress(done, total);
-        });
-        SetLoadNoticeListener([](const std::string& notice) { WorkerSend(EncodeNotice(notice)); });
         while (auto message = ReceiveMessage(g_workerFd)) {
             if (message->kind != MessageKind::Load)
                 _exit(2);
