@@ -19,8 +19,9 @@
 
 namespace xmlworker {
 
-// A load with this process's settings. A request sent ahead is taken as the
-// load's only when the two are built alike, so both are built here.
+// The load with what the caller's thread wants told: progress if it
+// listens, and paths in the form it shows. A request sent ahead is taken as
+// the load's only when the two are built alike, so both are built here.
 WorkerRequest RequestFor(const XmlLoadRequest& load);
 
 class WorkerClient {
