@@ -11,7 +11,7 @@
 #include "platform/text/drive_path.h"
 #include "platform/ui/headless_window.h"
 #include "platform/xml/component/load_progress.h"
-#include "platform/xml/references/remote_fetch.h"
+#include "platform/xml/load/xml_load_settings.h"
 #include "platform/win/resources.h"
 #include "platform/xml/load/standard_input.h"
 #include "res/corvane_resources.h"
@@ -156,9 +156,9 @@ void UseLoadOptions(const ValidateOptions& options)
     if (options.format != OutputFormat::Text)
         SetShownPathForm(ShownPathForm::Linux);
     if (options.offline) {
-        RemoteFetchLimits limits = CurrentRemoteFetchLimits();
-        limits.networkAllowed = false;
-        SetRemoteFetchLimits(limits);
+        XmlLoadSettings settings = CurrentXmlLoadSettings();
+        settings.remote.networkAllowed = false;
+        SetXmlLoadSettings(settings);
     }
 }
 

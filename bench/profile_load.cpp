@@ -23,7 +23,8 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: corvane-profile-load FILE [parser-only]\n");
         return 2;
     }
-    SetQuickChecks(!(argc > 2 && std::string(argv[2]) == "parser-only"));
+    XmlLoadSettings settings;
+    settings.quickChecks = !(argc > 2 && std::string(argv[2]) == "parser-only");
     std::vector<std::string> files;
     if (argv[1][0] == '@') {
         std::ifstream list(argv[1] + 1);
@@ -43,7 +44,7 @@ int main(int argc, char** argv)
         std::string drivePath = std::string("Z:") + path;
         for (char& ch : drivePath)
             ch = ch == '/' ? '\\' : ch;
-        const auto error = LoadXmlDocument({path, drivePath, true});
+        const auto error = LoadXmlDocument({path, drivePath, true, false, {}, settings});
         if (!error) {
             std::printf("%s: valid\n", file.c_str());
             continue;

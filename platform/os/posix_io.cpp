@@ -1,6 +1,7 @@
 #include "platform/os/posix_io.h"
 
 #include <cerrno>
+#include <sys/socket.h>
 #include <unistd.h>
 
 bool WriteAll(int fd, std::string_view bytes)
@@ -34,17 +35,32 @@ ssize_t ReadSomeAt(int fd, void* buffer, std::size_t size, std::uint64_t offset)
     return got;
 }
 
-ssize_t ReadFully(int fd, void* buffer, std::size_t size)
+bool SendAll(int fd, std::string_view bytes)
 {
-    auto* bytes = static_cast<char*>(buffer);
+    while (!bytes.empty()) {
+        const ssize_t sent = ::send(fd, bytes.data(), bytes.size(), MSG_NOSIGNAL);
+        if (sent < 0 && errno == EINTR)
+            continue;
+        if (sent <= 0)
+            return false;
+        bytes.remove_prefix(static_cast<std::size_t>(sent));
+    }
+    return true;
+}
+
+std::size_t ReadFully(int fd, char* data, std::size_t size, int* error)
+{
     std::size_t done = 0;
     while (done < size) {
-        const ssize_t got = ReadSome(fd, bytes + done, size - done);
-        if (got < 0)
-            return -1;
-        if (got == 0)
-            break;
+        const ssize_t got = ReadSome(fd, data + done, size - done);
+        if (got <= 0) {
+            if (error != nullptr)
+                *error = got < 0 ? errno : 0;
+            return done;
+        }
         done += static_cast<std::size_t>(got);
     }
-    return static_cast<ssize_t>(done);
+    if (error != nullptr)
+        *error = 0;
+    return done;
 }

@@ -19,7 +19,6 @@
 // port that refuses connections, for every host.
 
 #include "platform/text/drive_path.h"
-#include "platform/xml/references/remote_fetch.h"
 #include "platform/text/text_encoding.h"
 #include "platform/xml/component/xml_error_codes.h"
 #include "platform/xml/schema/xml_grammar_cache.h"
@@ -89,11 +88,18 @@ void KeepOffTheNetwork()
         ::setenv(name, proxy.c_str(), 1);
     ::unsetenv("no_proxy");
     ::unsetenv("NO_PROXY");
-    RemoteFetchLimits limits = CurrentRemoteFetchLimits();
-    limits.connectTimeout = std::chrono::milliseconds(1000);
-    limits.stallTimeout = std::chrono::milliseconds(1000);
-    limits.totalTimeout = std::chrono::milliseconds(2000);
-    SetRemoteFetchLimits(limits);
+}
+
+// The settings of every load: short network bounds, and the stall bound the
+// reports quote (this fuzzer watches for it itself).
+XmlLoadSettings FuzzLoadSettings()
+{
+    XmlLoadSettings settings;
+    settings.stallTime = kStallTime;
+    settings.remote.connectTimeout = std::chrono::milliseconds(1000);
+    settings.remote.stallTimeout = std::chrono::milliseconds(1000);
+    settings.remote.totalTimeout = std::chrono::milliseconds(2000);
+    return settings;
 }
 
 // The folder the documents of each input are written to, removed at exit.
@@ -268,7 +274,6 @@ std::string DtdDocument(std::string_view content)
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     KeepOffTheNetwork();
-    SetParserStallTime(kStallTime);
     if (!EnsureXmlRuntime())
         Finding("the parser library did not start");
     // Fetched documents are kept per user and catalogs are read from the
@@ -295,6 +300,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // files of the same size written within one clock tick look unchanged.
     ForgetCachedSchemaSets();
     XmlLoadRequest request;
+    request.settings = FuzzLoadSettings();
     request.validate = mode != 1;
     switch (mode) {
     case 0:

@@ -128,6 +128,17 @@ XmlLoadError UnmappedPath(const std::string& path)
                             AnsiToWide(UnmappedDrivePathReason(path)));
 }
 
+// Every request of this process's loads is built here, with the settings
+// the process chose (CurrentXmlLoadSettings): a load named ahead is taken
+// as the load made later only when the two are built alike.
+XmlLoadRequest RequestFor(const std::string& linuxPath, const std::string& drivePath, bool validate,
+                          bool multipleErrors)
+{
+    XmlLoadRequest request{linuxPath, drivePath, validate, multipleErrors, DocumentStandInFor(linuxPath)};
+    request.settings = CurrentXmlLoadSettings();
+    return request;
+}
+
 constexpr std::u16string_view kMultipleErrorMessages = u"MultipleErrorMessages";
 
 class CXmlDocument final : public IXMLDOMDocument2 {
@@ -169,9 +180,9 @@ public:
             if (!linuxPath)
                 m_lastError = UnmappedPath(drivePath);
             else
-                m_lastError = LoadXmlDocumentInWorker({*linuxPath, drivePath, m_validateOnParse, m_multipleErrors,
-                                                       DocumentStandInFor(*linuxPath)},
-                                                      m_multipleErrors ? &m_furtherErrors : nullptr);
+                m_lastError =
+                    LoadXmlDocumentInWorker(RequestFor(*linuxPath, drivePath, m_validateOnParse, m_multipleErrors),
+                                            m_multipleErrors ? &m_furtherErrors : nullptr);
             // An error that names no referenced file lies in the document.
             if (m_lastError && m_lastError->file.empty())
                 m_lastError->file = drivePath;
@@ -269,5 +280,5 @@ void ExpectValidationLoad(const std::string& drivePath, bool allErrors)
 {
     // The request a validation run's load makes: validated, from the drive path.
     if (const auto linuxPath = LinuxPathFromDrivePath(drivePath))
-        ExpectXmlLoadInWorker({*linuxPath, drivePath, true, allErrors, DocumentStandInFor(*linuxPath)});
+        ExpectXmlLoadInWorker(RequestFor(*linuxPath, drivePath, true, allErrors));
 }

@@ -21,14 +21,15 @@ std::string SecondsText(std::chrono::milliseconds duration)
     return std::to_string(tenths / 10) + (tenths % 10 != 0 ? "." + std::to_string(tenths % 10) : "");
 }
 
-XmlLimitFailure DescribeXmlLimit(std::uint32_t ownError, const XmlMemoryPool& memory)
+XmlLimitFailure DescribeXmlLimit(std::uint32_t ownError, const XmlMemoryPool& memory,
+                                 std::chrono::milliseconds stallTime)
 {
     switch (ownError) {
     case XmlOwnError::DepthLimit:
         return {ownError, "Elements are nested more than " + std::to_string(XmlLimits::kElementDepth) +
                               " levels deep; the document is not read further (resource limit)"};
     case XmlOwnError::ParserStalled:
-        return DescribeParserStall();
+        return DescribeParserStall(stallTime);
     case XmlOwnError::EntityTextLimit:
         return {ownError, "Entity references or default values produce far more text than the document holds (more than " +
                               std::to_string(XmlLimits::kTextAllowanceChars / (1024 * 1024)) +
@@ -46,9 +47,9 @@ XmlLimitFailure DescribeXmlLimit(std::uint32_t ownError, const XmlMemoryPool& me
             "(resource limit)"};
 }
 
-XmlLimitFailure DescribeParserStall()
+XmlLimitFailure DescribeParserStall(std::chrono::milliseconds stallTime)
 {
     if (const auto catalog = CatalogBlamedForStall())
-        return {XmlOwnError::CatalogTooCostly, CatalogStalledReason(*catalog)};
-    return {XmlOwnError::ParserStalled, ParserStalledReason()};
+        return {XmlOwnError::CatalogTooCostly, CatalogStalledReason(*catalog, stallTime)};
+    return {XmlOwnError::ParserStalled, ParserStalledReason(stallTime)};
 }

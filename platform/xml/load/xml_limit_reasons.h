@@ -16,8 +16,10 @@ struct XmlLimitFailure {
 // A duration as the reports give it: whole seconds, or tenths ("0.5").
 std::string SecondsText(std::chrono::milliseconds duration);
 
-XmlLimitFailure DescribeXmlLimit(std::uint32_t ownError, const XmlMemoryPool& memory);
+// `stallTime` is the load's bound on parser work (XmlLoadSettings).
+XmlLimitFailure DescribeXmlLimit(std::uint32_t ownError, const XmlMemoryPool& memory,
+                                 std::chrono::milliseconds stallTime);
 
 // The bound on parser work was reached: by the parser, or by the catalog
 // engine reading a catalog too large, which is then named.
-XmlLimitFailure DescribeParserStall();
+XmlLimitFailure DescribeParserStall(std::chrono::milliseconds stallTime);

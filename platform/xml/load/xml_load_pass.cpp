@@ -28,7 +28,7 @@ XmlLoadPass::XmlLoadPass(const XmlLoadRequest& request, std::uint64_t documentBy
     , m_references(mode, m_use, AnsiToWide(request.linuxPath))
     , m_reader(&m_memory, m_use == XmlGrammarUse::None ? nullptr : schemas->pool.get(), *this,
                XmlLimits::kTextAllowanceChars + XmlLimits::kTextCharsPerDocumentByte * documentBytes)
-    , m_resolver(m_registry, *this, &m_memory)
+    , m_resolver(m_registry, *this, &m_memory, request.settings.remote, request.notice)
     , m_errors(request.linuxPath, m_registry, m_reader, m_references)
 {
     m_registry.SetMainDocument(m_references.MainSystemId(), {XmlResourceKind::MainDocument,
@@ -49,8 +49,8 @@ void XmlLoadPass::Run()
         return;
     }
     ArmParserStallGuard();
-    LocalFileInputSource source(std::move(document), m_request.linuxPath, m_references.MainSystemId(), true,
-                                &m_memory);
+    LocalFileInputSource source(std::move(document), m_request.linuxPath, m_references.MainSystemId(),
+                                m_request.progress, &m_memory);
     try {
         m_reader.parse(source);
     } catch (const XmlParseStop&) {
@@ -174,7 +174,7 @@ void XmlLoadPass::ConfigureReader()
     m_reader.setFeature(xc::XMLUni::fgXercesSchemaFullChecking, true);
     m_reader.setFeature(xc::XMLUni::fgXercesIdentityConstraintChecking, true);
     m_reader.UseQuickChecks(m_mode == XmlPassMode::Full && m_identity == XmlIdentityChecks::OursWherePossible &&
-                            QuickChecksEnabled());
+                            m_request.settings.quickChecks);
     m_reader.setFeature(xc::XMLUni::fgXercesHandleMultipleImports, true);
     m_reader.setFeature(xc::XMLUni::fgXercesLoadSchema, true);
     m_reader.setFeature(xc::XMLUni::fgXercesLoadExternalDTD, true);
@@ -202,5 +202,5 @@ bool XmlLoadPass::GrammarInForce() const
 
 void XmlLoadPass::CaptureLimit(std::uint32_t ownError, std::uint64_t line, std::uint64_t column)
 {
-    m_errors.CaptureLimit(DescribeXmlLimit(ownError, m_memory), line, column);
+    m_errors.CaptureLimit(DescribeXmlLimit(ownError, m_memory, m_request.settings.stallTime), line, column);
 }

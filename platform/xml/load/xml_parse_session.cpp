@@ -26,11 +26,6 @@ namespace {
 
 namespace xc = xercesc;
 
-std::atomic<std::int64_t> g_stallMilliseconds{
-    std::chrono::duration_cast<std::chrono::milliseconds>(XmlLimits::kParserStallTime).count()};
-
-std::atomic<bool> g_quickChecks{true};
-
 std::optional<XmlLoadError> DocumentProblem(const XmlLoadRequest& request, std::uint64_t& size)
 {
     const LocalFileCheck check = CheckLocalFile(request.linuxPath);
@@ -299,37 +294,16 @@ std::optional<XmlLoadError> LoadXmlDocument(const XmlLoadRequest& request, std::
     return LoadOnce(request, further);
 }
 
-std::string ParserStalledReason()
+std::string ParserStalledReason(std::chrono::milliseconds allowed)
 {
-    return "The parser worked more than " + SecondsText(ParserStallTime()) +
+    return "The parser worked more than " + SecondsText(allowed) +
            " s of processor time without getting further in the document (a schema too complex to "
            "compile, or a pattern too costly to match); the document is not read further (resource limit)";
 }
 
-std::string CatalogStalledReason(const std::string& file)
+std::string CatalogStalledReason(const std::string& file, std::chrono::milliseconds allowed)
 {
-    return "The XML catalog " + file + " is too large: reading it took more than " +
-           SecondsText(ParserStallTime()) +
+    return "The XML catalog " + file + " is too large: reading it took more than " + SecondsText(allowed) +
            " s of processor time (the catalogs are read for every document that references a schema, a "
            "DTD or an entity); the document is not read further (resource limit)";
-}
-
-bool QuickChecksEnabled()
-{
-    return g_quickChecks.load();
-}
-
-void SetQuickChecks(bool enabled)
-{
-    g_quickChecks = enabled;
-}
-
-std::chrono::milliseconds ParserStallTime()
-{
-    return std::chrono::milliseconds(g_stallMilliseconds.load());
-}
-
-void SetParserStallTime(std::chrono::milliseconds allowed)
-{
-    g_stallMilliseconds = allowed.count();
 }

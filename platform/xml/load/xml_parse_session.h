@@ -12,6 +12,8 @@
 // elements against the schemas only, so a second pass checks the DTD, and
 // the earlier of the two first errors is the load's error.
 
+#include "platform/xml/component/load_progress.h"
+#include "platform/xml/load/xml_load_settings.h"
 #include "platform/xml/load/xml_load_state.h"
 
 #include <chrono>
@@ -29,6 +31,12 @@ struct XmlLoadRequest {
     // The file the bytes are read from when another stands in for linuxPath
     // (standard input); empty otherwise.
     std::string readFrom{};
+    XmlLoadSettings settings{};
+    // Who hears, in the process that loads, how far the load read and what
+    // the user should know beside its verdict. They never travel to the
+    // worker: there, they relay what they hear to the caller as messages.
+    LoadProgressListener progress{};
+    LoadNoticeListener notice{};
 };
 
 // The document's path as reports write it (CurrentShownPathForm).
@@ -40,20 +48,8 @@ std::string ShownDocumentPath(const XmlLoadRequest& request);
 std::optional<XmlLoadError> LoadXmlDocument(const XmlLoadRequest& request,
                                             std::vector<XmlLoadError>* further = nullptr);
 
-// The processor time the parser may use without getting further in the
-// document (XmlLimits::kParserStallTime). Tests shorten it; nothing else
-// changes it.
-std::chrono::milliseconds ParserStallTime();
-void SetParserStallTime(std::chrono::milliseconds allowed);
-
-// Whether a validating load uses the quicker checks of our own (keys,
-// keyrefs and uniques by our engine where it can, number lists through quick
-// item validators; the default). Tests and profiles switch them off to
-// compare with the parser's own checks.
-bool QuickChecksEnabled();
-void SetQuickChecks(bool enabled);
-
-// What a load that reached that bound reports; and when the bound was
-// reached while the catalog engine read the catalog `file`.
-std::string ParserStalledReason();
-std::string CatalogStalledReason(const std::string& file);
+// What a load that reached its bound on parser work (`allowed`,
+// XmlLoadSettings::stallTime) reports; and when the bound was reached while
+// the catalog engine read the catalog `file`.
+std::string ParserStalledReason(std::chrono::milliseconds allowed);
+std::string CatalogStalledReason(const std::string& file, std::chrono::milliseconds allowed);

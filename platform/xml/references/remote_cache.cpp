@@ -152,7 +152,7 @@ std::optional<std::string> ReadWhole(const std::string& path, std::uint64_t larg
         static_cast<std::uint64_t>(info.st_size) > largest)
         return std::nullopt;
     std::string text(static_cast<std::size_t>(info.st_size), '\0');
-    if (ReadFully(fd.Get(), text.data(), text.size()) != static_cast<ssize_t>(text.size()))
+    if (ReadFully(fd.Get(), text.data(), text.size()) != text.size())
         return std::nullopt;
     return text;
 }

@@ -11,9 +11,6 @@
 
 namespace {
 
-std::mutex g_limitsMutex;
-RemoteFetchLimits g_limits;
-
 void InitialiseCurlOnce()
 {
     static std::once_flag once;
@@ -162,50 +159,14 @@ std::string WithoutElapsedTime(const std::string& text)
     return std::regex_replace(text, elapsed, "");
 }
 
-} // namespace
-
-RemoteFetchLimits CurrentRemoteFetchLimits()
+// Sets the transfer up within the limits. The headers returned must outlive
+// the transfer; none unless the cache asked to revalidate its copy.
+std::unique_ptr<curl_slist, SlistDeleter> ConfigureTransfer(CURL* curl, const std::string& url,
+                                                           const RemoteFetchLimits& limits,
+                                                           const RemoteRevalidation& revalidation,
+                                                           char* errorText, Transfer& transfer,
+                                                           RemoteFetchResult& result)
 {
-    std::lock_guard lock(g_limitsMutex);
-    return g_limits;
-}
-
-void SetRemoteFetchLimits(const RemoteFetchLimits& limits)
-{
-    std::lock_guard lock(g_limitsMutex);
-    g_limits = limits;
-}
-
-std::optional<std::int64_t> ParseHttpDate(const std::string& text)
-{
-    if (text.empty())
-        return std::nullopt;
-    const time_t when = curl_getdate(text.c_str(), nullptr);
-    if (when == static_cast<time_t>(-1))
-        return std::nullopt;
-    return static_cast<std::int64_t>(when);
-}
-
-RemoteFetchResult FetchRemoteDocument(const std::string& url, const RemoteFetchLimits& limits,
-                                      const RemoteRevalidation& revalidation)
-{
-    RemoteFetchResult result;
-    result.effectiveUrl = url;
-    if (!IsHttpUrl(url)) {
-        result.status = RemoteFetchResult::Status::Unsupported;
-        result.detail = "only http and https locations can be fetched";
-        return result;
-    }
-    InitialiseCurlOnce();
-    std::unique_ptr<CURL, EasyDeleter> easy(curl_easy_init());
-    if (!easy) {
-        result.detail = "the network library could not start";
-        return result;
-    }
-    CURL* curl = easy.get();
-    char errorText[CURL_ERROR_SIZE] = {};
-    Transfer transfer{&result.body, limits.maxBytes};
-
     curl_easy_setopt(curl, CURLOPT_URL, url.c_str());
     curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
     curl_easy_setopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
@@ -231,26 +192,22 @@ RemoteFetchResult FetchRemoteDocument(const std::string& url, const RemoteFetchL
         headers = curl_slist_append(headers, ("If-None-Match: " + revalidation.etag).c_str());
     if (SafeHeaderValue(revalidation.lastModified))
         headers = curl_slist_append(headers, ("If-Modified-Since: " + revalidation.lastModified).c_str());
-    const std::unique_ptr<curl_slist, SlistDeleter> headerList(headers);
+    std::unique_ptr<curl_slist, SlistDeleter> headerList(headers);
     if (headerList)
         curl_easy_setopt(curl, CURLOPT_HTTPHEADER, headerList.get());
+    return headerList;
+}
 
-    const CURLcode code = curl_easy_perform(curl);
-    curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &result.httpStatus);
-    char* effective = nullptr;
-    if (curl_easy_getinfo(curl, CURLINFO_EFFECTIVE_URL, &effective) == CURLE_OK && effective != nullptr)
-        result.effectiveUrl = effective;
-
+// The status and the words for what the network library reported.
+void ClassifyTransfer(CURLcode code, bool revalidating, bool tooLarge, long proxyStatus, const std::string& reason,
+                      RemoteFetchResult& result)
+{
     // A proxy that refuses the tunnel answers the CONNECT; the server itself
     // never answers, and its status stays 0.
-    long proxyStatus = 0;
-    curl_easy_getinfo(curl, CURLINFO_HTTP_CONNECTCODE, &proxyStatus);
     const bool proxyRefused = result.httpStatus == 0 && proxyStatus >= 300;
-
-    const std::string reason = WithoutElapsedTime(errorText[0] != '\0' ? errorText : curl_easy_strerror(code));
     switch (proxyRefused ? CURLE_COULDNT_CONNECT : code) {
     case CURLE_OK:
-        if (result.httpStatus == 304 && headerList) {
+        if (result.httpStatus == 304 && revalidating) {
             result.status = RemoteFetchResult::Status::NotModified;
         } else if (result.httpStatus != 0 && (result.httpStatus < 200 || result.httpStatus > 299)) {
             result.status = RemoteFetchResult::Status::HttpStatus;
@@ -290,7 +247,7 @@ RemoteFetchResult FetchRemoteDocument(const std::string& url, const RemoteFetchL
         }
         break;
     default:
-        if (transfer.tooLarge) {
+        if (tooLarge) {
             result.status = RemoteFetchResult::Status::TooLarge;
         } else {
             result.status = RemoteFetchResult::Status::TransferFailed;
@@ -298,6 +255,51 @@ RemoteFetchResult FetchRemoteDocument(const std::string& url, const RemoteFetchL
         }
         break;
     }
+}
+
+} // namespace
+
+std::optional<std::int64_t> ParseHttpDate(const std::string& text)
+{
+    if (text.empty())
+        return std::nullopt;
+    const time_t when = curl_getdate(text.c_str(), nullptr);
+    if (when == static_cast<time_t>(-1))
+        return std::nullopt;
+    return static_cast<std::int64_t>(when);
+}
+
+RemoteFetchResult FetchRemoteDocument(const std::string& url, const RemoteFetchLimits& limits,
+                                      const RemoteRevalidation& revalidation)
+{
+    RemoteFetchResult result;
+    result.effectiveUrl = url;
+    if (!IsHttpUrl(url)) {
+        result.status = RemoteFetchResult::Status::Unsupported;
+        result.detail = "only http and https locations can be fetched";
+        return result;
+    }
+    InitialiseCurlOnce();
+    std::unique_ptr<CURL, EasyDeleter> easy(curl_easy_init());
+    if (!easy) {
+        result.detail = "the network library could not start";
+        return result;
+    }
+    CURL* curl = easy.get();
+    char errorText[CURL_ERROR_SIZE] = {};
+    Transfer transfer{&result.body, limits.maxBytes};
+    const auto headerList = ConfigureTransfer(curl, url, limits, revalidation, errorText, transfer, result);
+
+    const CURLcode code = curl_easy_perform(curl);
+    curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &result.httpStatus);
+    char* effective = nullptr;
+    if (curl_easy_getinfo(curl, CURLINFO_EFFECTIVE_URL, &effective) == CURLE_OK && effective != nullptr)
+        result.effectiveUrl = effective;
+    long proxyStatus = 0;
+    curl_easy_getinfo(curl, CURLINFO_HTTP_CONNECTCODE, &proxyStatus);
+
+    const std::string reason = WithoutElapsedTime(errorText[0] != '\0' ? errorText : curl_easy_strerror(code));
+    ClassifyTransfer(code, headerList != nullptr, transfer.tooLarge, proxyStatus, reason, result);
     if (result.status == RemoteFetchResult::Status::TooLarge)
         result.detail = "the document is larger than " + SizeText(limits.maxBytes);
     if (result.status != RemoteFetchResult::Status::Ok)

@@ -64,11 +64,6 @@ struct RemoteRevalidation {
 RemoteFetchResult FetchRemoteDocument(const std::string& url, const RemoteFetchLimits& limits,
                                       const RemoteRevalidation& revalidation = {});
 
-// The limits every load uses. Tests shorten them to keep hanging-server
-// cases quick; nothing else changes them.
-RemoteFetchLimits CurrentRemoteFetchLimits();
-void SetRemoteFetchLimits(const RemoteFetchLimits& limits);
-
 // Resolves a reference against an absolute http or https URL (with an empty
 // base, the reference must itself be absolute). Blanks and non-ASCII bytes
 // are percent-encoded. An empty result when either cannot be parsed.

@@ -313,11 +313,13 @@ XmlResolvedLocation ResolveXmlLocation(const std::string& reference, const XmlRe
 }
 
 XmlReferenceResolver::XmlReferenceResolver(XmlResourceRegistry& registry, XmlReferenceEvents& events,
-                                           xc::MemoryManager* manager)
+                                           xc::MemoryManager* manager, const RemoteFetchLimits& limits,
+                                           LoadNoticeListener notice)
     : m_registry(registry)
     , m_events(events)
     , m_manager(manager)
-    , m_limits(CurrentRemoteFetchLimits())
+    , m_limits(limits)
+    , m_notice(notice ? std::move(notice) : [](const std::string&) {})
     , m_remoteTimeLeft(m_limits.totalTimeout)
 {
 }
@@ -446,7 +448,7 @@ xc::InputSource* XmlReferenceResolver::LoadLocal(const XmlResolvedLocation& targ
 
     const std::u16string systemId = AnsiToWide(target.location);
     m_registry.Add(systemId, {kind, display, target.location, false, check.size, check.modifiedNs});
-    return new (m_manager) LocalFileInputSource(std::move(file), target.location, systemId, false, m_manager);
+    return new (m_manager) LocalFileInputSource(std::move(file), target.location, systemId, {}, m_manager);
 }
 
 xc::InputSource* XmlReferenceResolver::LoadRemote(const XmlResolvedLocation& target, XmlResourceKind kind,
@@ -471,7 +473,7 @@ xc::InputSource* XmlReferenceResolver::LoadRemote(const XmlResolvedLocation& tar
     if (kind != XmlResourceKind::ContentEntity)
         limits.maxBytes = std::min<std::uint64_t>(limits.maxBytes, XmlLimits::kReferencedDocumentBytes);
     const auto started = std::chrono::steady_clock::now();
-    RemoteFetchResult fetched = FetchThroughCache(target.location, limits, ReportLoadNotice);
+    RemoteFetchResult fetched = FetchThroughCache(target.location, limits, m_notice);
     NoteParserProgress(); // waiting for the network is not the parser stalling
     m_remoteTimeLeft -= std::chrono::duration_cast<std::chrono::milliseconds>(
         std::chrono::steady_clock::now() - started);

@@ -25,6 +25,7 @@
 // A reference that cannot be loaded is an error naming its location; the
 // load ends there.
 
+#include "platform/xml/component/load_progress.h"
 #include "platform/xml/references/remote_fetch.h"
 #include "platform/xml/references/xml_catalog.h"
 #include "platform/xml/load/xml_load_state.h"
@@ -98,8 +99,11 @@ std::optional<XmlResolvedLocation> CatalogMappedLocation(const std::string& refe
 
 class XmlReferenceResolver final : public xercesc::XMLEntityResolver {
 public:
+    // Remote documents are fetched within `limits` (the load's settings);
+    // `notice` hears of a kept copy used in their place.
     XmlReferenceResolver(XmlResourceRegistry& registry, XmlReferenceEvents& events,
-                         xercesc::MemoryManager* manager);
+                         xercesc::MemoryManager* manager, const RemoteFetchLimits& limits,
+                         LoadNoticeListener notice);
 
     xercesc::InputSource* resolveEntity(xercesc::XMLResourceIdentifier* identifier) override;
 
@@ -123,5 +127,6 @@ private:
     // The namespaces with a built-in schema of which a schema has been named.
     std::set<std::u16string> m_builtinSpacesRead;
     RemoteFetchLimits m_limits;
+    LoadNoticeListener m_notice;
     std::chrono::milliseconds m_remoteTimeLeft;
 };

@@ -1,7 +1,6 @@
 #include "platform/xml/references/xml_input_sources.h"
 
 #include "platform/os/posix_io.h"
-#include "platform/xml/component/load_progress.h"
 #include "platform/xml/load/xml_document_file.h"
 #include "platform/xml/component/xml_error_codes.h"
 
@@ -27,13 +26,13 @@ constexpr std::uint64_t kProgressStep = 1024 * 1024;
 
 class FileStream final : public xc::BinInputStream {
 public:
-    FileStream(UniqueFd fd, std::uint64_t size, bool reportProgress)
-        : m_fd(std::move(fd)), m_size(size), m_reportProgress(reportProgress)
+    FileStream(UniqueFd fd, std::uint64_t size, LoadProgressListener progress)
+        : m_fd(std::move(fd)), m_size(size), m_progress(std::move(progress))
     {
         if (m_size >= kProgressStep) // a small file is read in one go anyway
             ::posix_fadvise(m_fd.Get(), 0, 0, POSIX_FADV_SEQUENTIAL);
-        if (m_reportProgress)
-            ReportLoadProgress(0, m_size);
+        if (m_progress)
+            m_progress(0, m_size);
     }
 
     XMLFilePos curPos() const override { return m_position; }
@@ -44,10 +43,10 @@ public:
         if (got < 0)
             ThrowXML(xc::RuntimeException, xc::XMLExcepts::File_CouldNotReadFromFile);
         m_position += static_cast<std::uint64_t>(got);
-        if (m_reportProgress &&
+        if (m_progress &&
             (m_position - m_reported >= kProgressStep || (got == 0 && m_reported != m_position))) {
             m_reported = m_position;
-            ReportLoadProgress(m_position, std::max(m_size, m_position));
+            m_progress(m_position, std::max(m_size, m_position));
         }
         return static_cast<XMLSize_t>(got);
     }
@@ -57,7 +56,7 @@ public:
 private:
     UniqueFd m_fd;
     std::uint64_t m_size;
-    bool m_reportProgress;
+    LoadProgressListener m_progress;
     std::uint64_t m_position = 0;
     std::uint64_t m_reported = 0;
 };
@@ -209,13 +208,13 @@ UnreadableFile DescribeUnreadableReference(const LocalFileCheck& check)
 }
 
 LocalFileInputSource::LocalFileInputSource(OpenedLocalFile file, std::string linuxPath,
-                                           const std::u16string& systemId, bool reportProgress,
+                                           const std::u16string& systemId, LoadProgressListener progress,
                                            xc::MemoryManager* manager)
     : xc::InputSource(AsXmlCh(systemId), manager)
     , m_fd(std::move(file.fd))
     , m_size(file.check.size)
     , m_linuxPath(std::move(linuxPath))
-    , m_reportProgress(reportProgress)
+    , m_progress(std::move(progress))
 {
 }
 
@@ -228,7 +227,7 @@ xc::BinInputStream* LocalFileInputSource::makeStream() const
         m_fd = std::move(again.fd);
         m_size = again.check.size;
     }
-    return new (getMemoryManager()) FileStream(std::move(m_fd), m_size, m_reportProgress);
+    return new (getMemoryManager()) FileStream(std::move(m_fd), m_size, m_progress);
 }
 
 MemoryInputSource::MemoryInputSource(std::shared_ptr<const std::string> bytes,

@@ -3,6 +3,7 @@
 // as bytes (so blanks and any characters work, whatever the locale), and
 // documents already fetched into memory.
 
+#include "platform/xml/component/load_progress.h"
 #include "platform/os/unique_fd.h"
 
 #include <xercesc/sax/InputSource.hpp>
@@ -53,12 +54,12 @@ UnreadableFile DescribeUnreadableDocument(const LocalFileCheck& check, const std
 UnreadableFile DescribeUnreadableReference(const LocalFileCheck& check);
 
 // A local file read in large blocks, from the descriptor it was opened with.
-// The main document reports its progress to the load progress listener as
-// it is read.
+// The main document reports its progress to its load's `progress` listener
+// as it is read (an empty one for every other file).
 class LocalFileInputSource final : public xercesc::InputSource {
 public:
     LocalFileInputSource(OpenedLocalFile file, std::string linuxPath, const std::u16string& systemId,
-                         bool reportProgress, xercesc::MemoryManager* manager);
+                         LoadProgressListener progress, xercesc::MemoryManager* manager);
     xercesc::BinInputStream* makeStream() const override;
 
 private:
@@ -66,7 +67,7 @@ private:
     mutable UniqueFd m_fd;
     mutable std::uint64_t m_size;
     std::string m_linuxPath;
-    bool m_reportProgress;
+    LoadProgressListener m_progress;
 };
 
 // A document held in memory (a fetched schema, or an empty stand-in).

@@ -7,7 +7,6 @@
 #include "platform/xml/references/xml_input_sources.h"
 #include "platform/xml/load/xml_limits.h"
 #include "platform/xml/load/xml_positions.h"
-#include "platform/xml/worker/xml_worker.h"
 
 #include <algorithm>
 #include <deque>
@@ -186,6 +185,18 @@ Cache& TheCache()
     return cache;
 }
 
+// Called outside the lock: one may wait for a worker that holds sets.
+struct Forgetters {
+    std::mutex mutex;
+    std::vector<std::function<void()>> calls;
+};
+
+Forgetters& TheForgetters()
+{
+    static Forgetters forgetters;
+    return forgetters;
+}
+
 } // namespace
 
 std::optional<XmlSchemaSetKey> RootSchemaSetKey(const XmlResource& document)
@@ -294,6 +305,19 @@ void ForgetCachedSchemaSets()
         std::lock_guard lock(cache.mutex);
         cache.sets.clear();
     }
-    // The sets that serve this process's loads are kept by its worker.
-    EndXmlWorker();
+    std::vector<std::function<void()>> others;
+    {
+        Forgetters& forgetters = TheForgetters();
+        std::lock_guard lock(forgetters.mutex);
+        others = forgetters.calls;
+    }
+    for (const auto& forget : others)
+        forget();
+}
+
+void AlsoOnForgettingSchemaSets(std::function<void()> forget)
+{
+    Forgetters& forgetters = TheForgetters();
+    std::lock_guard lock(forgetters.mutex);
+    forgetters.calls.push_back(std::move(forget));
 }

@@ -18,6 +18,7 @@
 #include <xercesc/framework/XMLGrammarPoolImpl.hpp>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -58,5 +59,8 @@ std::unique_ptr<XmlCachedSchemaSet> NewSchemaSet(XmlSchemaSetKey key);
 std::unique_ptr<XmlCachedSchemaSet> TakeCachedSchemaSet(const XmlSchemaSetKey& key);
 // Returns a set to the cache (the least recently used sets make room).
 void KeepSchemaSet(std::unique_ptr<XmlCachedSchemaSet> set);
-// Empties the cache, the worker's too (platform/xml/xml_worker.h).
+// Empties the cache, and those that others keep for this process.
 void ForgetCachedSchemaSets();
+// Makes ForgetCachedSchemaSets call `forget` too: a keeper of sets outside
+// this cache (the workers that serve this process's loads) signs up here.
+void AlsoOnForgettingSchemaSets(std::function<void()> forget);

@@ -10,14 +10,14 @@
 
 #include "platform/xml/load/xml_parse_session.h"
 
-#include <chrono>
 #include <optional>
 #include <vector>
 
 // Loads the document in the worker, on the caller's thread as far as the
 // caller can tell: progress is reported to the caller's listener while the
 // load runs. A worker that dies ends in a report too; only std::bad_alloc
-// escapes.
+// escapes. The request's settings bound the load, and how long its worker
+// may stay silent.
 // The errors after the first go to `further` when the request asked for
 // every error.
 std::optional<XmlLoadError> LoadXmlDocumentInWorker(const XmlLoadRequest& request,
@@ -35,14 +35,6 @@ void ExpectXmlLoadInWorker(const XmlLoadRequest& request);
 // Ends the workers (and with them the schemas they kept); the next load
 // starts a fresh one.
 void EndXmlWorker();
-
-// How long a load waits without hearing that its worker gets further
-// (XmlLimits::kWorkerSilence); the worker is then ended and the load reports
-// it. A fetch waiting for its server shows as progress about once a second,
-// so the allowance stays some seconds long. Tests shorten it; nothing else
-// changes it.
-std::chrono::milliseconds XmlWorkerSilenceAllowance();
-void SetXmlWorkerSilenceAllowance(std::chrono::milliseconds allowed);
 
 // Sends a signal to the worker of this process, if one runs; for tests that
 // need a worker to die in the middle of a load. Safe to call from a progress

@@ -1,5 +1,5 @@
-// Reads and writes through descriptors: ends of input, short reads, errors
-// and signals that interrupt a call.
+// Reads and writes through descriptors: ends of input, short reads, errors,
+// signals that interrupt a call, and a read cut short that tells why.
 
 #include "platform/os/posix_io.h"
 
@@ -14,6 +14,8 @@
 #include <fcntl.h>
 #include <pthread.h>
 #include <string>
+#include <sys/socket.h>
+#include <sys/time.h>
 #include <thread>
 #include <unistd.h>
 
@@ -48,7 +50,7 @@ TEST(PosixIoTest, ReadsStopAtTheEndOfInputAndReadSomeTakesWhatIsThere)
         if (c.writerClosed)
             pipe.write.Reset();
         std::string buffer(c.asked, '\0');
-        const ssize_t got = c.fully ? ReadFully(pipe.read.Get(), buffer.data(), c.asked)
+        const ssize_t got = c.fully ? static_cast<ssize_t>(ReadFully(pipe.read.Get(), buffer.data(), c.asked))
                                     : ReadSome(pipe.read.Get(), buffer.data(), c.asked);
         ASSERT_EQ(got, static_cast<ssize_t>(c.expected.size())) << c.written << (c.fully ? " fully" : " some");
         EXPECT_EQ(buffer.substr(0, static_cast<std::size_t>(got)), c.expected);
@@ -64,17 +66,18 @@ TEST(PosixIoTest, ReadFullyGathersShortReadsAndReportsErrors)
         pipe.write.Reset();
     });
     std::string buffer(10, '\0');
-    EXPECT_EQ(ReadFully(pipe.read.Get(), buffer.data(), buffer.size()), 6);
+    EXPECT_EQ(ReadFully(pipe.read.Get(), buffer.data(), buffer.size()), 6u);
     writer.join();
     EXPECT_EQ(buffer.substr(0, 6), "abcdef");
 
     const int closed = pipe.read.Get();
     pipe.read.Reset();
-    for (const auto read : {ReadFully, ReadSome}) {
-        errno = 0;
-        EXPECT_EQ(read(closed, buffer.data(), buffer.size()), -1);
-        EXPECT_EQ(errno, EBADF);
-    }
+    errno = 0;
+    EXPECT_EQ(ReadSome(closed, buffer.data(), buffer.size()), -1);
+    EXPECT_EQ(errno, EBADF);
+    int error = 0;
+    EXPECT_EQ(ReadFully(closed, buffer.data(), buffer.size(), &error), 0u);
+    EXPECT_EQ(error, EBADF);
     EXPECT_FALSE(WriteAll(closed, "x"));
 }
 
@@ -111,12 +114,45 @@ TEST(PosixIoTest, ASignalDuringAReadDoesNotEndIt)
         pipe.write.Reset();
     });
     char buffer[8] = {};
-    const ssize_t got = ReadFully(pipe.read.Get(), buffer, sizeof buffer);
+    const std::size_t got = ReadFully(pipe.read.Get(), buffer, sizeof buffer);
     signaller.join();
     ::sigaction(SIGUSR1, &previous, nullptr);
-    EXPECT_EQ(got, 4);
+    EXPECT_EQ(got, 4u);
     EXPECT_EQ(std::string(buffer, 4), "data");
     EXPECT_GT(g_signals.load(), 0);
+}
+
+TEST(PosixIoTest, ReadFullyGathersPiecesAndTellsWhyItStopped)
+{
+    const struct {
+        const char* name;
+        bool closeAfter; // else the receive bound runs out
+        std::size_t asked;
+        std::size_t read;
+        int error;
+    } cases[] = {
+        {"all that was asked", false, 6, 6, 0},
+        {"the file ends first", true, 10, 6, 0},
+        {"the receive bound runs out", false, 10, 6, EAGAIN},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        int ends[2];
+        ASSERT_EQ(::socketpair(AF_UNIX, SOCK_STREAM, 0, ends), 0);
+        UniqueFd writer(ends[0]);
+        const UniqueFd reader(ends[1]);
+        const timeval bound{0, 50'000};
+        ASSERT_EQ(::setsockopt(reader.Get(), SOL_SOCKET, SO_RCVTIMEO, &bound, sizeof bound), 0);
+        // Two sends: the reader sees them as separate pieces.
+        ASSERT_TRUE(SendAll(writer.Get(), "abc") && SendAll(writer.Get(), std::string("d\0f", 3)));
+        if (c.closeAfter)
+            writer.Reset();
+        std::string buffer(c.asked, 'x');
+        int error = -1;
+        EXPECT_EQ(ReadFully(reader.Get(), buffer.data(), c.asked, &error), c.read);
+        EXPECT_EQ(buffer.substr(0, c.read), std::string("abcd\0f", 6).substr(0, c.read));
+        EXPECT_EQ(error == EWOULDBLOCK ? EAGAIN : error, c.error);
+    }
 }
 
 } // namespace

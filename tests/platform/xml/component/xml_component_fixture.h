@@ -2,7 +2,7 @@
 // Loading a file through the XML parser component as the validation run
 // does, and reading back the verdict and the first error.
 
-#include "platform/xml/references/remote_fetch.h"
+#include "platform/xml/load/xml_load_settings.h"
 #include "platform/text/text_encoding.h"
 #include "platform/xml/component/xml_dom.h"
 #include "platform/xml/component/xml_error_codes.h"
@@ -58,17 +58,31 @@ inline std::pair<long, long> After(const std::string& text, const std::string& m
     return {line, column};
 }
 
+// This process's load settings with a change, for the loads that follow.
+inline void ChangeLoadSettings(const std::function<void(XmlLoadSettings&)>& change)
+{
+    XmlLoadSettings settings = CurrentXmlLoadSettings();
+    change(settings);
+    SetXmlLoadSettings(settings);
+}
+
+inline void UseQuickChecks(bool on)
+{
+    ChangeLoadSettings([on](XmlLoadSettings& settings) { settings.quickChecks = on; });
+}
+
 // Network limits a test sets for its loads, put back when it ends.
 class ScopedRemoteFetchLimits {
 public:
     explicit ScopedRemoteFetchLimits(const std::function<void(RemoteFetchLimits&)>& change)
-        : m_saved(CurrentRemoteFetchLimits())
+        : m_saved(CurrentXmlLoadSettings().remote)
     {
-        RemoteFetchLimits limits = m_saved;
-        change(limits);
-        SetRemoteFetchLimits(limits);
+        ChangeLoadSettings([&change](XmlLoadSettings& settings) { change(settings.remote); });
     }
-    ~ScopedRemoteFetchLimits() { SetRemoteFetchLimits(m_saved); }
+    ~ScopedRemoteFetchLimits()
+    {
+        ChangeLoadSettings([this](XmlLoadSettings& settings) { settings.remote = m_saved; });
+    }
     ScopedRemoteFetchLimits(const ScopedRemoteFetchLimits&) = delete;
     ScopedRemoteFetchLimits& operator=(const ScopedRemoteFetchLimits&) = delete;
 

@@ -98,8 +98,8 @@ TEST(XmlLimits, SchemaTooCostlyToCompileEndsInAReport)
 {
     // A sequence repeated thousands of times takes the parser minutes to
     // compile; the stall bound is shortened here to keep the test quick.
-    const auto saved = ParserStallTime();
-    SetParserStallTime(std::chrono::milliseconds(1000));
+    const XmlLoadSettings saved = CurrentXmlLoadSettings();
+    ChangeLoadSettings([](XmlLoadSettings& settings) { settings.stallTime = std::chrono::milliseconds(1000); });
     TempDir dir;
     dir.Write("heavy.xsd", "<xs:schema xmlns:xs=\"http://www.w3.org/2001/XMLSchema\">\n"
                            " <xs:element name=\"r\"><xs:complexType>\n"
@@ -109,7 +109,7 @@ TEST(XmlLimits, SchemaTooCostlyToCompileEndsInAReport)
     const XmlLoadOutcome outcome =
         LoadFile(dir.Write("doc.xml", "<r xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" "
                                       "xsi:noNamespaceSchemaLocation=\"heavy.xsd\"><a/></r>"));
-    SetParserStallTime(saved);
+    SetXmlLoadSettings(saved);
     EXPECT_EQ(outcome.code, XmlOwnErrorCode(XmlOwnError::ParserStalled)) << outcome;
     EXPECT_EQ(outcome.line, 1) << outcome;
 }

@@ -165,13 +165,13 @@ TEST(XmlWorker, BacktrackingPatternEndsInTheStallReport)
 {
     // The pattern backtracks exponentially without allocating; the bound on
     // the parser's processor time is lowered to keep the test short.
-    const auto saved = ParserStallTime();
-    SetParserStallTime(std::chrono::milliseconds(500));
+    const XmlLoadSettings saved = CurrentXmlLoadSettings();
+    ChangeLoadSettings([](XmlLoadSettings& settings) { settings.stallTime = std::chrono::milliseconds(500); });
     TempDir dir;
     dir.Write("s.xsd", PatternSchema("(a|aa)*b"));
     const XmlLoadOutcome outcome =
         LoadFile(dir.Write("doc.xml", "<?xml version=\"1.0\"?>\n" + WithSchema("v", std::string(46, 'a') + "c")));
-    SetParserStallTime(saved);
+    SetXmlLoadSettings(saved);
     EXPECT_EQ(outcome.code, XmlOwnErrorCode(XmlOwnError::ParserStalled)) << outcome;
     EXPECT_EQ(outcome.line, 2) << outcome;
     // The worker that had to be ended is replaced.
@@ -346,9 +346,9 @@ constexpr std::chrono::seconds kShortSilence{3};
 
 // The wait for a worker that shows no progress, shortened for a test.
 struct ShortSilence {
-    std::chrono::milliseconds saved = XmlWorkerSilenceAllowance();
-    ShortSilence() { SetXmlWorkerSilenceAllowance(kShortSilence); }
-    ~ShortSilence() { SetXmlWorkerSilenceAllowance(saved); }
+    std::chrono::milliseconds saved = CurrentXmlLoadSettings().workerSilence;
+    ShortSilence() { ChangeLoadSettings([](XmlLoadSettings& settings) { settings.workerSilence = kShortSilence; }); }
+    ~ShortSilence() { ChangeLoadSettings([this](XmlLoadSettings& settings) { settings.workerSilence = saved; }); }
 };
 
 // Holds a worker's parsing thread (its second; the first is its watchdog,
@@ -441,8 +441,8 @@ TEST(XmlWorker, LoadsThatGetFurtherSlowlyAreNotEnded)
         limits.stallTimeout = kShortSilence + std::chrono::seconds(2);
         limits.totalTimeout = std::chrono::seconds(30);
     });
-    const auto savedStall = ParserStallTime();
-    SetParserStallTime(kShortSilence + std::chrono::seconds(1));
+    const std::chrono::milliseconds savedStall = CurrentXmlLoadSettings().stallTime;
+    ChangeLoadSettings([](XmlLoadSettings& settings) { settings.stallTime = kShortSilence + std::chrono::seconds(1); });
     HttpTestServer server;
     TempDir dir;
     const std::pair<std::string, std::uint32_t> cases[] = {
@@ -453,7 +453,7 @@ TEST(XmlWorker, LoadsThatGetFurtherSlowlyAreNotEnded)
         const XmlLoadOutcome outcome = LoadFile(dir.Write("doc.xml", document));
         EXPECT_EQ(outcome.code, code) << outcome;
     }
-    SetParserStallTime(savedStall);
+    ChangeLoadSettings([&](XmlLoadSettings& settings) { settings.stallTime = savedStall; });
 }
 
 } // namespace

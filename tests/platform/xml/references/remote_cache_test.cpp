@@ -28,15 +28,15 @@ protected:
 
     static void SetNetwork(bool allowed, std::uint64_t cacheMaxBytes = 256ull << 20)
     {
-        RemoteFetchLimits limits = CurrentRemoteFetchLimits();
-        limits.networkAllowed = allowed;
-        limits.cacheMaxBytes = cacheMaxBytes;
-        SetRemoteFetchLimits(limits);
+        ChangeLoadSettings([&](XmlLoadSettings& settings) {
+            settings.remote.networkAllowed = allowed;
+            settings.remote.cacheMaxBytes = cacheMaxBytes;
+        });
     }
 
     RemoteFetchResult Fetch(const std::string& url)
     {
-        return FetchThroughCache(url, CurrentRemoteFetchLimits(),
+        return FetchThroughCache(url, CurrentXmlLoadSettings().remote,
                                  [this](const std::string& text) { m_notices.push_back(text); });
     }
 
@@ -203,7 +203,7 @@ TEST_F(RemoteCacheTest, ConcurrentFetchesNeverReadAHalfWrittenEntry)
     for (int t = 0; t < 4; ++t)
         threads.emplace_back([&] {
             for (int i = 0; i < 10; ++i) {
-                const RemoteFetchResult got = FetchThroughCache(url, CurrentRemoteFetchLimits(), {});
+                const RemoteFetchResult got = FetchThroughCache(url, CurrentXmlLoadSettings().remote, {});
                 if (got.status != RemoteFetchResult::Status::Ok || got.body != body)
                     ++wrong;
             }

@@ -123,9 +123,7 @@ TEST_F(XmlCatalogTest, MappedReferencesAreReadFromWhereTheCatalogSays)
 // catalog is the user's own mapping.
 TEST_F(XmlCatalogTest, ACatalogMayMapAReferenceOfARemoteDocumentToALocalFile)
 {
-    RemoteFetchLimits online = CurrentRemoteFetchLimits();
-    online.networkAllowed = true;
-    SetRemoteFetchLimits(online);
+    ChangeLoadSettings([](XmlLoadSettings& settings) { settings.remote.networkAllowed = true; });
     HttpTestServer server;
     server.Serve("/ext.dtd", "<!ENTITY % local PUBLIC \"-//Corvane Test//DTD Note//EN\" \"note.dtd\">\n%local;\n");
     const XmlLoadOutcome outcome =
@@ -154,11 +152,11 @@ TEST_F(XmlCatalogTest, CatalogTooLargeToReadIsNamedAsTheCause)
         entries += "<uri name=\"http://schemas.example/" + std::to_string(i) + ".xsd\" uri=\"" +
                    FileUri("xsd/note.xsd") + "\"/>\n";
     const fs::path large = m_folder.Write("large.xml", Catalog(entries));
-    const auto saved = ParserStallTime();
-    SetParserStallTime(std::chrono::milliseconds(200));
+    const XmlLoadSettings saved = CurrentXmlLoadSettings();
+    ChangeLoadSettings([](XmlLoadSettings& settings) { settings.stallTime = std::chrono::milliseconds(200); });
     const XmlLoadOutcome outcome =
         Validate("<nextCatalog catalog=\"" + FileUri("large.xml") + "\"/>", SchemaNote("xsd/note.xsd", "1"));
-    SetParserStallTime(saved);
+    SetXmlLoadSettings(saved);
     EXPECT_EQ(outcome.code, XmlOwnErrorCode(XmlOwnError::CatalogTooCostly)) << outcome;
     EXPECT_NE(outcome.reason.find(large.string() + " is too large"), std::string::npos) << outcome;
 }

@@ -124,7 +124,7 @@ const IdentityCase kCases[] = {
 
 class IdentityConstraints : public ::testing::TestWithParam<IdentityCase> {
 protected:
-    void TearDown() override { SetQuickChecks(true); }
+    void TearDown() override { UseQuickChecks(true); }
 };
 
 TEST_P(IdentityConstraints, OurEngineGivesTheParsersVerdict)
@@ -139,9 +139,9 @@ TEST_P(IdentityConstraints, OurEngineGivesTheParsersVerdict)
         ">\n" + c.body + "</r>\n";
     const auto file = dir.Write("d.xml", document);
 
-    SetQuickChecks(true);
+    UseQuickChecks(true);
     const XmlLoadOutcome ours = LoadFile(file);
-    SetQuickChecks(false);
+    UseQuickChecks(false);
     const XmlLoadOutcome parsers = LoadFile(file);
 
     EXPECT_EQ(ours.code, parsers.code) << ours << " / " << parsers;
@@ -243,11 +243,11 @@ TEST(IdentityConstraintsHandBack, SchemaReadMidDocument)
    xsi:noNamespaceSchemaLocation="s.xsd">
 <list xmlns="urn:b" xsi:schemaLocation="urn:b b.xsd"><q>1.0</q><q>1</q></list></r>)";
     const auto file = dir.Write("d.xml", document);
-    SetQuickChecks(true);
+    UseQuickChecks(true);
     const XmlLoadOutcome ours = LoadFile(file);
-    SetQuickChecks(false);
+    UseQuickChecks(false);
     const XmlLoadOutcome parsers = LoadFile(file);
-    SetQuickChecks(true);
+    UseQuickChecks(true);
     EXPECT_EQ(ours.code, parsers.code) << ours << " / " << parsers;
     const auto [line, column] = After(document, "<q>1</q>");
     EXPECT_EQ(ours.line, line) << ours;

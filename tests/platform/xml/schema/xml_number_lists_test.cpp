@@ -109,7 +109,7 @@ const ListCase kAttributes[] = {
 
 class NumberListDocuments : public ::testing::TestWithParam<ListCase> {
 protected:
-    void TearDown() override { SetQuickChecks(true); }
+    void TearDown() override { UseQuickChecks(true); }
 };
 
 TEST_P(NumberListDocuments, SameVerdictAndMessageAsTheBuiltInTypes)
@@ -123,9 +123,9 @@ TEST_P(NumberListDocuments, SameVerdictAndMessageAsTheBuiltInTypes)
                                              (attributes ? "" : GetParam().body) + "\n</r>\n");
     // The built-in types first: the schema is kept for the second load, which
     // gives its lists the quick validators.
-    SetQuickChecks(false);
+    UseQuickChecks(false);
     const XmlLoadOutcome builtIn = LoadFile(file);
-    SetQuickChecks(true);
+    UseQuickChecks(true);
     const XmlLoadOutcome quick = LoadFile(file);
     EXPECT_EQ(quick.Valid(), GetParam().valid) << quick;
     EXPECT_EQ(quick.code, builtIn.code) << quick << " / " << builtIn;
