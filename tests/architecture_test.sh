@@ -6,7 +6,7 @@
 # Above platform/ the code reads as the program's own logic: no toolkit,
 # parser, database, network or POSIX header. Inside platform/ the services
 # form layers (the table below) and each outside library belongs to one
-# service.
+# service. Inside xml/, only the component talks to its worker process.
 set -u
 root=${1:?usage: architecture_test.sh SOURCE_DIR}
 cd "$root" || exit 2
@@ -77,6 +77,9 @@ for folder in "${!may_use[@]}"; do
   done)
   check "platform/$folder links only platform_{${allowed// /,}}" "$hits"
 done
+
+hits=$(includes_in platform/xml app ui validation | grep -vE '^platform/xml/(component|worker)/' | grep -E '"platform/xml/worker/')
+check "only the XML component includes its worker" "$hits"
 
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]
