@@ -143,9 +143,19 @@ public:
     }
 
 private:
+    // A report about the association itself stands where its instruction
+    // ends, counted as the parser counts (the document is re-read for the
+    // column in characters).
+    PassError AtInstruction(std::uint32_t code, std::u16string reason) const
+    {
+        PassError placed =
+            InDocument(MakeXmlLoadError(code, m_association.line, m_association.column, std::move(reason)));
+        placed.linuxPath = m_request.linuxPath;
+        return placed;
+    }
     std::vector<PassError> Report(std::uint32_t ownError, const std::string& reason) const
     {
-        return {InDocument(MakeXmlLoadError(XmlOwnErrorCode(ownError), m_association.line, 0, AnsiToWide(reason)))};
+        return {AtInstruction(XmlOwnErrorCode(ownError), AnsiToWide(reason))};
     }
     std::vector<PassError> NotChecked(const std::string& reason) const
     {
@@ -157,7 +167,7 @@ private:
         auto compiled = CompileRelaxNg(m_target, m_association.href, m_instruction);
         if (auto* error = std::get_if<XmlLoadError>(&compiled)) {
             if (error->line == 0 && error->file.empty())
-                error->line = static_cast<long>(m_association.line);
+                return {AtInstruction(error->code, std::move(error->reason))};
             return {InDocument(std::move(*error))};
         }
         std::vector<PassError> found;

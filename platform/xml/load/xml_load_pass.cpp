@@ -144,12 +144,12 @@ void XmlLoadPass::OnParserMessage(std::u16string_view domain, std::uint32_t code
 }
 
 void XmlLoadPass::OnProcessingInstruction(std::u16string_view target, std::u16string_view data,
-                                          std::uint64_t line)
+                                          std::uint64_t line, std::uint64_t column)
 {
     // Only the prolog associates schemas; an instruction inside the
     // document is the application's own.
     if (target == u"xml-model" && !m_references.InContent())
-        m_associations.push_back(ParseXmlModelData(data, line));
+        m_associations.push_back(ParseXmlModelData(data, line, column));
 }
 
 void XmlLoadPass::OnDoctype(std::u16string_view systemId, bool namesDtd)

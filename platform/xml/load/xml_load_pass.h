@@ -60,8 +60,8 @@ public:
                          std::uint64_t column) override;
     void OnDoctype(std::u16string_view systemId, bool namesDtd) override;
     void OnRootElement() override { m_references.NoteRootElement(); }
-    void OnProcessingInstruction(std::u16string_view target, std::u16string_view data,
-                                 std::uint64_t line) override;
+    void OnProcessingInstruction(std::u16string_view target, std::u16string_view data, std::uint64_t line,
+                                 std::uint64_t column) override;
     [[noreturn]] void OnLimitReached(std::uint32_t ownError, std::uint64_t line, std::uint64_t column) override;
     [[noreturn]] void OnIdentityChecksDeclined() override;
 

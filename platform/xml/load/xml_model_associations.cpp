@@ -122,15 +122,17 @@ std::string MediaType(const std::string& type)
 
 } // namespace
 
-XmlModelAssociation ParseXmlModelData(std::u16string_view data, std::uint64_t line)
+XmlModelAssociation ParseXmlModelData(std::u16string_view data, std::uint64_t line, std::uint64_t column)
 {
     XmlModelAssociation association;
     association.line = line;
+    association.column = column;
     std::set<std::u16string> seen;
     std::size_t at = 0;
     const auto fail = [&](const std::string& why) {
         association = XmlModelAssociation{};
         association.line = line;
+        association.column = column;
         association.malformed = why;
         return association;
     };

@@ -32,9 +32,10 @@ struct XmlModelAssociation {
     std::string charset;
     std::string title;
     std::string group;
-    // Where the instruction ends in the document (its line), for reports
-    // about the association itself.
+    // Where the instruction ends in the document (just after its "?>", the
+    // column as the parser counts it), for reports about the association.
     std::uint64_t line = 0;
+    std::uint64_t column = 0;
     // Why the instruction's data is not a list of pseudo-attributes; empty
     // when it is one.
     std::string malformed;
@@ -43,7 +44,7 @@ struct XmlModelAssociation {
 // Reads an instruction's data (what follows the target). A data that breaks
 // the pseudo-attribute syntax comes back with `malformed` set; unknown
 // pseudo-attributes are ignored, as the note asks.
-XmlModelAssociation ParseXmlModelData(std::u16string_view data, std::uint64_t line);
+XmlModelAssociation ParseXmlModelData(std::u16string_view data, std::uint64_t line, std::uint64_t column);
 
 // The language the association names by its own words: schematypens first,
 // then type, then the location's ending (.rnc).

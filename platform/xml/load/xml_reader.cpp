@@ -203,7 +203,7 @@ void XmlSaxReader::docCharacters(const XMLCh* const /*chars*/, const XMLSize_t l
 
 void XmlSaxReader::docPI(const XMLCh* const target, const XMLCh* const data)
 {
-    m_observer.OnProcessingInstruction(View(target), View(data), CurrentLine());
+    m_observer.OnProcessingInstruction(View(target), View(data), CurrentLine(), CurrentColumn());
     xc::SAX2XMLReaderImpl::docPI(target, data);
 }
 

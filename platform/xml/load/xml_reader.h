@@ -33,7 +33,7 @@ public:
     // A processing instruction of the document (not of its DTD), where the
     // parser stands after it.
     virtual void OnProcessingInstruction(std::u16string_view /*target*/, std::u16string_view /*data*/,
-                                         std::uint64_t /*line*/)
+                                         std::uint64_t /*line*/, std::uint64_t /*column*/)
     {
     }
     // A bound was reached at the given place in the document. Ends the parse.

@@ -156,8 +156,9 @@ std::variant<XmlFetchedDocument, XmlFetchFailure> FetchReferencedDocument(const 
     return FetchTarget(ResolveReferencedDocument(reference, referrer), reference, subject, context);
 }
 
-ScopedLibxmlDocumentLoader::ScopedLibxmlDocumentLoader(XmlResource origin, std::string subject)
-    : m_origin(std::move(origin)), m_subject(std::move(subject)), m_previousLoader(xmlGetExternalEntityLoader()),
+ScopedLibxmlDocumentLoader::ScopedLibxmlDocumentLoader(XmlResource origin, std::string subject, bool keepTexts)
+    : m_origin(std::move(origin)), m_subject(std::move(subject)), m_keepTexts(keepTexts),
+      m_previousLoader(xmlGetExternalEntityLoader()),
       m_outer(t_loader)
 {
     t_loader = this;
@@ -188,5 +189,7 @@ std::optional<XmlFetchedDocument> ScopedLibxmlDocumentLoader::Load(const std::st
     auto& document = std::get<XmlFetchedDocument>(fetched);
     m_read.push_back({XmlResourceKind::Schema, document.display, document.remote ? std::string() : document.location,
                       document.remote, document.size, document.modifiedNs});
+    if (m_keepTexts)
+        m_texts.push_back(document.bytes);
     return std::move(document);
 }

@@ -58,13 +58,16 @@ std::variant<XmlFetchedDocument, XmlFetchFailure> FetchReferencedDocument(const 
 // document failed to load).
 class ScopedLibxmlDocumentLoader {
 public:
-    ScopedLibxmlDocumentLoader(XmlResource origin, std::string subject);
+    // `keepTexts`: the documents' bytes are kept too (a grammar's, to be
+    // looked at again).
+    ScopedLibxmlDocumentLoader(XmlResource origin, std::string subject, bool keepTexts = false);
     ~ScopedLibxmlDocumentLoader();
     ScopedLibxmlDocumentLoader(const ScopedLibxmlDocumentLoader&) = delete;
     ScopedLibxmlDocumentLoader& operator=(const ScopedLibxmlDocumentLoader&) = delete;
 
     const std::optional<XmlFetchFailure>& Failure() const { return m_failure; }
     const std::vector<XmlResource>& Read() const { return m_read; }
+    const std::vector<std::string>& Texts() const { return m_texts; }
 
     // For the library's callback.
     std::optional<XmlFetchedDocument> Load(const std::string& url, const std::string& publicId);
@@ -74,6 +77,8 @@ private:
     std::string m_subject;
     std::optional<XmlFetchFailure> m_failure;
     std::vector<XmlResource> m_read;
+    bool m_keepTexts;
+    std::vector<std::string> m_texts;
     xmlExternalEntityLoader m_previousLoader = nullptr;
     ScopedLibxmlDocumentLoader* m_outer = nullptr;
 };

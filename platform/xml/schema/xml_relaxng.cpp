@@ -18,7 +18,43 @@
 #include <map>
 #include <mutex>
 #include <optional>
+#include <set>
 #include <utility>
+
+namespace {
+
+using ExpandedName = std::pair<std::string, std::string>; // namespace, local name
+
+// The element names a grammar mentions anywhere, and its element
+// wildcards. An element none of them covers is allowed nowhere. The engine
+// reports such an element oddly when it sits in content it checks by
+// backtracking (it names an earlier sibling as extra content), so the load
+// looks for one itself when the engine fails.
+struct DeclaredElements {
+    struct Wildcard {
+        std::optional<std::string> space; // nsName; anyName when empty
+        std::set<std::string> exceptSpaces;
+        std::set<ExpandedName> exceptNames;
+    };
+    std::set<ExpandedName> names;
+    std::vector<Wildcard> wildcards;
+    bool usable = true; // false when some name class could not be read
+
+    bool Covers(const ExpandedName& name) const
+    {
+        if (!usable || names.count(name) != 0)
+            return true;
+        for (const Wildcard& wildcard : wildcards) {
+            if (wildcard.space && *wildcard.space != name.first)
+                continue;
+            if (wildcard.exceptSpaces.count(name.first) == 0 && wildcard.exceptNames.count(name) == 0)
+                return true;
+        }
+        return false;
+    }
+};
+
+} // namespace
 
 class XmlRelaxNgGrammar {
 public:
@@ -28,6 +64,7 @@ public:
     std::unique_ptr<xmlRelaxNG, Deleter> schema;
     std::string display;              // the schema as the reports name it
     std::vector<XmlResource> sources; // the local files it was built from
+    DeclaredElements elements;
 };
 
 namespace {
@@ -87,9 +124,167 @@ std::string Trimmed(const char* text)
     return out;
 }
 
+constexpr const char* kRelaxNgSpace = "http://relaxng.org/ns/structure/1.0";
+
+bool IsRngElement(const xmlNode* node)
+{
+    return node != nullptr && node->type == XML_ELEMENT_NODE && node->ns != nullptr &&
+           xmlStrEqual(node->ns->href, reinterpret_cast<const xmlChar*>(kRelaxNgSpace));
+}
+
+bool IsRng(const xmlNode* node, const char* local)
+{
+    return IsRngElement(node) && xmlStrEqual(node->name, reinterpret_cast<const xmlChar*>(local));
+}
+
+std::string WithoutBlanksAround(std::string text)
+{
+    const auto notBlank = [](unsigned char ch) { return ch != ' ' && ch != '\t' && ch != '\n' && ch != '\r'; };
+    const auto first = std::find_if(text.begin(), text.end(), notBlank);
+    const auto last = std::find_if(text.rbegin(), text.rend(), notBlank).base();
+    return first < last ? std::string(first, last) : std::string();
+}
+
+std::string Attribute(const xmlNode* node, const char* name)
+{
+    xmlChar* value = xmlGetNoNsProp(node, reinterpret_cast<const xmlChar*>(name));
+    std::string text = value == nullptr ? std::string() : reinterpret_cast<const char*>(value);
+    xmlFree(value);
+    return WithoutBlanksAround(std::move(text));
+}
+
+std::string TextOf(const xmlNode* node)
+{
+    xmlChar* content = xmlNodeGetContent(node);
+    std::string text = content == nullptr ? std::string() : reinterpret_cast<const char*>(content);
+    xmlFree(content);
+    return WithoutBlanksAround(std::move(text));
+}
+
+// The ns in force for a node: its own attribute, else its nearest ancestor's.
+std::string InheritedSpace(const xmlNode* node)
+{
+    for (; node != nullptr && node->type == XML_ELEMENT_NODE; node = node->parent)
+        if (xmlHasProp(node, reinterpret_cast<const xmlChar*>("ns")) != nullptr)
+            return Attribute(node, "ns");
+    return {};
+}
+
+// A QName of a name class, by the namespaces declared where it is written.
+std::optional<ExpandedName> NameOf(xmlNode* node, const std::string& qname)
+{
+    const auto colon = qname.find(':');
+    if (colon == std::string::npos)
+        return ExpandedName{InheritedSpace(node), qname};
+    const std::string prefix = qname.substr(0, colon);
+    const xmlNs* space = xmlSearchNs(node->doc, node, reinterpret_cast<const xmlChar*>(prefix.c_str()));
+    if (space == nullptr)
+        return std::nullopt;
+    return ExpandedName{reinterpret_cast<const char*>(space->href), qname.substr(colon + 1)};
+}
+
+void ReadExcept(xmlNode* except, DeclaredElements::Wildcard& wildcard, DeclaredElements& declared)
+{
+    for (xmlNode* child = except->children; child != nullptr; child = child->next) {
+        if (IsRng(child, "nsName")) {
+            wildcard.exceptSpaces.insert(InheritedSpace(child));
+        } else if (IsRng(child, "name")) {
+            if (const auto name = NameOf(child, TextOf(child)))
+                wildcard.exceptNames.insert(*name);
+        } else if (IsRng(child, "choice")) {
+            ReadExcept(child, wildcard, declared);
+        } else if (IsRngElement(child)) {
+            declared.usable = false;
+        }
+    }
+}
+
+void ReadNameClass(xmlNode* nameClass, DeclaredElements& declared)
+{
+    if (IsRng(nameClass, "name")) {
+        if (const auto name = NameOf(nameClass, TextOf(nameClass)))
+            declared.names.insert(*name);
+        else
+            declared.usable = false;
+    } else if (IsRng(nameClass, "anyName") || IsRng(nameClass, "nsName")) {
+        DeclaredElements::Wildcard wildcard;
+        if (IsRng(nameClass, "nsName"))
+            wildcard.space = InheritedSpace(nameClass);
+        for (xmlNode* child = nameClass->children; child != nullptr; child = child->next)
+            if (IsRng(child, "except"))
+                ReadExcept(child, wildcard, declared);
+        declared.wildcards.push_back(std::move(wildcard));
+    } else if (IsRng(nameClass, "choice")) {
+        for (xmlNode* child = nameClass->children; child != nullptr; child = child->next)
+            if (IsRngElement(child))
+                ReadNameClass(child, declared);
+    } else {
+        declared.usable = false;
+    }
+}
+
+// Every <element> of a schema document, wherever it stands.
+void ReadDeclaredElements(xmlNode* node, DeclaredElements& declared)
+{
+    for (; node != nullptr; node = node->next) {
+        if (node->type != XML_ELEMENT_NODE)
+            continue;
+        if (IsRng(node, "element")) {
+            if (xmlHasProp(node, reinterpret_cast<const xmlChar*>("name")) != nullptr) {
+                if (const auto name = NameOf(node, Attribute(node, "name")))
+                    declared.names.insert(*name);
+                else
+                    declared.usable = false;
+            } else {
+                // The first child of RELAX NG's own (annotations come first).
+                xmlNode* nameClass = node->children;
+                while (nameClass != nullptr && !IsRngElement(nameClass))
+                    nameClass = nameClass->next;
+                ReadNameClass(nameClass, declared);
+            }
+        }
+        ReadDeclaredElements(node->children, declared);
+    }
+}
+
+// The first element from `top` on (in the order of the document) that the
+// grammar allows nowhere; nothing when each is covered.
+const xmlNode* FirstUndeclared(const xmlNode* top, const DeclaredElements& declared)
+{
+    if (top == nullptr || !declared.usable)
+        return nullptr;
+    const xmlNode* node = top;
+    while (node != nullptr) {
+        if (node->type == XML_ELEMENT_NODE) {
+            const std::string space = node->ns != nullptr ? reinterpret_cast<const char*>(node->ns->href) : "";
+            if (!declared.Covers({space, reinterpret_cast<const char*>(node->name)}))
+                return node;
+            if (node->children != nullptr) {
+                node = node->children;
+                continue;
+            }
+        }
+        while (node != nullptr && node != top && node->next == nullptr)
+            node = node->parent;
+        if (node == nullptr || node == top)
+            break;
+        node = node->next;
+    }
+    return nullptr;
+}
+
+// An element the grammar allows nowhere, found near a failure.
+struct UndeclaredElement {
+    std::string name;
+    std::uint64_t line = 0;
+};
+
 struct MessageSink {
     std::vector<EngineMessage> messages;
     xmlTextReaderPtr reader = nullptr;
+    const DeclaredElements* declared = nullptr;
+    bool looked = false; // for an undeclared element, in this step
+    std::optional<UndeclaredElement> undeclared;
 };
 
 void TakeMessage(void* data, xmlErrorPtr error)
@@ -112,8 +307,18 @@ void TakeMessage(void* data, xmlErrorPtr error)
             name = std::string(reinterpret_cast<const char*>(node->ns->prefix)) + ":";
         return name + reinterpret_cast<const char*>(node->name);
     };
-    if (const auto* node = static_cast<const xmlNode*>(error->node))
+    if (const auto* node = static_cast<const xmlNode*>(error->node)) {
         message.element = nameOf(node);
+        // The failing element's content, looked at while it still exists.
+        if (error->domain == XML_FROM_RELAXNGV && sink.declared != nullptr && !sink.looked) {
+            sink.looked = true;
+            const xmlNode* top =
+                node->parent != nullptr && node->parent->type == XML_ELEMENT_NODE ? node->parent : node;
+            if (const xmlNode* undeclared = FirstUndeclared(top, *sink.declared))
+                sink.undeclared = UndeclaredElement{
+                    nameOf(undeclared), static_cast<std::uint64_t>(std::max(0L, xmlGetLineNo(undeclared)))};
+        }
+    }
     if (error->str1 != nullptr)
         message.expected = error->str1;
     if (error->str2 != nullptr)
@@ -218,7 +423,7 @@ CompileRelaxNg(const XmlResolvedLocation& target, const std::string& reference, 
     XmlResource origin{XmlResourceKind::Schema, schemaDocument.display,
                        schemaDocument.remote ? std::string() : schemaDocument.location, schemaDocument.remote,
                        schemaDocument.size, schemaDocument.modifiedNs};
-    ScopedLibxmlDocumentLoader loader(origin, "the RELAX NG schema");
+    ScopedLibxmlDocumentLoader loader(origin, "the RELAX NG schema", true);
     MessageSink sink;
     auto grammar = std::make_shared<XmlRelaxNgGrammar>();
     grammar->display = schemaDocument.display;
@@ -228,6 +433,7 @@ CompileRelaxNg(const XmlResolvedLocation& target, const std::string& reference, 
             xmlReadMemory(schemaDocument.bytes.data(), static_cast<int>(schemaDocument.bytes.size()),
                           schemaDocument.location.c_str(), nullptr, XML_PARSE_NOENT | XML_PARSE_BIG_LINES));
         if (document) {
+            ReadDeclaredElements(xmlDocGetRootElement(document.get()), grammar->elements);
             std::unique_ptr<xmlRelaxNGParserCtxt, ParserContextDeleter> parser(
                 xmlRelaxNGNewDocParserCtxt(document.get()));
             if (parser) {
@@ -245,6 +451,14 @@ CompileRelaxNg(const XmlResolvedLocation& target, const std::string& reference, 
         return MakeXmlLoadError(
             MakeXmlErrorCode(XmlErrorGroup::ReferencedDocument, XmlErrorSource::RelaxNgErrors, XML_RNGP_PARSE_ERROR),
             0, 0, AnsiToWide("The RELAX NG schema " + schemaDocument.display + " is no correct grammar"));
+    }
+    for (const std::string& text : loader.Texts()) {
+        std::unique_ptr<xmlDoc, DocDeleter> included(
+            xmlReadMemory(text.data(), static_cast<int>(text.size()), nullptr, nullptr, XML_PARSE_NONET));
+        if (included)
+            ReadDeclaredElements(xmlDocGetRootElement(included.get()), grammar->elements);
+        else
+            grammar->elements.usable = false;
     }
     bool remote = schemaDocument.remote;
     if (!schemaDocument.remote)
@@ -280,6 +494,9 @@ namespace {
 struct StartTagQuery {
     std::uint64_t line = 0;
     std::string name;
+    // Which of the element's start tags on that line, counted from 1; 0
+    // when not known (the last one then).
+    int ordinal = 0;
     long foundLine = 0;
     long foundColumn = 0;
 };
@@ -302,6 +519,19 @@ long CharacterCount(std::string_view bytes)
 bool EndsName(char ch)
 {
     return ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n' || ch == '/' || ch == '>';
+}
+
+// The n-th "<name" in a line that a blank, "/" or ">" ends, by its byte offset.
+std::optional<std::size_t> NthStartTag(const std::string& line, const std::string& name, int ordinal)
+{
+    const std::string opening = "<" + name;
+    int seen = 0;
+    for (std::size_t at = line.find(opening); at != std::string::npos; at = line.find(opening, at + 1)) {
+        const std::size_t after = at + opening.size();
+        if ((after >= line.size() || EndsName(line[after])) && ++seen == ordinal)
+            return at;
+    }
+    return std::nullopt;
 }
 
 // The last "<name" in a line that a blank, "/" or ">" ends, by its byte offset.
@@ -339,7 +569,12 @@ void PlaceStartTags(const std::string& linuxPath, std::vector<StartTagQuery*>& q
             for (auto line = recent.rbegin(); line != recent.rend() && !query.name.empty(); ++line) {
                 if (line->first > query.line || !line->second)
                     continue;
-                if (const auto at = LastStartTag(*line->second, query.name)) {
+                // On its own line the engine's count tells which tag it is;
+                // a tag begun on an earlier line is the last one there.
+                const auto at = line->first == query.line && query.ordinal > 0
+                                    ? NthStartTag(*line->second, query.name, query.ordinal)
+                                    : LastStartTag(*line->second, query.name);
+                if (at) {
                     query.foundLine = static_cast<long>(line->first);
                     query.foundColumn = CharacterCount(std::string_view(*line->second).substr(0, *at)) + 1;
                     break;
@@ -480,6 +715,7 @@ std::vector<XmlLoadError> ValidateWithRelaxNg(const XmlRelaxNgGrammar& grammar, 
             return errors;
         }
         sink.reader = reader.get();
+        sink.declared = &grammar.elements;
         xmlTextReaderSetStructuredErrorHandler(reader.get(), TakeMessage, &sink);
         if (xmlTextReaderRelaxNGSetSchema(reader.get(), grammar.schema.get()) != 0) {
             errors.push_back(MakeXmlLoadError(
@@ -488,11 +724,28 @@ std::vector<XmlLoadError> ValidateWithRelaxNg(const XmlRelaxNgGrammar& grammar, 
             return errors;
         }
         int status = 1;
+        std::uint64_t countedLine = 0;
+        std::map<std::string, int> startTagsOnLine;
         while (errors.size() < maxErrors && !ended) {
             status = xmlTextReaderRead(reader.get());
             NoteParserProgress(static_cast<std::uint64_t>(std::max(0, xmlTextReaderGetParserLineNumber(reader.get()))));
             std::vector<EngineMessage> step;
             step.swap(sink.messages);
+            // The start tags the reader passed on the current node's line,
+            // by name: which of several alike on a line is the failing one.
+            if (status == 1 && xmlTextReaderNodeType(reader.get()) == XML_READER_TYPE_ELEMENT) {
+                const xmlNode* current = xmlTextReaderCurrentNode(reader.get());
+                const auto nodeLine = current == nullptr ? 0 : static_cast<std::uint64_t>(current->line);
+                if (nodeLine != countedLine) {
+                    startTagsOnLine.clear();
+                    countedLine = nodeLine;
+                }
+                if (const xmlChar* name = xmlTextReaderConstName(reader.get()))
+                    ++startTagsOnLine[reinterpret_cast<const char*>(name)];
+            }
+            std::optional<UndeclaredElement> undeclared = std::move(sink.undeclared);
+            sink.undeclared.reset();
+            sink.looked = false;
             for (const EngineMessage& message : step) {
                 if (IsMemoryFailure(message)) {
                     ended = MemoryLimitError(PlaceLine(message));
@@ -501,12 +754,25 @@ std::vector<XmlLoadError> ValidateWithRelaxNg(const XmlRelaxNgGrammar& grammar, 
             }
             if (ended)
                 break;
-            if (const auto failure = FailureOfStep(step)) {
+            if (auto failure = FailureOfStep(step)) {
+                if (undeclared) {
+                    failure->message.code = XML_RELAXNG_ERR_ELEMWRONG;
+                    failure->message.element = undeclared->name;
+                    failure->message.line = undeclared->line;
+                    failure->message.readerLine = 0;
+                    failure->message.text = "Element " + undeclared->name + " is allowed nowhere by the grammar";
+                    failure->expected.clear();
+                }
                 const std::uint64_t line = PlaceLine(failure->message);
                 errors.push_back(MakeXmlLoadError(
                     MakeXmlErrorCode(XmlErrorGroup::Validity, XmlErrorSource::RelaxNgErrors, TableCode(failure->message)),
                     line, 0, AnsiToWide(Describe(*failure, grammar.display))));
-                places.push_back({line, failure->message.element});
+                int ordinal = 0;
+                if (undeclared)
+                    ordinal = 1; // the first of its name anywhere
+                else if (line == countedLine && startTagsOnLine.count(failure->message.element) != 0)
+                    ordinal = startTagsOnLine[failure->message.element];
+                places.push_back({line, failure->message.element, ordinal});
             }
             if (status <= 0) {
                 if (loader.Failure()) {
