@@ -112,6 +112,7 @@ struct EngineMessage {
     std::uint64_t column = 0;
     std::string element;          // the offending element's name as written (prefix:local)
     std::string readerElement;    // the element the reader stands on (its end, for a missing element)
+    std::string value;            // the element's text, for a value its datatype refuses
     std::string expected, got;    // for "expecting element X, got Y"
     std::uint64_t readerLine = 0; // where the reader stood
 };
@@ -309,6 +310,16 @@ void TakeMessage(void* data, xmlErrorPtr error)
     };
     if (const auto* node = static_cast<const xmlNode*>(error->node)) {
         message.element = nameOf(node);
+        if (error->code == XML_RELAXNG_ERR_DATATYPE && node->type == XML_ELEMENT_NODE) {
+            constexpr std::size_t kShownValue = 80;
+            message.value = TextOf(node);
+            if (message.value.size() > kShownValue) {
+                std::size_t cut = kShownValue; // not inside a character
+                while (cut > 0 && (static_cast<unsigned char>(message.value[cut]) & 0xC0) == 0x80)
+                    --cut;
+                message.value = message.value.substr(0, cut) + "...";
+            }
+        }
         // The failing element's content, looked at while it still exists.
         if (error->domain == XML_FROM_RELAXNGV && sink.declared != nullptr && !sink.looked) {
             sink.looked = true;
@@ -680,6 +691,9 @@ std::string Describe(const Failure& failure, const std::string& schema)
         text = "The content of element " + within + " ends too early: " +
                (failure.message.expected.empty() ? std::string("a required element is missing")
                                                  : "element " + failure.message.expected + " is missing");
+    } else if (failure.message.code == XML_RELAXNG_ERR_DATATYPE && !failure.message.expected.empty()) {
+        text = "The value '" + failure.message.value + "' of element " + failure.message.element +
+               " does not match the datatype " + failure.message.expected + " (with its parameters)";
     } else if (failure.message.code == XML_RELAXNG_ERR_TEXTWRONG) {
         text = "Text is not allowed in element " + failure.message.element;
     } else {
