@@ -41,5 +41,9 @@ struct XmlSchematronCheck {
 
 // The document's errors against the rules: failed asserts and fired reports
 // in the validity group (table XmlErrorSource::SchematronErrors), a schema
-// that cannot be read or compiled in group 3, each with its place.
+// that cannot be read or compiled in group 3, each with its place (line and
+// column in characters; `file` set for a place in the schema), the first
+// only when maxErrors is 1. Runs in the worker, on the parsing thread: call
+// NoteParserProgress() as the rules get further, or the stall bound ends
+// the load.
 std::vector<XmlLoadError> CheckSchematronAssociation(const XmlSchematronCheck& check);

@@ -290,7 +290,9 @@ struct MessageSink {
 
 void TakeMessage(void* data, xmlErrorPtr error)
 {
-    if (data == nullptr || error == nullptr || error->level == XML_ERR_WARNING)
+    // The catalogs consulted for an include speak through the same channel;
+    // their complaints are the user's to mend, not the grammar's errors.
+    if (data == nullptr || error == nullptr || error->level == XML_ERR_WARNING || error->domain == XML_FROM_CATALOG)
         return;
     auto& sink = *static_cast<MessageSink*>(data);
     EngineMessage message;

@@ -3,6 +3,7 @@
 // for what Corvane cannot check.
 
 #include "tests/platform/xml/component/xml_component_fixture.h"
+#include "tests/support/http_test_server.h"
 #include "tests/support/scoped_environment.h"
 
 #include <sys/stat.h>
@@ -272,6 +273,33 @@ TEST(XmlModelAssociation, DocBookFiveThroughTheCatalogOffline)
     EXPECT_EQ(bogus.line, 7) << bogus;
     EXPECT_EQ(bogus.position, 3) << bogus;
     EXPECT_NE(bogus.reason.find("bogus"), std::string::npos) << bogus;
+}
+
+// A grammar on the network: its includes come from there too, a copy is
+// kept for --offline, and it may not name a local file.
+TEST(XmlModelAssociation, RemoteGrammarThroughTheCacheAndOffline)
+{
+    ScopedRemoteFetchLimits quick(UseQuickRemoteFetchLimits);
+    HttpTestServer server;
+    TempDir dir;
+    server.Serve("/main.rng", kMainRng);
+    server.Serve("/parts/count.rng", kCountRng);
+    const auto document = dir.Write("doc.xml", Note(RngModel(server.Url("/main.rng")), "many"));
+    EXPECT_EQ(LoadFile(document).code, RelaxNg(XmlErrorGroup::Validity, 3));
+    EXPECT_EQ(server.Requests("/parts/count.rng"), 1);
+    {
+        ScopedRemoteFetchLimits offline([](RemoteFetchLimits& limits) { limits.networkAllowed = false; });
+        EXPECT_EQ(LoadFile(document).code, RelaxNg(XmlErrorGroup::Validity, 3));
+        const XmlLoadOutcome unknown = LoadFile(dir.Write("other.xml", Note(RngModel(server.Url("/other.rng")))));
+        EXPECT_EQ(unknown.code, Own(XmlOwnError::RemoteNotFetchedOffline)) << unknown;
+    }
+    const auto local = dir.Write("count.rng", kCountRng);
+    std::string refersToLocal = kMainRng;
+    refersToLocal.replace(refersToLocal.find("parts/count.rng"), 15, "file://" + local.string());
+    server.Serve("/local.rng", refersToLocal);
+    const XmlLoadOutcome refused = LoadFile(dir.Write("doc.xml", Note(RngModel(server.Url("/local.rng")))));
+    EXPECT_EQ(refused.code, Own(XmlOwnError::ReferenceRefused)) << refused;
+    EXPECT_NE(refused.reason.find(server.Url("/local.rng")), std::string::npos) << refused;
 }
 
 } // namespace
