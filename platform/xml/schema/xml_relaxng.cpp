@@ -322,8 +322,11 @@ void TakeMessage(void* data, xmlErrorPtr error)
                 message.value = message.value.substr(0, cut) + "...";
             }
         }
-        // The failing element's content, looked at while it still exists.
-        if (error->domain == XML_FROM_RELAXNGV && sink.declared != nullptr && !sink.looked) {
+        // The failing element's content, looked at while it still exists;
+        // only when the engine checked a subtree it built (by backtracking):
+        // at the node the reader stands on, its message is exact.
+        const xmlNode* current = sink.reader == nullptr ? nullptr : xmlTextReaderCurrentNode(sink.reader);
+        if (error->domain == XML_FROM_RELAXNGV && sink.declared != nullptr && !sink.looked && node != current) {
             sink.looked = true;
             const xmlNode* top =
                 node->parent != nullptr && node->parent->type == XML_ELEMENT_NODE ? node->parent : node;
