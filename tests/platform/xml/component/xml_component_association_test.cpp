@@ -301,6 +301,29 @@ TEST(XmlModelAssociation, DocBookFiveThroughTheCatalogOffline)
     EXPECT_EQ(XmlErrorSourceOf(LoadFile(dir.Write("both.xml", both)).code), XmlErrorSource::RelaxNgErrors);
 }
 
+// A catalog's uri and rewriteURI entries lead a grammar's web address, and
+// its includes', to local copies: no network needed.
+TEST(XmlModelAssociation, CatalogUriEntriesMapTheGrammar)
+{
+    TempDir dir;
+    dir.Write("copies/main.rng", kMainRng);
+    dir.Write("copies/parts/count.rng", kCountRng);
+    dir.Write("copies/note.rng", kNoteRng);
+    const std::string copies = "file://" + (dir.Path() / "copies").string() + "/";
+    const auto catalog = dir.Write(
+        "catalog.xml", "<catalog xmlns=\"urn:oasis:names:tc:entity:xmlns:xml:catalog\">\n"
+                       "  <uri name=\"http://grammars.example/note\" uri=\"" + copies + "note.rng\"/>\n"
+                       "  <rewriteURI uriStartString=\"http://grammars.example/v1/\" rewritePrefix=\"" + copies + "\"/>\n"
+                       "</catalog>\n");
+    const ScopedEnvironment catalogs("XML_CATALOG_FILES", catalog.string());
+    ScopedRemoteFetchLimits offline([](RemoteFetchLimits& limits) { limits.networkAllowed = false; });
+    for (const char* url : {"http://grammars.example/note", "http://grammars.example/v1/main.rng"}) {
+        EXPECT_TRUE(LoadFile(dir.Write("doc.xml", Note(RngModel(url)))).Valid()) << url;
+        const XmlLoadOutcome invalid = LoadFile(dir.Write("doc.xml", Note(RngModel(url), "x")));
+        EXPECT_EQ(invalid.code, RelaxNg(XmlErrorGroup::Validity, 3)) << url << ": " << invalid;
+    }
+}
+
 // A grammar on the network: its includes come from there too, a copy is
 // kept for --offline, and it may not name a local file.
 TEST(XmlModelAssociation, RemoteGrammarThroughTheCacheAndOffline)
