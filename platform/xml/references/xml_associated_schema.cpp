@@ -148,14 +148,6 @@ std::variant<XmlFetchedDocument, XmlFetchFailure> FetchResolvedDocument(const Xm
     return FetchTarget(target, reference, subject, context);
 }
 
-std::variant<XmlFetchedDocument, XmlFetchFailure> FetchReferencedDocument(const std::string& reference,
-                                                                          const XmlResource& referrer,
-                                                                          const std::string& subject,
-                                                                          const std::string& context)
-{
-    return FetchTarget(ResolveReferencedDocument(reference, referrer), reference, subject, context);
-}
-
 ScopedLibxmlDocumentLoader::ScopedLibxmlDocumentLoader(XmlResource origin, std::string subject, bool keepTexts)
     : m_origin(std::move(origin)), m_subject(std::move(subject)), m_keepTexts(keepTexts),
       m_previousLoader(xmlGetExternalEntityLoader()),

@@ -35,20 +35,13 @@ struct XmlFetchFailure {
 // Where `reference` leads, the catalogs consulted.
 XmlResolvedLocation ResolveReferencedDocument(const std::string& reference, const XmlResource& referrer);
 // Reads the document at a resolved place (`reference`: as written, for a
-// place that names nothing).
+// place that names nothing). `subject` names it in a failure's words ("the
+// RELAX NG schema", followed by its location and `context`, such as "named
+// by the xml-model instruction at line 2").
 std::variant<XmlFetchedDocument, XmlFetchFailure> FetchResolvedDocument(const XmlResolvedLocation& target,
                                                                         const std::string& reference,
                                                                         const std::string& subject,
                                                                         const std::string& context);
-
-// Reads the document `reference` names, as the referrer wrote it.
-// `subject` names it in a failure's words: "the RELAX NG schema" is followed
-// by its location and `context` ("named by the xml-model instruction at
-// line 2").
-std::variant<XmlFetchedDocument, XmlFetchFailure> FetchReferencedDocument(const std::string& reference,
-                                                                          const XmlResource& referrer,
-                                                                          const std::string& subject,
-                                                                          const std::string& context);
 
 // While alive, every external document the XML library reads on its own (a
 // grammar's includes, a document's DTD and entities) is read as above, the

@@ -495,12 +495,6 @@ CompileRelaxNg(const XmlResolvedLocation& target, const std::string& reference, 
     return compiled;
 }
 
-void ForgetRelaxNgGrammars()
-{
-    KeptGrammars& kept = Kept();
-    std::lock_guard lock(kept.mutex);
-    kept.byLocation.clear();
-}
 
 namespace {
 

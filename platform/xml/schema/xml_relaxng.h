@@ -22,18 +22,15 @@
 
 class XmlRelaxNgGrammar;
 
-// A compiled grammar for `schema`, from the kept ones when its files did not
-// change, or the report of why it cannot be had (a group-3 error: the schema
-// or one it includes cannot be read, is not well formed, or is no correct
-// grammar). `origin` names the schema as the document named it.
+// A compiled grammar for the schema at `target` (`reference`: as the
+// document wrote it; `context`: the words naming the instruction), from the
+// kept ones when its files did not change, or the report of why it cannot be
+// had (a group-3 error: the schema or one it includes cannot be read, is not
+// well formed, or is no correct grammar).
 std::variant<std::shared_ptr<const XmlRelaxNgGrammar>, XmlLoadError>
 CompileRelaxNg(const XmlResolvedLocation& target, const std::string& reference, const std::string& context);
 
 // The document's errors against the grammar, in the order of the document:
-// the first only, or every one up to `maxErrors`. `documentPath` is the
-// file the bytes come from, `document` the document as the reports name it.
+// the first only, or every one up to `maxErrors`.
 std::vector<XmlLoadError> ValidateWithRelaxNg(const XmlRelaxNgGrammar& grammar, const XmlResource& document,
                                               std::size_t maxErrors);
-
-// Forgets every kept grammar (tests).
-void ForgetRelaxNgGrammars();
