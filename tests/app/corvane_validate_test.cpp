@@ -515,3 +515,47 @@ TEST(CorvaneValidate, AllErrorsSaysWhenTheBoundEndedTheList)
               1);
     EXPECT_EQ(RunProgram(kProgram, {"--all-errors", few}).out.find(note), std::string::npos);
 }
+
+namespace {
+
+// A survey whose xml-model instruction names a RELAX NG grammar as well:
+// each point must also be below 10.
+const char* kSurveyRng = R"(<element name="survey" xmlns="http://relaxng.org/ns/structure/1.0"
+    datatypeLibrary="http://www.w3.org/2001/XMLSchema-datatypes">
+  <zeroOrMore><attribute><nsName ns="http://www.w3.org/2001/XMLSchema-instance"/></attribute></zeroOrMore>
+  <oneOrMore><element name="point"><data type="decimal"><param name="maxExclusive">10</param></data></element></oneOrMore>
+</element>)";
+
+} // namespace
+
+// --all-errors collects from every engine: the schema hint's errors first,
+// then the grammar's, each at its line; the first alone is the hint's.
+TEST(CorvaneValidate, AllErrorsCollectFromTheXmlModelGrammarToo)
+{
+    TempDir dir;
+    dir.Write("survey.xsd", kSchema);
+    dir.Write("survey.rng", kSurveyRng);
+    const std::string model =
+        "<?xml-model href=\"survey.rng\" schematypens=\"http://relaxng.org/ns/structure/1.0\"?>\n";
+    std::string text = Points({"1", "a", "12", "3", "40"});
+    text.insert(text.find('\n') + 1, model);
+    const std::string path = dir.Write("doc.xml", text).string();
+    const std::regex gnuLine(R"(.*doc\.xml:(\d+):(\d+): error: .* \[(0x8C\d\d).*)");
+    std::vector<std::string> got;
+    const ProgramRun all = RunProgram(kProgram, {"--format=gnu", "--all-errors", path});
+    EXPECT_EQ(all.exitStatus, 1);
+    for (const std::string& line : Lines(all.out)) {
+        std::smatch match;
+        EXPECT_TRUE(std::regex_match(line, match, gnuLine)) << line;
+        got.push_back(match[1].str() + ":" + match[2].str() + " " + match[3].str());
+    }
+    // The xsd's decimal refuses "a" (line 6); the grammar refuses "a", 12 and 40
+    // at their start tags.
+    const std::vector<std::string> expected{"6:19 0x8C23", "6:3 0x8C24", "7:3 0x8C24", "9:3 0x8C24"};
+    EXPECT_EQ(got, expected) << all.out;
+    EXPECT_NE(all.out.find("The value '12' of element point does not match the datatype decimal"), std::string::npos)
+        << all.out;
+    const ProgramRun first = RunProgram(kProgram, {"--format=gnu", path});
+    EXPECT_EQ(Lines(first.out).size(), 1u);
+    EXPECT_EQ(Lines(first.out).front(), Lines(all.out).front());
+}

@@ -27,6 +27,13 @@ enum class XmlErrorSource : std::uint32_t {
     ParserErrors = 1,     // Xerces-C++ XMLErrs (the scanner's table)
     ValidityErrors = 2,   // Xerces-C++ XMLValid (the validators' table)
     ExceptionErrors = 3,  // Xerces-C++ XMLExcepts (I/O, encoding, datatypes)
+    // The RELAX NG engine (libxml2): its validity errors by their
+    // xmlRelaxNGValidErr number (below 0x100), its schema errors by their
+    // xmlParserErrors number (XML_RNGP_*, from 1000), and any other error of
+    // the library while it reads a schema or the document for it as
+    // 0x8000 + its xmlParserErrors number.
+    RelaxNgErrors = 4,
+    SchematronErrors = 5, // reserved for the Schematron engine's table
 };
 
 inline constexpr std::uint32_t kXmlErrorPrefix = 0x8C000000u;
@@ -77,6 +84,13 @@ inline constexpr std::uint32_t RemoteTimedOut = 0x0022;
 inline constexpr std::uint32_t RemoteHttpStatus = 0x0023;
 inline constexpr std::uint32_t RemoteTransferFailed = 0x0024;
 inline constexpr std::uint32_t RemoteNotFetchedOffline = 0x0025;
+// An xml-model instruction names a schema in a language Corvane does not
+// check (the RELAX NG compact syntax, NVDL, an unknown schematypens): never
+// a silent pass.
+inline constexpr std::uint32_t AssociatedLanguageNotChecked = 0x0026;
+// An xml-model instruction whose data is no list of pseudo-attributes, or
+// that names no schema (no href).
+inline constexpr std::uint32_t AssociationMalformed = 0x0027;
 
 // Resource limits.
 inline constexpr std::uint32_t EntityTextLimit = 0x0031;

@@ -67,6 +67,17 @@ void XmlLoadPass::Run()
     DisarmParserStallGuard();
 }
 
+void XmlLoadPass::UseExternalSchema(const std::u16string& space, const std::u16string& location)
+{
+    if (space.empty()) {
+        m_externalSchema = location;
+        m_reader.setProperty(xc::XMLUni::fgXercesSchemaExternalNoNameSpaceSchemaLocation, m_externalSchema.data());
+    } else {
+        m_externalSchema = space + u" " + location;
+        m_reader.setProperty(xc::XMLUni::fgXercesSchemaExternalSchemaLocation, m_externalSchema.data());
+    }
+}
+
 bool XmlLoadPass::KeepCollectedSchemas(const XmlSchemaSetKey& key, xc::XMLGrammarPool& pool)
 {
     if (m_use != XmlGrammarUse::Collect || m_references.RestartRequested() ||
@@ -130,6 +141,15 @@ void XmlLoadPass::OnParserMessage(std::u16string_view domain, std::uint32_t code
         XmlErrorGroupOf(recorded->error.code) == XmlErrorGroup::Validity)
         return;
     throw XmlParseStop{};
+}
+
+void XmlLoadPass::OnProcessingInstruction(std::u16string_view target, std::u16string_view data,
+                                          std::uint64_t line, std::uint64_t column)
+{
+    // Only the prolog associates schemas; an instruction inside the
+    // document is the application's own.
+    if (target == u"xml-model" && !m_references.InContent())
+        m_associations.push_back(ParseXmlModelData(data, line, column));
 }
 
 void XmlLoadPass::OnDoctype(std::u16string_view systemId, bool namesDtd)

@@ -7,6 +7,7 @@
 #include "platform/xml/references/xml_entity_resolver.h"
 #include "platform/xml/schema/xml_grammar_cache.h"
 #include "platform/xml/load/xml_memory.h"
+#include "platform/xml/load/xml_model_associations.h"
 #include "platform/xml/load/xml_parse_session.h"
 #include "platform/xml/load/xml_pass_errors.h"
 #include "platform/xml/load/xml_pass_mode.h"
@@ -25,6 +26,10 @@ public:
                 XmlIdentityChecks identity = XmlIdentityChecks::OursWherePossible);
 
     void Run();
+    // Before Run: the document is validated against the schema at
+    // `location` for the namespace `space` (empty: no namespace), as if its
+    // root hinted it (an xml-model association).
+    void UseExternalSchema(const std::u16string& space, const std::u16string& location);
 
     bool RestartRequested() const { return m_references.RestartRequested(); }
     bool ValidatedAgainstDtdAndSchema() const
@@ -44,6 +49,8 @@ public:
     // them came from the root's hints, from local files, and loaded whole.
     // If so, they are handed over to the pool.
     bool KeepCollectedSchemas(const XmlSchemaSetKey& key, xercesc::XMLGrammarPool& pool);
+    // The xml-model instructions of the document's prolog, in its order.
+    const std::vector<XmlModelAssociation>& Associations() const { return m_associations; }
     // The files the collected schemas were read from.
     std::vector<XmlCachedSchemaSet::Source> SchemaSources() const;
 
@@ -53,6 +60,8 @@ public:
                          std::uint64_t column) override;
     void OnDoctype(std::u16string_view systemId, bool namesDtd) override;
     void OnRootElement() override { m_references.NoteRootElement(); }
+    void OnProcessingInstruction(std::u16string_view target, std::u16string_view data, std::uint64_t line,
+                                 std::uint64_t column) override;
     [[noreturn]] void OnLimitReached(std::uint32_t ownError, std::uint64_t line, std::uint64_t column) override;
     [[noreturn]] void OnIdentityChecksDeclined() override;
 
@@ -82,4 +91,6 @@ private:
     XmlSaxReader m_reader;
     XmlReferenceResolver m_resolver;
     XmlPassErrorCapture m_errors;
+    std::vector<XmlModelAssociation> m_associations;
+    std::u16string m_externalSchema;
 };

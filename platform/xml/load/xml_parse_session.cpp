@@ -2,6 +2,7 @@
 
 #include "platform/text/drive_path.h"
 #include "platform/text/text_encoding.h"
+#include "platform/xml/load/xml_association_checks.h"
 #include "platform/xml/references/xml_catalog.h"
 #include "platform/xml/component/xml_error_codes.h"
 #include "platform/xml/schema/xml_grammar_cache.h"
@@ -87,6 +88,7 @@ struct PassesOutcome {
     std::optional<PassError> first;
     bool checkDtdToo = false;
     std::vector<PassError> further; // when every error was asked for
+    std::vector<XmlModelAssociation> associations; // the prolog's xml-model instructions
 };
 
 // Debian's library turns every DOCTYPE into an error when this is set; a
@@ -133,7 +135,7 @@ std::optional<PassesOutcome> ValidateWithKeptSchemas(const XmlLoadRequest& reque
     {
         const auto pass = RunValidatingPass(request, size, kept.get(), XmlGrammarUse::Reuse);
         if (!pass->RestartRequested())
-            outcome = PassesOutcome{pass->Error(), false, pass->FurtherErrors()};
+            outcome = PassesOutcome{pass->Error(), false, pass->FurtherErrors(), pass->Associations()};
         const PassError* error = pass->LatestError();
         // The parser completes a grammar's content models when it first needs
         // them; one cut short by a limit is not kept.
@@ -160,7 +162,8 @@ PassesOutcome ProbeThenValidate(const XmlLoadRequest& request, std::uint64_t siz
         pass.reset();
         pass = RunValidatingPass(request, size, collected.get(), XmlGrammarUse::Collect);
     }
-    PassesOutcome outcome{pass->Error(), pass->ValidatedAgainstDtdAndSchema(), pass->FurtherErrors()};
+    PassesOutcome outcome{pass->Error(), pass->ValidatedAgainstDtdAndSchema(), pass->FurtherErrors(),
+                          pass->Associations()};
     const bool keep = collected && pass->KeepCollectedSchemas(*key, *collected->pool);
     if (keep)
         collected->sources = pass->SchemaSources();
@@ -208,6 +211,37 @@ void WithDtdErrorsMerged(const XmlLoadRequest& request, std::uint64_t size, Pass
         return;
     outcome.first = std::move(all.front());
     outcome.further.assign(std::make_move_iterator(all.begin() + 1), std::make_move_iterator(all.end()));
+}
+
+// The schemas the document associates through xml-model are checked once
+// its xsi hints and its DTD passed (or, asked for every error, found only
+// validity errors): their errors follow, in the order of the instructions.
+void WithAssociationsChecked(const XmlLoadRequest& request, std::uint64_t size, PassesOutcome& outcome)
+{
+    if (!request.validate || outcome.associations.empty())
+        return;
+    if (outcome.first && (!request.multipleErrors ||
+                          XmlErrorGroupOf(outcome.first->error.code) != XmlErrorGroup::Validity))
+        return;
+    const std::size_t kept = outcome.first ? 1 + outcome.further.size() : 0;
+    if (kept >= XmlLimits::kReportedErrors)
+        return;
+    const std::size_t room = request.multipleErrors ? XmlLimits::kReportedErrors - kept : 1;
+    for (PassError& error : CheckXmlModelAssociations(request, size, outcome.associations, room)) {
+        // An XSD named this way is checked with the document's own hints,
+        // whose errors are already there.
+        const auto same = [&error](const PassError& known) {
+            return known.error.code == error.error.code && known.error.line == error.error.line &&
+                   known.error.column == error.error.column && known.error.reason == error.error.reason;
+        };
+        if ((outcome.first && same(*outcome.first)) ||
+            std::any_of(outcome.further.begin(), outcome.further.end(), same))
+            continue;
+        if (!outcome.first)
+            outcome.first = std::move(error);
+        else
+            outcome.further.push_back(std::move(error));
+    }
 }
 
 // The further errors, placed as WithCharacterPositions places one error, but
@@ -267,6 +301,7 @@ std::optional<XmlLoadError> LoadOnce(const XmlLoadRequest& request, std::vector<
         WithDtdErrorsMerged(request, size, *outcome);
     else if (outcome->checkDtdToo)
         outcome->first = WithDtdChecked(request, size, std::move(outcome->first));
+    WithAssociationsChecked(request, size, *outcome);
     if (!outcome->first)
         return IncompleteFinalCharacter(request);
     if (further != nullptr) {

@@ -201,6 +201,12 @@ void XmlSaxReader::docCharacters(const XMLCh* const /*chars*/, const XMLSize_t l
     CountText(length);
 }
 
+void XmlSaxReader::docPI(const XMLCh* const target, const XMLCh* const data)
+{
+    m_observer.OnProcessingInstruction(View(target), View(data), CurrentLine(), CurrentColumn());
+    xc::SAX2XMLReaderImpl::docPI(target, data);
+}
+
 void XmlSaxReader::ignorableWhitespace(const XMLCh* const /*chars*/, const XMLSize_t length,
                                        const bool /*cdataSection*/)
 {

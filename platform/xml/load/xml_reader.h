@@ -30,6 +30,12 @@ public:
     virtual void OnDoctype(std::u16string_view systemId, bool namesDtd) = 0;
     // The root element's start tag has been read.
     virtual void OnRootElement() = 0;
+    // A processing instruction of the document (not of its DTD), where the
+    // parser stands after it.
+    virtual void OnProcessingInstruction(std::u16string_view /*target*/, std::u16string_view /*data*/,
+                                         std::uint64_t /*line*/, std::uint64_t /*column*/)
+    {
+    }
     // A bound was reached at the given place in the document. Ends the parse.
     [[noreturn]] virtual void OnLimitReached(std::uint32_t ownError, std::uint64_t line,
                                              std::uint64_t column) = 0;
@@ -62,6 +68,7 @@ public:
                     const bool isRoot, const XMLCh* const elemPrefix) override;
     void docCharacters(const XMLCh* const chars, const XMLSize_t length,
                        const bool cdataSection) override;
+    void docPI(const XMLCh* const target, const XMLCh* const data) override;
     void ignorableWhitespace(const XMLCh* const chars, const XMLSize_t length,
                              const bool cdataSection) override;
 

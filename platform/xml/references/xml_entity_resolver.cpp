@@ -312,6 +312,36 @@ XmlResolvedLocation ResolveXmlLocation(const std::string& reference, const XmlRe
     return WithoutNul(std::move(target));
 }
 
+std::uint32_t OwnErrorOfFetch(RemoteFetchResult::Status status)
+{
+    switch (status) {
+    case RemoteFetchResult::Status::Ok:
+        return 0;
+    case RemoteFetchResult::Status::ConnectFailed:
+        return XmlOwnError::RemoteConnectFailed;
+    case RemoteFetchResult::Status::TimedOut:
+        return XmlOwnError::RemoteTimedOut;
+    case RemoteFetchResult::Status::HttpStatus:
+        return XmlOwnError::RemoteHttpStatus;
+    case RemoteFetchResult::Status::TooLarge:
+        return XmlOwnError::ReferencedDocumentTooLarge;
+    case RemoteFetchResult::Status::TransferFailed:
+        return XmlOwnError::RemoteTransferFailed;
+    case RemoteFetchResult::Status::Unsupported:
+        return XmlOwnError::ReferenceNotResolvable;
+    case RemoteFetchResult::Status::Offline:
+        return XmlOwnError::RemoteNotFetchedOffline;
+    case RemoteFetchResult::Status::NotModified: // answered by the cache, never seen here
+        return XmlOwnError::RemoteTransferFailed;
+    }
+    return XmlOwnError::RemoteTransferFailed;
+}
+
+std::uint32_t OwnErrorOfLocation(XmlLocationProblem problem)
+{
+    return OwnErrorOf(problem);
+}
+
 XmlReferenceResolver::XmlReferenceResolver(XmlResourceRegistry& registry, XmlReferenceEvents& events,
                                            xc::MemoryManager* manager, const RemoteFetchLimits& limits,
                                            LoadNoticeListener notice)
@@ -478,36 +508,9 @@ xc::InputSource* XmlReferenceResolver::LoadRemote(const XmlResolvedLocation& tar
     m_remoteTimeLeft -= std::chrono::duration_cast<std::chrono::milliseconds>(
         std::chrono::steady_clock::now() - started);
 
-    std::uint32_t code = 0;
-    switch (fetched.status) {
-    case RemoteFetchResult::Status::Ok:
-        break;
-    case RemoteFetchResult::Status::ConnectFailed:
-        code = XmlOwnError::RemoteConnectFailed;
-        break;
-    case RemoteFetchResult::Status::TimedOut:
-        code = XmlOwnError::RemoteTimedOut;
-        break;
-    case RemoteFetchResult::Status::HttpStatus:
-        code = XmlOwnError::RemoteHttpStatus;
-        break;
-    case RemoteFetchResult::Status::TooLarge:
-        code = XmlOwnError::ReferencedDocumentTooLarge;
+    const std::uint32_t code = OwnErrorOfFetch(fetched.status);
+    if (fetched.status == RemoteFetchResult::Status::TooLarge)
         fetched.detail += " (resource limit)";
-        break;
-    case RemoteFetchResult::Status::TransferFailed:
-        code = XmlOwnError::RemoteTransferFailed;
-        break;
-    case RemoteFetchResult::Status::Unsupported:
-        code = XmlOwnError::ReferenceNotResolvable;
-        break;
-    case RemoteFetchResult::Status::Offline:
-        code = XmlOwnError::RemoteNotFetchedOffline;
-        break;
-    case RemoteFetchResult::Status::NotModified: // answered by the cache, never seen here
-        code = XmlOwnError::RemoteTransferFailed;
-        break;
-    }
     if (code != 0)
         m_events.FailReference(code, CannotLoad(kind, display, referrer, fetched.detail), where);
 

@@ -97,6 +97,11 @@ std::optional<XmlResolvedLocation> CatalogMappedLocation(const XmlCatalogQuery& 
 std::optional<XmlResolvedLocation> CatalogMappedLocation(const std::string& reference,
                                                          const XmlResolvedLocation& written);
 
+// The component's own error for a fetch that did not deliver a document.
+std::uint32_t OwnErrorOfFetch(RemoteFetchResult::Status status);
+// The same for a location that names no place to read.
+std::uint32_t OwnErrorOfLocation(XmlLocationProblem problem);
+
 class XmlReferenceResolver final : public xercesc::XMLEntityResolver {
 public:
     // Remote documents are fetched within `limits` (the load's settings);

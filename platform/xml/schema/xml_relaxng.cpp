@@ -1,0 +1,828 @@
+#include "platform/xml/schema/xml_relaxng.h"
+
+#include "platform/text/drive_path.h"
+#include "platform/text/text_encoding.h"
+#include "platform/xml/component/xml_error_codes.h"
+#include "platform/xml/load/xml_memory.h"
+#include "platform/xml/references/xml_input_sources.h"
+
+#include <libxml/parser.h>
+#include <libxml/relaxng.h>
+#include <libxml/xmlerror.h>
+#include <libxml/xmlreader.h>
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <deque>
+#include <map>
+#include <mutex>
+#include <optional>
+#include <set>
+#include <utility>
+
+namespace {
+
+using ExpandedName = std::pair<std::string, std::string>; // namespace, local name
+
+// The element names a grammar mentions anywhere, and its element
+// wildcards. An element none of them covers is allowed nowhere. The engine
+// reports such an element oddly when it sits in content it checks by
+// backtracking (it names an earlier sibling as extra content), so the load
+// looks for one itself when the engine fails.
+struct DeclaredElements {
+    struct Wildcard {
+        std::optional<std::string> space; // nsName; anyName when empty
+        std::set<std::string> exceptSpaces;
+        std::set<ExpandedName> exceptNames;
+    };
+    std::set<ExpandedName> names;
+    std::vector<Wildcard> wildcards;
+    bool usable = true; // false when some name class could not be read
+
+    bool Covers(const ExpandedName& name) const
+    {
+        if (!usable || names.count(name) != 0)
+            return true;
+        for (const Wildcard& wildcard : wildcards) {
+            if (wildcard.space && *wildcard.space != name.first)
+                continue;
+            if (wildcard.exceptSpaces.count(name.first) == 0 && wildcard.exceptNames.count(name) == 0)
+                return true;
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+class XmlRelaxNgGrammar {
+public:
+    struct Deleter {
+        void operator()(xmlRelaxNG* schema) const { xmlRelaxNGFree(schema); }
+    };
+    std::unique_ptr<xmlRelaxNG, Deleter> schema;
+    std::string display;              // the schema as the reports name it
+    std::vector<XmlResource> sources; // the local files it was built from
+    DeclaredElements elements;
+};
+
+namespace {
+
+// libxml2's state (the document loader, the error handlers) is shared by
+// the process; one RELAX NG job at a time.
+std::mutex& EngineMutex()
+{
+    static std::mutex mutex;
+    return mutex;
+}
+
+struct KeptGrammars {
+    std::mutex mutex;
+    std::map<std::string, std::shared_ptr<const XmlRelaxNgGrammar>> byLocation;
+};
+
+KeptGrammars& Kept()
+{
+    static KeptGrammars kept;
+    return kept;
+}
+
+// A project uses a handful of grammars; a batch over many vocabularies
+// starts over rather than growing without bound.
+constexpr std::size_t kKeptGrammars = 32;
+
+bool Unchanged(const XmlRelaxNgGrammar& grammar)
+{
+    for (const XmlResource& source : grammar.sources) {
+        const LocalFileCheck check = CheckLocalFile(source.linuxPath);
+        if (check.problem || check.size != source.size || check.modifiedNs != source.modifiedNs)
+            return false;
+    }
+    return true;
+}
+
+// One message of the library, taken while its node still exists.
+struct EngineMessage {
+    int domain = 0;
+    int code = 0;
+    std::string text;
+    std::string file;
+    std::uint64_t line = 0;
+    std::uint64_t column = 0;
+    std::string element;          // the offending element's name as written (prefix:local)
+    std::string readerElement;    // the element the reader stands on (its end, for a missing element)
+    std::string value;            // the element's text, for a value its datatype refuses
+    std::string expected, got;    // for "expecting element X, got Y"
+    std::uint64_t readerLine = 0; // where the reader stood
+};
+
+std::string Trimmed(const char* text)
+{
+    std::string out = text == nullptr ? std::string() : std::string(text);
+    while (!out.empty() && (out.back() == '\n' || out.back() == ' '))
+        out.pop_back();
+    return out;
+}
+
+constexpr const char* kRelaxNgSpace = "http://relaxng.org/ns/structure/1.0";
+
+bool IsRngElement(const xmlNode* node)
+{
+    return node != nullptr && node->type == XML_ELEMENT_NODE && node->ns != nullptr &&
+           xmlStrEqual(node->ns->href, reinterpret_cast<const xmlChar*>(kRelaxNgSpace));
+}
+
+bool IsRng(const xmlNode* node, const char* local)
+{
+    return IsRngElement(node) && xmlStrEqual(node->name, reinterpret_cast<const xmlChar*>(local));
+}
+
+std::string WithoutBlanksAround(std::string text)
+{
+    const auto notBlank = [](unsigned char ch) { return ch != ' ' && ch != '\t' && ch != '\n' && ch != '\r'; };
+    const auto first = std::find_if(text.begin(), text.end(), notBlank);
+    const auto last = std::find_if(text.rbegin(), text.rend(), notBlank).base();
+    return first < last ? std::string(first, last) : std::string();
+}
+
+std::string Attribute(const xmlNode* node, const char* name)
+{
+    xmlChar* value = xmlGetNoNsProp(node, reinterpret_cast<const xmlChar*>(name));
+    std::string text = value == nullptr ? std::string() : reinterpret_cast<const char*>(value);
+    xmlFree(value);
+    return WithoutBlanksAround(std::move(text));
+}
+
+std::string TextOf(const xmlNode* node)
+{
+    xmlChar* content = xmlNodeGetContent(node);
+    std::string text = content == nullptr ? std::string() : reinterpret_cast<const char*>(content);
+    xmlFree(content);
+    return WithoutBlanksAround(std::move(text));
+}
+
+// The ns in force for a node: its own attribute, else its nearest ancestor's.
+std::string InheritedSpace(const xmlNode* node)
+{
+    for (; node != nullptr && node->type == XML_ELEMENT_NODE; node = node->parent)
+        if (xmlHasProp(node, reinterpret_cast<const xmlChar*>("ns")) != nullptr)
+            return Attribute(node, "ns");
+    return {};
+}
+
+// A QName of a name class, by the namespaces declared where it is written.
+std::optional<ExpandedName> NameOf(xmlNode* node, const std::string& qname)
+{
+    const auto colon = qname.find(':');
+    if (colon == std::string::npos)
+        return ExpandedName{InheritedSpace(node), qname};
+    const std::string prefix = qname.substr(0, colon);
+    const xmlNs* space = xmlSearchNs(node->doc, node, reinterpret_cast<const xmlChar*>(prefix.c_str()));
+    if (space == nullptr)
+        return std::nullopt;
+    return ExpandedName{reinterpret_cast<const char*>(space->href), qname.substr(colon + 1)};
+}
+
+void ReadExcept(xmlNode* except, DeclaredElements::Wildcard& wildcard, DeclaredElements& declared)
+{
+    for (xmlNode* child = except->children; child != nullptr; child = child->next) {
+        if (IsRng(child, "nsName")) {
+            wildcard.exceptSpaces.insert(InheritedSpace(child));
+        } else if (IsRng(child, "name")) {
+            if (const auto name = NameOf(child, TextOf(child)))
+                wildcard.exceptNames.insert(*name);
+        } else if (IsRng(child, "choice")) {
+            ReadExcept(child, wildcard, declared);
+        } else if (IsRngElement(child)) {
+            declared.usable = false;
+        }
+    }
+}
+
+void ReadNameClass(xmlNode* nameClass, DeclaredElements& declared)
+{
+    if (IsRng(nameClass, "name")) {
+        if (const auto name = NameOf(nameClass, TextOf(nameClass)))
+            declared.names.insert(*name);
+        else
+            declared.usable = false;
+    } else if (IsRng(nameClass, "anyName") || IsRng(nameClass, "nsName")) {
+        DeclaredElements::Wildcard wildcard;
+        if (IsRng(nameClass, "nsName"))
+            wildcard.space = InheritedSpace(nameClass);
+        for (xmlNode* child = nameClass->children; child != nullptr; child = child->next)
+            if (IsRng(child, "except"))
+                ReadExcept(child, wildcard, declared);
+        declared.wildcards.push_back(std::move(wildcard));
+    } else if (IsRng(nameClass, "choice")) {
+        for (xmlNode* child = nameClass->children; child != nullptr; child = child->next)
+            if (IsRngElement(child))
+                ReadNameClass(child, declared);
+    } else {
+        declared.usable = false;
+    }
+}
+
+// Every <element> of a schema document, wherever it stands.
+void ReadDeclaredElements(xmlNode* node, DeclaredElements& declared)
+{
+    for (; node != nullptr; node = node->next) {
+        if (node->type != XML_ELEMENT_NODE)
+            continue;
+        if (IsRng(node, "element")) {
+            if (xmlHasProp(node, reinterpret_cast<const xmlChar*>("name")) != nullptr) {
+                if (const auto name = NameOf(node, Attribute(node, "name")))
+                    declared.names.insert(*name);
+                else
+                    declared.usable = false;
+            } else {
+                // The first child of RELAX NG's own (annotations come first).
+                xmlNode* nameClass = node->children;
+                while (nameClass != nullptr && !IsRngElement(nameClass))
+                    nameClass = nameClass->next;
+                ReadNameClass(nameClass, declared);
+            }
+        }
+        ReadDeclaredElements(node->children, declared);
+    }
+}
+
+// The first element from `top` on (in the order of the document) that the
+// grammar allows nowhere; nothing when each is covered.
+const xmlNode* FirstUndeclared(const xmlNode* top, const DeclaredElements& declared)
+{
+    if (top == nullptr || !declared.usable)
+        return nullptr;
+    const xmlNode* node = top;
+    while (node != nullptr) {
+        if (node->type == XML_ELEMENT_NODE) {
+            const std::string space = node->ns != nullptr ? reinterpret_cast<const char*>(node->ns->href) : "";
+            if (!declared.Covers({space, reinterpret_cast<const char*>(node->name)}))
+                return node;
+            if (node->children != nullptr) {
+                node = node->children;
+                continue;
+            }
+        }
+        while (node != nullptr && node != top && node->next == nullptr)
+            node = node->parent;
+        if (node == nullptr || node == top)
+            break;
+        node = node->next;
+    }
+    return nullptr;
+}
+
+// An element the grammar allows nowhere, found near a failure.
+struct UndeclaredElement {
+    std::string name;
+    std::uint64_t line = 0;
+};
+
+struct MessageSink {
+    std::vector<EngineMessage> messages;
+    xmlTextReaderPtr reader = nullptr;
+    const DeclaredElements* declared = nullptr;
+    bool looked = false; // for an undeclared element, in this step
+    std::optional<UndeclaredElement> undeclared;
+};
+
+void TakeMessage(void* data, xmlErrorPtr error)
+{
+    // The catalogs consulted for an include speak through the same channel;
+    // their complaints are the user's to mend, not the grammar's errors.
+    if (data == nullptr || error == nullptr || error->level == XML_ERR_WARNING || error->domain == XML_FROM_CATALOG)
+        return;
+    auto& sink = *static_cast<MessageSink*>(data);
+    EngineMessage message;
+    message.domain = error->domain;
+    message.code = error->code;
+    message.text = Trimmed(error->message);
+    message.file = error->file == nullptr ? std::string() : error->file;
+    message.line = error->line > 0 ? static_cast<std::uint64_t>(error->line) : 0;
+    message.column = error->int2 > 0 ? static_cast<std::uint64_t>(error->int2) : 0;
+    const auto nameOf = [](const xmlNode* node) {
+        std::string name;
+        if (node == nullptr || node->type != XML_ELEMENT_NODE)
+            return name;
+        if (node->ns != nullptr && node->ns->prefix != nullptr)
+            name = std::string(reinterpret_cast<const char*>(node->ns->prefix)) + ":";
+        return name + reinterpret_cast<const char*>(node->name);
+    };
+    if (const auto* node = static_cast<const xmlNode*>(error->node)) {
+        message.element = nameOf(node);
+        if (error->code == XML_RELAXNG_ERR_DATATYPE && node->type == XML_ELEMENT_NODE) {
+            constexpr std::size_t kShownValue = 80;
+            message.value = TextOf(node);
+            if (message.value.size() > kShownValue) {
+                std::size_t cut = kShownValue; // not inside a character
+                while (cut > 0 && (static_cast<unsigned char>(message.value[cut]) & 0xC0) == 0x80)
+                    --cut;
+                message.value = message.value.substr(0, cut) + "...";
+            }
+        }
+        // The failing element's content, looked at while it still exists;
+        // only when the engine checked a subtree it built (by backtracking):
+        // at the node the reader stands on, its message is exact.
+        const xmlNode* current = sink.reader == nullptr ? nullptr : xmlTextReaderCurrentNode(sink.reader);
+        if (error->domain == XML_FROM_RELAXNGV && sink.declared != nullptr && !sink.looked && node != current) {
+            sink.looked = true;
+            const xmlNode* top =
+                node->parent != nullptr && node->parent->type == XML_ELEMENT_NODE ? node->parent : node;
+            if (const xmlNode* undeclared = FirstUndeclared(top, *sink.declared))
+                sink.undeclared = UndeclaredElement{
+                    nameOf(undeclared), static_cast<std::uint64_t>(std::max(0L, xmlGetLineNo(undeclared)))};
+        }
+    }
+    if (error->str1 != nullptr)
+        message.expected = error->str1;
+    if (error->str2 != nullptr)
+        message.got = error->str2;
+    if (sink.reader != nullptr) {
+        message.readerLine = static_cast<std::uint64_t>(std::max(0, xmlTextReaderGetParserLineNumber(sink.reader)));
+        if (const xmlChar* name = xmlTextReaderConstName(sink.reader))
+            message.readerElement = reinterpret_cast<const char*>(name);
+    }
+    sink.messages.push_back(std::move(message));
+}
+
+// While alive, the library's messages outside a reader go to the sink.
+class ScopedMessages {
+public:
+    explicit ScopedMessages(MessageSink& sink) { xmlSetStructuredErrorFunc(&sink, TakeMessage); }
+    ~ScopedMessages() { xmlSetStructuredErrorFunc(nullptr, nullptr); }
+    ScopedMessages(const ScopedMessages&) = delete;
+    ScopedMessages& operator=(const ScopedMessages&) = delete;
+};
+
+struct DocDeleter {
+    void operator()(xmlDoc* document) const { xmlFreeDoc(document); }
+};
+struct ParserContextDeleter {
+    void operator()(xmlRelaxNGParserCtxt* context) const { xmlRelaxNGFreeParserCtxt(context); }
+};
+struct ReaderDeleter {
+    void operator()(xmlTextReader* reader) const { xmlFreeTextReader(reader); }
+};
+
+bool IsMemoryFailure(const EngineMessage& message)
+{
+    return message.code == XML_ERR_NO_MEMORY || message.code == XML_RELAXNG_ERR_MEMORY;
+}
+
+XmlLoadError MemoryLimitError(std::uint64_t line)
+{
+    return MakeXmlLoadError(XmlOwnErrorCode(XmlOwnError::MemoryLimit), line, 0,
+                            u"The RELAX NG engine needed more memory than a load may use; the document is not "
+                            u"checked further (resource limit)");
+}
+
+std::uint32_t TableCode(const EngineMessage& message)
+{
+    if (message.domain == XML_FROM_RELAXNGV || message.domain == XML_FROM_RELAXNGP)
+        return static_cast<std::uint32_t>(message.code);
+    return 0x8000u | (static_cast<std::uint32_t>(message.code) & 0x7FFFu);
+}
+
+// How the reports name a file the library names by its location.
+std::string Shown(const std::string& location)
+{
+    if (location.empty() || location.find("://") != std::string::npos)
+        return location;
+    return ShownPath(location);
+}
+
+XmlLoadError SchemaError(const EngineMessage& message, const std::string& schemaLocation,
+                         const std::string& schemaDisplay)
+{
+    if (IsMemoryFailure(message))
+        return MemoryLimitError(0);
+    const std::string file = message.file.empty() || message.file == schemaLocation ? schemaDisplay
+                                                                                     : Shown(message.file);
+    XmlLoadError error =
+        MakeXmlLoadError(MakeXmlErrorCode(XmlErrorGroup::ReferencedDocument, XmlErrorSource::RelaxNgErrors,
+                                          TableCode(message)),
+                         message.line, message.column,
+                         AnsiToWide(message.text + " (in the RELAX NG schema " + file + ")"));
+    error.file = file;
+    return error;
+}
+
+XmlLoadError FetchFailureError(const XmlFetchFailure& failure)
+{
+    return MakeXmlLoadError(XmlOwnErrorCode(failure.ownError), 0, 0, AnsiToWide(failure.reason));
+}
+
+} // namespace
+
+std::variant<std::shared_ptr<const XmlRelaxNgGrammar>, XmlLoadError>
+CompileRelaxNg(const XmlResolvedLocation& target, const std::string& reference, const std::string& context)
+{
+    const bool keepable = target.Resolved() && !target.remote;
+    if (keepable) {
+        KeptGrammars& kept = Kept();
+        std::lock_guard lock(kept.mutex);
+        const auto found = kept.byLocation.find(target.location);
+        if (found != kept.byLocation.end()) {
+            if (Unchanged(*found->second))
+                return found->second;
+            kept.byLocation.erase(found);
+        }
+    }
+    auto fetched = FetchResolvedDocument(target, reference, "the RELAX NG schema", context);
+    if (const auto* failure = std::get_if<XmlFetchFailure>(&fetched))
+        return FetchFailureError(*failure);
+    const XmlFetchedDocument& schemaDocument = std::get<XmlFetchedDocument>(fetched);
+
+    std::lock_guard engine(EngineMutex());
+    XmlResource origin{XmlResourceKind::Schema, schemaDocument.display,
+                       schemaDocument.remote ? std::string() : schemaDocument.location, schemaDocument.remote,
+                       schemaDocument.size, schemaDocument.modifiedNs};
+    ScopedLibxmlDocumentLoader loader(origin, "the RELAX NG schema", true);
+    MessageSink sink;
+    auto grammar = std::make_shared<XmlRelaxNgGrammar>();
+    grammar->display = schemaDocument.display;
+    {
+        const ScopedMessages messages(sink);
+        std::unique_ptr<xmlDoc, DocDeleter> document(
+            xmlReadMemory(schemaDocument.bytes.data(), static_cast<int>(schemaDocument.bytes.size()),
+                          schemaDocument.location.c_str(), nullptr, XML_PARSE_NOENT | XML_PARSE_BIG_LINES));
+        if (document) {
+            ReadDeclaredElements(xmlDocGetRootElement(document.get()), grammar->elements);
+            std::unique_ptr<xmlRelaxNGParserCtxt, ParserContextDeleter> parser(
+                xmlRelaxNGNewDocParserCtxt(document.get()));
+            if (parser) {
+                xmlRelaxNGSetParserStructuredErrors(parser.get(), TakeMessage, &sink);
+                grammar->schema.reset(xmlRelaxNGParse(parser.get()));
+            }
+        }
+    }
+    NoteParserProgress();
+    if (loader.Failure())
+        return FetchFailureError(*loader.Failure());
+    if (!grammar->schema) {
+        if (!sink.messages.empty())
+            return SchemaError(sink.messages.front(), schemaDocument.location, schemaDocument.display);
+        return MakeXmlLoadError(
+            MakeXmlErrorCode(XmlErrorGroup::ReferencedDocument, XmlErrorSource::RelaxNgErrors, XML_RNGP_PARSE_ERROR),
+            0, 0, AnsiToWide("The RELAX NG schema " + schemaDocument.display + " is no correct grammar"));
+    }
+    for (const std::string& text : loader.Texts()) {
+        std::unique_ptr<xmlDoc, DocDeleter> included(
+            xmlReadMemory(text.data(), static_cast<int>(text.size()), nullptr, nullptr, XML_PARSE_NONET));
+        if (included)
+            ReadDeclaredElements(xmlDocGetRootElement(included.get()), grammar->elements);
+        else
+            grammar->elements.usable = false;
+    }
+    bool remote = schemaDocument.remote;
+    if (!schemaDocument.remote)
+        grammar->sources.push_back(origin);
+    for (const XmlResource& read : loader.Read()) {
+        remote = remote || read.remote;
+        if (!read.remote)
+            grammar->sources.push_back(read);
+    }
+    std::shared_ptr<const XmlRelaxNgGrammar> compiled = std::move(grammar);
+    if (keepable && !remote) {
+        KeptGrammars& kept = Kept();
+        std::lock_guard lock(kept.mutex);
+        if (kept.byLocation.size() >= kKeptGrammars)
+            kept.byLocation.clear();
+        kept.byLocation[target.location] = compiled;
+    }
+    return compiled;
+}
+
+
+namespace {
+
+// An element's start tag to place: asked by the line the engine gave and
+// the element's name; answered with the line and character column of the
+// "<" that opens it, the last such tag on or before that line.
+struct StartTagQuery {
+    std::uint64_t line = 0;
+    std::string name;
+    // Which of the element's start tags on that line, counted from 1; 0
+    // when not known (the last one then).
+    int ordinal = 0;
+    long foundLine = 0;
+    long foundColumn = 0;
+};
+
+// How far back a start tag is looked for: a tag spread over more lines is
+// left without a column.
+constexpr std::size_t kTagLines = 64;
+// A line longer than this is not searched (a document on one line, say).
+constexpr std::size_t kSearchedLineBytes = 1024 * 1024;
+
+long CharacterCount(std::string_view bytes)
+{
+    long count = 0;
+    for (const char byte : bytes)
+        if ((static_cast<unsigned char>(byte) & 0xC0) != 0x80)
+            ++count;
+    return count;
+}
+
+bool EndsName(char ch)
+{
+    return ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n' || ch == '/' || ch == '>';
+}
+
+// The n-th "<name" in a line that a blank, "/" or ">" ends, by its byte offset.
+std::optional<std::size_t> NthStartTag(const std::string& line, const std::string& name, int ordinal)
+{
+    const std::string opening = "<" + name;
+    int seen = 0;
+    for (std::size_t at = line.find(opening); at != std::string::npos; at = line.find(opening, at + 1)) {
+        const std::size_t after = at + opening.size();
+        if ((after >= line.size() || EndsName(line[after])) && ++seen == ordinal)
+            return at;
+    }
+    return std::nullopt;
+}
+
+// The last "<name" in a line that a blank, "/" or ">" ends, by its byte offset.
+std::optional<std::size_t> LastStartTag(const std::string& line, const std::string& name)
+{
+    const std::string opening = "<" + name;
+    for (std::size_t at = line.rfind(opening); at != std::string::npos;
+         at = at == 0 ? std::string::npos : line.rfind(opening, at - 1)) {
+        const std::size_t after = at + opening.size();
+        if (after >= line.size() || EndsName(line[after]))
+            return at;
+    }
+    return std::nullopt;
+}
+
+// Reads the file once for all the queries (in the order of their lines).
+void PlaceStartTags(const std::string& linuxPath, std::vector<StartTagQuery*>& queries)
+{
+    if (queries.empty())
+        return;
+    std::stable_sort(queries.begin(), queries.end(),
+                     [](const StartTagQuery* a, const StartTagQuery* b) { return a->line < b->line; });
+    OpenedLocalFile file = OpenLocalFile(linuxPath);
+    if (!file.fd)
+        return;
+    std::deque<std::pair<std::uint64_t, std::optional<std::string>>> recent;
+    std::string current;
+    bool currentTooLong = false;
+    std::uint64_t lineNumber = 1;
+    std::size_t next = 0;
+    bool first = true;
+    const auto answer = [&](std::uint64_t upTo) {
+        while (next < queries.size() && queries[next]->line <= upTo) {
+            StartTagQuery& query = *queries[next++];
+            for (auto line = recent.rbegin(); line != recent.rend() && !query.name.empty(); ++line) {
+                if (line->first > query.line || !line->second)
+                    continue;
+                // On its own line the engine's count tells which tag it is;
+                // a tag begun on an earlier line is the last one there.
+                const auto at = line->first == query.line && query.ordinal > 0
+                                    ? NthStartTag(*line->second, query.name, query.ordinal)
+                                    : LastStartTag(*line->second, query.name);
+                if (at) {
+                    query.foundLine = static_cast<long>(line->first);
+                    query.foundColumn = CharacterCount(std::string_view(*line->second).substr(0, *at)) + 1;
+                    break;
+                }
+            }
+        }
+    };
+    const auto endLine = [&] {
+        recent.emplace_back(lineNumber, currentTooLong ? std::nullopt : std::optional<std::string>(current));
+        if (recent.size() > kTagLines)
+            recent.pop_front();
+        answer(lineNumber);
+        current.clear();
+        currentTooLong = false;
+        ++lineNumber;
+    };
+    char block[64 * 1024];
+    while (next < queries.size()) {
+        const ssize_t got = ::read(file.fd.Get(), block, sizeof block);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            break;
+        std::string_view bytes(block, static_cast<std::size_t>(got));
+        // A UTF-16 document's names are not searched byte-wise.
+        if (first && bytes.size() >= 2 &&
+            (bytes[0] == '\0' || bytes[1] == '\0' || static_cast<unsigned char>(bytes[0]) >= 0xFE))
+            return;
+        first = false;
+        while (!bytes.empty()) {
+            const std::size_t newline = bytes.find('\n');
+            const std::string_view piece = bytes.substr(0, newline);
+            if (!currentTooLong && current.size() + piece.size() <= kSearchedLineBytes)
+                current.append(piece);
+            else {
+                currentTooLong = true;
+                current.clear();
+            }
+            if (newline == std::string_view::npos)
+                break;
+            endLine();
+            bytes.remove_prefix(newline + 1);
+        }
+    }
+    if (next < queries.size())
+        endLine();
+}
+
+// One failure of the engine: the messages it gave at one step of the reader
+// (it reports the alternatives it tried, and the step's last message, made
+// where it got furthest, is the one that says what went wrong).
+struct Failure {
+    EngineMessage message;
+    std::vector<std::string> expected; // the elements it expected instead
+};
+
+std::uint64_t PlaceLine(const EngineMessage& message)
+{
+    // The engine's node lines stop at 65535.
+    return message.line >= 65535 && message.readerLine > message.line ? message.readerLine : message.line;
+}
+
+std::optional<Failure> FailureOfStep(const std::vector<EngineMessage>& step)
+{
+    const EngineMessage* furthest = nullptr;
+    for (const EngineMessage& message : step) {
+        if (message.domain != XML_FROM_RELAXNGV)
+            continue;
+        if (furthest == nullptr || PlaceLine(message) > PlaceLine(*furthest))
+            furthest = &message;
+    }
+    if (furthest == nullptr)
+        return std::nullopt;
+    Failure failure{*furthest, {}};
+    for (const EngineMessage& message : step) {
+        if (message.domain != XML_FROM_RELAXNGV || PlaceLine(message) != PlaceLine(*furthest) ||
+            message.element != furthest->element)
+            continue;
+        if (message.code == XML_RELAXNG_ERR_ELEMNAME && !message.expected.empty() &&
+            std::find(failure.expected.begin(), failure.expected.end(), message.expected) == failure.expected.end())
+            failure.expected.push_back(message.expected);
+    }
+    return failure;
+}
+
+// The expectation in one sentence, not the list of alternatives tried.
+std::string Describe(const Failure& failure, const std::string& schema)
+{
+    std::string text;
+    if (!failure.expected.empty()) {
+        const std::string got = !failure.message.got.empty() ? failure.message.got : failure.message.element;
+        text = "Element " + got + " is not allowed here; expected ";
+        for (std::size_t i = 0; i < failure.expected.size(); ++i) {
+            if (i > 0)
+                text += i + 1 == failure.expected.size() ? " or " : ", ";
+            text += failure.expected[i];
+        }
+    } else if (failure.message.code == XML_RELAXNG_ERR_NOELEM) {
+        // The engine names the last child it saw, and often no expectation;
+        // the reader stands on the element whose content ended.
+        const std::string& within =
+            failure.message.readerElement.empty() ? failure.message.element : failure.message.readerElement;
+        text = "The content of element " + within + " ends too early: " +
+               (failure.message.expected.empty() ? std::string("a required element is missing")
+                                                 : "element " + failure.message.expected + " is missing");
+    } else if (failure.message.code == XML_RELAXNG_ERR_DATATYPE && !failure.message.expected.empty()) {
+        text = "The value '" + failure.message.value + "' of element " + failure.message.element +
+               " does not match the datatype " + failure.message.expected + " (with its parameters)";
+    } else if (failure.message.code == XML_RELAXNG_ERR_TEXTWRONG) {
+        text = "Text is not allowed in element " + failure.message.element;
+    } else {
+        text = failure.message.text;
+    }
+    return text + " (RELAX NG schema " + schema + ")";
+}
+
+constexpr int kReaderOptions = XML_PARSE_NOENT | XML_PARSE_DTDLOAD | XML_PARSE_BIG_LINES;
+
+} // namespace
+
+std::vector<XmlLoadError> ValidateWithRelaxNg(const XmlRelaxNgGrammar& grammar, const XmlResource& document,
+                                              std::size_t maxErrors)
+{
+    std::vector<XmlLoadError> errors;
+    std::vector<StartTagQuery> places;
+    OpenedLocalFile file = OpenLocalFile(document.linuxPath);
+    if (!file.fd) {
+        const UnreadableFile unreadable = DescribeUnreadableDocument(file.check, document.displayName);
+        errors.push_back(MakeXmlLoadError(XmlOwnErrorCode(unreadable.ownError), 0, 0, AnsiToWide(unreadable.reason)));
+        return errors;
+    }
+    std::optional<XmlLoadError> ended; // an error after which nothing more is read
+    {
+        std::lock_guard engine(EngineMutex());
+        ScopedLibxmlDocumentLoader loader(document, "the external entity");
+        MessageSink sink;
+        std::unique_ptr<xmlTextReader, ReaderDeleter> reader(
+            xmlReaderForFd(file.fd.Get(), document.linuxPath.c_str(), nullptr, kReaderOptions));
+        if (!reader) {
+            errors.push_back(MemoryLimitError(0));
+            return errors;
+        }
+        sink.reader = reader.get();
+        sink.declared = &grammar.elements;
+        xmlTextReaderSetStructuredErrorHandler(reader.get(), TakeMessage, &sink);
+        if (xmlTextReaderRelaxNGSetSchema(reader.get(), grammar.schema.get()) != 0) {
+            errors.push_back(MakeXmlLoadError(
+                MakeXmlErrorCode(XmlErrorGroup::ReferencedDocument, XmlErrorSource::RelaxNgErrors, XML_RNGP_PARSE_ERROR),
+                0, 0, AnsiToWide("The RELAX NG engine could not take the schema " + grammar.display)));
+            return errors;
+        }
+        int status = 1;
+        std::uint64_t countedLine = 0;
+        std::map<std::string, int> startTagsOnLine;
+        while (errors.size() < maxErrors && !ended) {
+            status = xmlTextReaderRead(reader.get());
+            NoteParserProgress(static_cast<std::uint64_t>(std::max(0, xmlTextReaderGetParserLineNumber(reader.get()))));
+            std::vector<EngineMessage> step;
+            step.swap(sink.messages);
+            // The start tags the reader passed on the current node's line,
+            // by name: which of several alike on a line is the failing one.
+            if (status == 1 && xmlTextReaderNodeType(reader.get()) == XML_READER_TYPE_ELEMENT) {
+                const xmlNode* current = xmlTextReaderCurrentNode(reader.get());
+                const auto nodeLine = current == nullptr ? 0 : static_cast<std::uint64_t>(current->line);
+                if (nodeLine != countedLine) {
+                    startTagsOnLine.clear();
+                    countedLine = nodeLine;
+                }
+                if (const xmlChar* name = xmlTextReaderConstName(reader.get()))
+                    ++startTagsOnLine[reinterpret_cast<const char*>(name)];
+            }
+            std::optional<UndeclaredElement> undeclared = std::move(sink.undeclared);
+            sink.undeclared.reset();
+            sink.looked = false;
+            for (const EngineMessage& message : step) {
+                if (IsMemoryFailure(message)) {
+                    ended = MemoryLimitError(PlaceLine(message));
+                    break;
+                }
+            }
+            if (ended)
+                break;
+            if (auto failure = FailureOfStep(step)) {
+                if (undeclared) {
+                    failure->message.code = XML_RELAXNG_ERR_ELEMWRONG;
+                    failure->message.element = undeclared->name;
+                    failure->message.line = undeclared->line;
+                    failure->message.readerLine = 0;
+                    failure->message.text = "Element " + undeclared->name + " is allowed nowhere by the grammar";
+                    failure->expected.clear();
+                }
+                const std::uint64_t line = PlaceLine(failure->message);
+                errors.push_back(MakeXmlLoadError(
+                    MakeXmlErrorCode(XmlErrorGroup::Validity, XmlErrorSource::RelaxNgErrors, TableCode(failure->message)),
+                    line, 0, AnsiToWide(Describe(*failure, grammar.display))));
+                int ordinal = 0;
+                if (undeclared)
+                    ordinal = 1; // the first of its name anywhere
+                else if (line == countedLine && startTagsOnLine.count(failure->message.element) != 0)
+                    ordinal = startTagsOnLine[failure->message.element];
+                places.push_back({line, failure->message.element, ordinal});
+            }
+            if (status <= 0) {
+                if (loader.Failure()) {
+                    ended = MakeXmlLoadError(XmlOwnErrorCode(loader.Failure()->ownError), 0, 0,
+                                             AnsiToWide(loader.Failure()->reason));
+                } else if (status < 0) {
+                    const auto other = std::find_if(step.begin(), step.end(), [](const EngineMessage& message) {
+                        return message.domain != XML_FROM_RELAXNGV;
+                    });
+                    if (other != step.end())
+                        ended = MakeXmlLoadError(MakeXmlErrorCode(XmlErrorGroup::WellFormedness,
+                                                                  XmlErrorSource::RelaxNgErrors, TableCode(*other)),
+                                                 other->line, other->column,
+                                                 AnsiToWide(other->text + " (read for the RELAX NG schema " +
+                                                            grammar.display + ")"));
+                }
+                break;
+            }
+        }
+        // Never a silent pass: the engine's own verdict counts even when it
+        // said nothing about why.
+        if (errors.empty() && !ended && status == 0 && xmlTextReaderIsValid(reader.get()) == 0)
+            errors.push_back(MakeXmlLoadError(
+                MakeXmlErrorCode(XmlErrorGroup::Validity, XmlErrorSource::RelaxNgErrors, XML_RELAXNG_ERR_NOGRAMMAR),
+                0, 0, AnsiToWide("The document does not match the RELAX NG schema " + grammar.display)));
+    }
+    std::vector<StartTagQuery*> queries;
+    for (StartTagQuery& place : places)
+        queries.push_back(&place);
+    PlaceStartTags(document.linuxPath, queries);
+    for (std::size_t i = 0; i < places.size(); ++i) {
+        if (places[i].foundLine > 0) {
+            errors[i].line = places[i].foundLine;
+            errors[i].column = places[i].foundColumn;
+        }
+    }
+    if (ended && errors.size() < maxErrors)
+        errors.push_back(std::move(*ended));
+    return errors;
+}
