@@ -2,12 +2,15 @@
 
 #include <libxml/parser.h>
 #include <libxml/tree.h>
-#include <libxml/xmlsave.h>
+#include <libxml/SAX2.h>
+#include <libxml/entities.h>
 
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <fstream>
+#include <iterator>
+#include <map>
 #include <memory>
 #include <set>
 #include <vector>
@@ -18,9 +21,6 @@ namespace {
 
 struct DocFree {
     void operator()(xmlDoc* doc) const { xmlFreeDoc(doc); }
-};
-struct BufferFree {
-    void operator()(xmlBuffer* buffer) const { xmlBufferFree(buffer); }
 };
 using DocPtr = std::unique_ptr<xmlDoc, DocFree>;
 
@@ -52,33 +52,177 @@ bool IsBlank(std::string_view text)
     return text.find_first_not_of(" \t\r\n") == std::string_view::npos;
 }
 
-// The document an element of the suite holds. Usually its content is the
-// document's element (with comments or instructions beside it), written out
-// by the serializer: entity references of the suite are already replaced, and
-// the serializer keeps every namespace declaration the copied nodes make. A
-// holder whose content is only text or CDATA holds the document as text,
-// declaration and DOCTYPE included, and that text is kept as it is.
-std::optional<std::string> HeldDocument(const xmlNode* holder, std::string* error)
+// spectest.xml parsed, with the byte range of each element's content in the
+// file, so that a case can be written out as the suite's own bytes.
+class ParsedSuite {
+public:
+    static std::optional<ParsedSuite> Read(const fs::path& path, std::string* error)
+    {
+        ParsedSuite suite;
+        std::ifstream in(path, std::ios::binary);
+        if (in)
+            suite.m_bytes.assign(std::istreambuf_iterator<char>(in), {});
+        std::unique_ptr<xmlParserCtxt, decltype(&xmlFreeParserCtxt)> ctxt(xmlNewParserCtxt(),
+                                                                          xmlFreeParserCtxt);
+        if (!in || in.bad() || ctxt == nullptr || ctxt->sax == nullptr) {
+            *error = "cannot read " + path.string();
+            return std::nullopt;
+        }
+        ctxt->sax->startElementNs = StartElement;
+        ctxt->sax->endElementNs = EndElement;
+        ctxt->_private = &suite;
+        // The suite's entities (a Thai element name) are replaced in the tree;
+        // in a case's bytes, Content() replaces them.
+        suite.m_doc.reset(xmlCtxtReadMemory(ctxt.get(), suite.m_bytes.data(),
+                                            static_cast<int>(suite.m_bytes.size()),
+                                            path.c_str(), nullptr,
+                                            XML_PARSE_NOENT | XML_PARSE_NONET));
+        if (!suite.m_doc || !ctxt->wellFormed) {
+            const xmlError* last = xmlCtxtGetLastError(ctxt.get());
+            *error = "cannot read " + path.string() +
+                     (last != nullptr && last->message != nullptr ? std::string(": ") + last->message
+                                                                  : std::string{});
+            return std::nullopt;
+        }
+        if (suite.m_doc->encoding != nullptr &&
+            xmlStrcasecmp(suite.m_doc->encoding, reinterpret_cast<const xmlChar*>("UTF-8")) != 0) {
+            *error = path.string() + " is not in UTF-8, which its cases are written in";
+            return std::nullopt;
+        }
+        return suite;
+    }
+
+    const xmlNode* Root() const { return xmlDocGetRootElement(m_doc.get()); }
+
+    // The bytes between ELEMENT's start and end tags, with references to the
+    // suite's own entities replaced by their text: a case names no DTD that
+    // would declare them. Character references and the predefined entities
+    // stay as written.
+    std::optional<std::string> Content(const xmlNode* element, std::string* error) const
+    {
+        const auto begin = m_begin.find(element);
+        const auto end = m_end.find(element);
+        const std::size_t open =
+            begin == m_begin.end() || begin->second == 0 ? std::string::npos
+                                                         : m_bytes.find('>', begin->second - 1);
+        // The parser stands just past the end tag's '>' when it reports it.
+        const std::size_t close = end == m_end.end() || end->second == 0
+                                      ? std::string::npos
+                                      : m_bytes.rfind("</", end->second - 1);
+        if (open == std::string::npos || close == std::string::npos || close <= open) {
+            *error = "line " + std::to_string(xmlGetLineNo(element)) +
+                     ": cannot find the bytes of <" + std::string(Name(element)) + ">";
+            return std::nullopt;
+        }
+        return ReplaceEntities(std::string_view(m_bytes).substr(open + 1, close - open - 1),
+                               element, 0, error);
+    }
+
+private:
+    static void StartElement(void* ctx, const xmlChar* localname, const xmlChar* prefix,
+                             const xmlChar* uri, int namespaceCount, const xmlChar** namespaces,
+                             int attributeCount, int defaultedCount, const xmlChar** attributes)
+    {
+        auto* ctxt = static_cast<xmlParserCtxt*>(ctx);
+        xmlSAX2StartElementNs(ctx, localname, prefix, uri, namespaceCount, namespaces,
+                              attributeCount, defaultedCount, attributes);
+        // Elements of an entity's text report offsets within that text; the
+        // elements whose content is taken are never among them.
+        if (ctxt->node != nullptr && ctxt->_private != nullptr)
+            static_cast<ParsedSuite*>(ctxt->_private)->m_begin[ctxt->node] =
+                static_cast<std::size_t>(std::max(0L, xmlByteConsumed(ctxt)));
+    }
+
+    static void EndElement(void* ctx, const xmlChar* localname, const xmlChar* prefix,
+                           const xmlChar* uri)
+    {
+        auto* ctxt = static_cast<xmlParserCtxt*>(ctx);
+        if (ctxt->node != nullptr && ctxt->_private != nullptr)
+            static_cast<ParsedSuite*>(ctxt->_private)->m_end[ctxt->node] =
+                static_cast<std::size_t>(std::max(0L, xmlByteConsumed(ctxt)));
+        xmlSAX2EndElementNs(ctx, localname, prefix, uri);
+    }
+
+    std::optional<std::string> ReplaceEntities(std::string_view text, const xmlNode* at,
+                                               int depth, std::string* error) const
+    {
+        constexpr std::string_view kPredefined[] = {"lt", "gt", "amp", "apos", "quot"};
+        std::string out;
+        std::size_t i = 0;
+        while (i < text.size()) {
+            // Comments, CDATA sections and instructions hold no references.
+            std::string_view closer;
+            if (text.substr(i).starts_with("<!--"))
+                closer = "-->";
+            else if (text.substr(i).starts_with("<![CDATA["))
+                closer = "]]>";
+            else if (text.substr(i).starts_with("<?"))
+                closer = "?>";
+            if (!closer.empty()) {
+                const auto stop = text.find(closer, i);
+                const auto next = stop == std::string_view::npos ? text.size() : stop + closer.size();
+                out += text.substr(i, next - i);
+                i = next;
+                continue;
+            }
+            const auto semicolon = text[i] == '&' ? text.find(';', i) : std::string_view::npos;
+            if (semicolon == std::string_view::npos || text[i + 1] == '#') {
+                out += text[i++];
+                continue;
+            }
+            const std::string name(text.substr(i + 1, semicolon - i - 1));
+            if (std::find(std::begin(kPredefined), std::end(kPredefined), name) !=
+                std::end(kPredefined)) {
+                out += text.substr(i, semicolon + 1 - i);
+            } else {
+                const xmlEntity* entity =
+                    xmlGetDocEntity(m_doc.get(), reinterpret_cast<const xmlChar*>(name.c_str()));
+                if (entity == nullptr || entity->etype != XML_INTERNAL_GENERAL_ENTITY ||
+                    entity->content == nullptr || depth > 8) {
+                    *error = "line " + std::to_string(xmlGetLineNo(at)) +
+                             ": a reference to &" + name + "; that cannot be replaced";
+                    return std::nullopt;
+                }
+                auto replaced = ReplaceEntities(reinterpret_cast<const char*>(entity->content),
+                                                at, depth + 1, error);
+                if (!replaced)
+                    return std::nullopt;
+                out += *replaced;
+            }
+            i = semicolon + 1;
+        }
+        return out;
+    }
+
+    std::string m_bytes;
+    DocPtr m_doc;
+    std::map<const xmlNode*, std::size_t> m_begin; // offset of the start tag's end
+    std::map<const xmlNode*, std::size_t> m_end;   // offset just after the end tag
+};
+
+// The document an element of the suite holds, as the suite's bytes. Usually
+// its content is the document's element, with comments or instructions
+// beside it; the white space around them goes. A holder whose content is
+// only text or CDATA holds the document as text, declaration and DOCTYPE
+// included, and that text is taken as it is.
+std::optional<std::string> HeldDocument(const ParsedSuite& suite, const xmlNode* holder,
+                                        std::string* error)
 {
     for (const xmlNode* up = holder; up != nullptr && up->type == XML_ELEMENT_NODE;
          up = up->parent)
         if (up->nsDef != nullptr) {
-            // A copy keeps only the declarations its own names use, so a
-            // QName in content could lose its binding.
+            // The case's bytes would not carry the declaration, so a name or
+            // a QName value could lose its binding.
             *error = "line " + std::to_string(xmlGetLineNo(holder)) +
                      ": namespaces declared around a case are not carried into its files";
             return std::nullopt;
         }
-    std::vector<const xmlNode*> parts;
     bool hasElement = false;
     std::string text;
     for (const xmlNode* child = holder->children; child != nullptr; child = child->next) {
-        if (child->type == XML_TEXT_NODE || child->type == XML_CDATA_SECTION_NODE) {
+        if (child->type == XML_TEXT_NODE || child->type == XML_CDATA_SECTION_NODE)
             text += TextOf(child);
-            continue;
-        }
         hasElement = hasElement || child->type == XML_ELEMENT_NODE;
-        parts.push_back(child);
     }
     if (!hasElement) {
         const auto start = text.find_first_not_of(" \t\r\n");
@@ -94,26 +238,12 @@ std::optional<std::string> HeldDocument(const xmlNode* holder, std::string* erro
                  std::string(Name(holder)) + "> holds text beside its document's element";
         return std::nullopt;
     }
-    DocPtr doc(xmlNewDoc(reinterpret_cast<const xmlChar*>("1.0")));
-    for (const xmlNode* part : parts) {
-        xmlNode* copy = xmlDocCopyNode(const_cast<xmlNode*>(part), doc.get(), 1);
-        if (copy == nullptr || xmlAddChild(reinterpret_cast<xmlNode*>(doc.get()), copy) == nullptr) {
-            xmlFreeNode(copy);
-            *error = "out of memory copying a case";
-            return std::nullopt;
-        }
-    }
-    std::unique_ptr<xmlBuffer, BufferFree> buffer(xmlBufferCreate());
-    xmlSaveCtxt* save = xmlSaveToBuffer(buffer.get(), "UTF-8", XML_SAVE_NO_DECL);
-    const bool saved = save != nullptr && xmlSaveDoc(save, doc.get()) >= 0;
-    if (save != nullptr)
-        xmlSaveClose(save);
-    if (!saved) {
-        *error = "line " + std::to_string(xmlGetLineNo(holder)) + ": cannot write the case out";
+    auto bytes = suite.Content(holder, error);
+    if (!bytes)
         return std::nullopt;
-    }
-    return std::string(reinterpret_cast<const char*>(xmlBufferContent(buffer.get())),
-                       static_cast<std::size_t>(xmlBufferLength(buffer.get())));
+    const auto first = bytes->find_first_not_of(" \t\r\n");
+    const auto last = bytes->find_last_not_of(" \t\r\n");
+    return bytes->substr(first, last + 1 - first) + "\n";
 }
 
 // The encoding a document's declaration names, lower-cased; empty when none.
@@ -156,7 +286,8 @@ struct ManifestRow {
 
 class CaseWriter {
 public:
-    CaseWriter(fs::path folder, std::string* error) : m_folder(std::move(folder)), m_error(error)
+    CaseWriter(const ParsedSuite& suite, fs::path folder, std::string* error)
+        : m_suite(suite), m_folder(std::move(folder)), m_error(error)
     {
     }
 
@@ -209,7 +340,7 @@ private:
                     return false;
                 continue;
             }
-            const auto content = HeldDocument(child, m_error);
+            const auto content = HeldDocument(m_suite, child, m_error);
             if (!content || !Write(child, under / name, *content))
                 return false;
         }
@@ -218,7 +349,7 @@ private:
 
     bool Instance(const xmlNode* holder, const std::string& file)
     {
-        const auto held = HeldDocument(holder, m_error);
+        const auto held = HeldDocument(m_suite, holder, m_error);
         if (!held)
             return false;
         // The files are written as the suite's own text, in UTF-8; a
@@ -260,7 +391,7 @@ private:
         }
         if (schema == nullptr)
             return Fail(testCase, "a test case without a schema");
-        const auto schemaText = HeldDocument(schema, m_error);
+        const auto schemaText = HeldDocument(m_suite, schema, m_error);
         if (!schemaText || !Write(schema, "schema.rng", *schemaText) || !Resources(testCase, {}))
             return false;
 
@@ -291,6 +422,7 @@ private:
         return true;
     }
 
+    const ParsedSuite& m_suite;
     fs::path m_folder;
     std::string* m_error;
     fs::path m_caseDir;
@@ -348,23 +480,15 @@ bool IsPlainFileName(std::string_view name)
 
 std::optional<std::size_t> WriteRelaxNgCases(const fs::path& folder, std::string* error)
 {
-    const fs::path suite = folder / "spectest.xml";
-    // The suite's own entities (a Thai element name) are replaced, so each
-    // case stands alone without the suite's DOCTYPE.
-    DocPtr doc(xmlReadFile(suite.c_str(), nullptr, XML_PARSE_NOENT | XML_PARSE_NONET));
-    if (!doc) {
-        const xmlError* last = xmlGetLastError();
-        *error = "cannot read " + suite.string() +
-                 (last != nullptr && last->message != nullptr ? std::string(": ") + last->message
-                                                              : std::string{});
+    const auto suite = ParsedSuite::Read(folder / "spectest.xml", error);
+    if (!suite)
         return std::nullopt;
-    }
-    const xmlNode* root = xmlDocGetRootElement(doc.get());
+    const xmlNode* root = suite->Root();
     if (root == nullptr || !IsElement(root, "testSuite")) {
-        *error = suite.string() + " is not a testSuite";
+        *error = (folder / "spectest.xml").string() + " is not a testSuite";
         return std::nullopt;
     }
-    CaseWriter writer(folder, error);
+    CaseWriter writer(*suite, folder, error);
     if (!writer.Suite(root))
         return std::nullopt;
 

@@ -72,7 +72,8 @@ TEST_F(RelaxNgSuite, WritesSchemasResourcesInstancesAndTheManifest)
 <dir name="sub"><resource name="x"><element xmlns="http://relaxng.org/ns/structure/1.0" name="foo"><empty/></element></resource></dir>
 <correct><externalRef xmlns="http://relaxng.org/ns/structure/1.0" xml:base="sub/y" href="x"/></correct>
 <valid><e:foo xmlns:e="http://e.example" xmlns="http://relaxng.org/ns/structure/1.0">&th;</e:foo></valid>
-<invalid><bar a="1&#9;2"/></invalid>
+<invalid> <!-- c --><bar b='1&#9;2'
+  a="&#x41;&amp;"/> </invalid>
 <valid><![CDATA[<?xml version="1.0"?><!DOCTYPE foo><foo/>]]></valid>
 </testCase></testSuite>
 <testCase><incorrect><thisIsJunk/></incorrect></testCase>
@@ -86,11 +87,13 @@ TEST_F(RelaxNgSuite, WritesSchemasResourcesInstancesAndTheManifest)
     EXPECT_EQ(Read("cases/001/schema.rng"), "<externalRef xmlns=\"http://relaxng.org/ns/structure/1.0\" "
                                             "xml:base=\"sub/y\" href=\"x\"/>\n");
     // Every namespace declaration stays (a QName value may need one no name
-    // uses); the suite's entity is replaced by its UTF-8 character.
+    // uses); the suite's own entity is replaced by its text.
     EXPECT_EQ(Read("cases/001/valid-1.xml"),
               pi + "\n<e:foo xmlns:e=\"http://e.example\" "
                    "xmlns=\"http://relaxng.org/ns/structure/1.0\">\xE0\xB8\x94</e:foo>\n");
-    EXPECT_EQ(Read("cases/001/invalid-1.xml"), pi + "\n<bar a=\"1&#9;2\"/>\n");
+    // Otherwise the bytes are the suite's: quotes, line breaks, references.
+    EXPECT_EQ(Read("cases/001/invalid-1.xml"),
+              pi + "\n<!-- c --><bar b='1&#9;2'\n  a=\"&#x41;&amp;\"/>\n");
     EXPECT_EQ(Read("cases/001/valid-2.xml"),
               "<?xml version=\"1.0\"?>\n" + pi + "<!DOCTYPE foo><foo/>");
     EXPECT_EQ(Read("cases/002/schema.rng"), "<thisIsJunk/>\n");
