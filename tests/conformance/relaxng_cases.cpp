@@ -80,8 +80,9 @@ public:
         if (!suite.m_doc || !ctxt->wellFormed) {
             const xmlError* last = xmlCtxtGetLastError(ctxt.get());
             *error = "cannot read " + path.string() +
-                     (last != nullptr && last->message != nullptr ? std::string(": ") + last->message
-                                                                  : std::string{});
+                     (last != nullptr && last->message != nullptr
+                          ? std::string(": ") + last->message
+                          : std::string{});
             return std::nullopt;
         }
         if (suite.m_doc->encoding != nullptr &&
@@ -160,7 +161,8 @@ private:
                 closer = "?>";
             if (!closer.empty()) {
                 const auto stop = text.find(closer, i);
-                const auto next = stop == std::string_view::npos ? text.size() : stop + closer.size();
+                const auto next =
+                    stop == std::string_view::npos ? text.size() : stop + closer.size();
                 out += text.substr(i, next - i);
                 i = next;
                 continue;
@@ -401,7 +403,8 @@ private:
             const auto document = WithModelInstruction("<foo/>\n");
             if (!Write(schema, "incorrect-schema.xml", *document))
                 return false;
-            m_rows.push_back({prefix + "incorrect-schema.xml", "incorrect-schema", caseName, section});
+            m_rows.push_back(
+                {prefix + "incorrect-schema.xml", "incorrect-schema", caseName, section});
             return true;
         }
         std::size_t valid = 0;
