@@ -1,12 +1,14 @@
 // corvane-benchgen: writes the benchmark documents.
 //
-//   corvane-benchgen landxml|records OUT_FILE SIZE_MB [valid|early|late]
+//   corvane-benchgen landxml|records|relaxng OUT_FILE SIZE_MB [valid|early|late]
 //
 // landxml: a LandXML 1.2 TIN surface (points <P id=..> on a jittered grid,
 //          two triangular faces <F> per grid cell), valid against
 //          LandXML-1.2.xsd placed beside it.
 // records: a plain ledger of records without keys, valid against
 //          records.xsd placed beside it.
+// relaxng: the same ledger, naming ledger.rng (a RELAX NG grammar) placed
+//          beside it by an xml-model instruction instead.
 // "early" and "late" put exactly one datatype error near the start or the
 // end; the line that holds it is printed on stdout ("error line N"), and the
 // output is the same bytes for the same arguments on every run.
@@ -220,7 +222,10 @@ constexpr std::string_view kCurrencies[] = {"EUR", "USD", "GBP", "CHF"};
 constexpr std::string_view kMemos[] = {"Invoice settled", "Transfer between accounts",
                                        "Card payment", "Standing order", "Refund"};
 
-std::uint64_t WriteRecords(Writer& out, std::uint64_t targetBytes, ErrorPlace place)
+enum class LedgerSchema { Xsd, RelaxNg };
+
+std::uint64_t WriteRecords(Writer& out, std::uint64_t targetBytes, ErrorPlace place,
+                           LedgerSchema schema)
 {
     const std::uint64_t records = std::max<std::uint64_t>(10, targetBytes / kRecordBytes);
     std::uint64_t errorLine = 0;
@@ -228,8 +233,15 @@ std::uint64_t WriteRecords(Writer& out, std::uint64_t targetBytes, ErrorPlace pl
 
     out << R"(<?xml version="1.0" encoding="UTF-8"?>)";
     out.EndLine();
-    out << R"(<ledger xmlns:xsi="http://www.w3.org/2001/XMLSchema-instance" )"
-        << R"(xsi:noNamespaceSchemaLocation="records.xsd">)";
+    if (schema == LedgerSchema::RelaxNg) {
+        out << R"(<?xml-model href="ledger.rng" )"
+            << R"(schematypens="http://relaxng.org/ns/structure/1.0"?>)";
+        out.EndLine();
+        out << "<ledger>";
+    } else {
+        out << R"(<ledger xmlns:xsi="http://www.w3.org/2001/XMLSchema-instance" )"
+            << R"(xsi:noNamespaceSchemaLocation="records.xsd">)";
+    }
     out.EndLine();
     for (std::uint64_t seq = 1; seq <= records; ++seq) {
         const std::uint64_t account = 100'000 + random.Below(900'000);
@@ -269,7 +281,8 @@ std::uint64_t WriteRecords(Writer& out, std::uint64_t targetBytes, ErrorPlace pl
 
 int Usage()
 {
-    std::fputs("usage: corvane-benchgen landxml|records OUT_FILE SIZE_MB [valid|early|late]\n",
+    std::fputs("usage: corvane-benchgen landxml|records|relaxng OUT_FILE SIZE_MB "
+               "[valid|early|late]\n",
                stderr);
     return 64;
 }
@@ -297,7 +310,7 @@ int main(int argc, char** argv)
         else if (placeText != "valid")
             return Usage();
     }
-    if (kind != "landxml" && kind != "records")
+    if (kind != "landxml" && kind != "records" && kind != "relaxng")
         return Usage();
 
     std::unique_ptr<std::FILE, FileCloser> file(std::fopen(argv[2], "wb"));
@@ -308,7 +321,10 @@ int main(int argc, char** argv)
     Writer out(file.get());
     const std::uint64_t target = megabytes * 1'000'000;
     const std::uint64_t errorLine =
-        kind == "landxml" ? WriteLandXml(out, target, place) : WriteRecords(out, target, place);
+        kind == "landxml"
+            ? WriteLandXml(out, target, place)
+            : WriteRecords(out, target, place,
+                           kind == "relaxng" ? LedgerSchema::RelaxNg : LedgerSchema::Xsd);
     if (!out.Flush() || std::fclose(file.release()) != 0) {
         std::perror(argv[2]);
         return 1;

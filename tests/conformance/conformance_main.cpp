@@ -328,7 +328,7 @@ int main(int argc, char** argv)
     for (std::size_t i = 0; i < cases.size(); ++i) {
         const auto& c = cases[i];
         const auto& o = outcomes[i];
-        const bool agrees = o.got == c.expected;
+        const bool agrees = Agrees(c, o);
         agreed += agrees ? 1 : 0;
         ++byLabel[c.label][o.got];
         auto& folderCount = byFolder[TopFolder(c.input)];

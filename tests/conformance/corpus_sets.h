@@ -14,7 +14,14 @@ struct CorpusCase {
     std::string input; // relative to the corpus folder
     Verdict expected;
     std::string label; // the manifest's own verdict, refined where it matters
+    // When not 0, an error report agrees only if its code is in this group
+    // (the digit after 0x8C: '3' for a referenced document).
+    char group = 0;
 };
+
+// Whether OUTCOME's verdict (and, where the case asks for one, its code's
+// group) is the one the case expects.
+bool Agrees(const CorpusCase& expected, const Outcome& outcome);
 
 // A row either becomes a case or is left out for a stated reason.
 struct CaseSelection {

@@ -1,7 +1,10 @@
 # Unpacks one corpus archive into the build tree:
-#   cmake -DARCHIVE=<dir>/<name>.tar.xz -DDEST=<build dir> -P unpack_corpus.cmake
-# The folder is replaced whenever the archive differs from the one unpacked
-# last, so a changed corpus never mixes with stale files.
+#   cmake -DARCHIVE=<dir>/<name>.tar.xz -DDEST=<build dir> [-DWRITER=<program>]
+#         -P unpack_corpus.cmake
+# WRITER, for an archive without a MANIFEST.tsv, is run on the unpacked
+# folder and writes the cases and the manifest. The folder is replaced
+# whenever the archive (or the writer) differs from the one unpacked last, so
+# a changed corpus never mixes with stale files.
 if(NOT EXISTS "${ARCHIVE}")
   message(FATAL_ERROR "corpus archive ${ARCHIVE} not found: it ships in tests/corpus (or set CORVANE_CORPUS_DIR to another copy)")
 endif()
@@ -11,6 +14,13 @@ file(SIZE "${ARCHIVE}" size)
 file(TIMESTAMP "${ARCHIVE}" mtime "%Y-%m-%dT%H:%M:%S" UTC)
 set(stamp "${DEST}/${name}.unpacked")
 set(identity "${ARCHIVE} ${size} ${mtime}")
+if(WRITER)
+  if(NOT EXISTS "${WRITER}")
+    message(FATAL_ERROR "case writer ${WRITER} not found: build first")
+  endif()
+  file(SHA256 "${WRITER}" writer_hash)
+  string(APPEND identity " ${WRITER} ${writer_hash}")
+endif()
 if(EXISTS "${stamp}" AND EXISTS "${DEST}/${name}/MANIFEST.tsv")
   file(READ "${stamp}" previous)
   if(previous STREQUAL identity)
@@ -20,6 +30,9 @@ endif()
 file(REMOVE_RECURSE "${DEST}/${name}" "${stamp}")
 file(MAKE_DIRECTORY "${DEST}")
 execute_process(COMMAND tar xJf "${ARCHIVE}" -C "${DEST}" RESULT_VARIABLE rc)
+if(rc EQUAL 0 AND WRITER)
+  execute_process(COMMAND "${WRITER}" "${DEST}/${name}" RESULT_VARIABLE rc)
+endif()
 if(NOT rc EQUAL 0 OR NOT EXISTS "${DEST}/${name}/MANIFEST.tsv")
   message(FATAL_ERROR "unpacking ${ARCHIVE} failed (${rc})")
 endif()
