@@ -105,7 +105,7 @@ public:
                                             : (m_target.remote ? m_target.location : ShownPath(m_target.location));
         XmlModelLanguage language = XmlModelLanguageOf(m_association);
         if (language == XmlModelLanguage::Unknown) {
-            auto fetched = FetchResolvedDocument(m_target, m_association.href, "the schema", m_instruction);
+            auto fetched = FetchResolvedDocument(m_target, m_association.href, "the schema", m_instruction, Remote());
             if (const auto* failure = std::get_if<XmlFetchFailure>(&fetched))
                 return Report(failure->ownError, failure->reason);
             const auto space = RootNamespaceOfBytes(std::get<XmlFetchedDocument>(fetched));
@@ -157,6 +157,8 @@ private:
     {
         return {AtInstruction(XmlOwnErrorCode(ownError), AnsiToWide(reason))};
     }
+    XmlRemoteAccess Remote() const { return {m_request.settings.remote, m_request.notice}; }
+
     std::vector<PassError> NotChecked(const std::string& reason) const
     {
         return Report(XmlOwnError::AssociatedLanguageNotChecked, reason);
@@ -164,14 +166,14 @@ private:
 
     std::vector<PassError> CheckRelaxNg() const
     {
-        auto compiled = CompileRelaxNg(m_target, m_association.href, m_instruction);
+        auto compiled = CompileRelaxNg(m_target, m_association.href, m_instruction, Remote());
         if (auto* error = std::get_if<XmlLoadError>(&compiled)) {
             if (error->line == 0 && error->file.empty())
                 return {AtInstruction(error->code, std::move(error->reason))};
             return {InDocument(std::move(*error))};
         }
         std::vector<PassError> found;
-        for (XmlLoadError& error : ValidateWithRelaxNg(*std::get<0>(compiled), m_document, m_room))
+        for (XmlLoadError& error : ValidateWithRelaxNg(*std::get<0>(compiled), m_document, m_room, Remote()))
             found.push_back(InDocument(std::move(error)));
         return found;
     }
@@ -179,7 +181,7 @@ private:
     std::vector<PassError> CheckXmlSchema() const
     {
         if (!m_target.Resolved()) {
-            auto fetched = FetchResolvedDocument(m_target, m_association.href, "the schema", m_instruction);
+            auto fetched = FetchResolvedDocument(m_target, m_association.href, "the schema", m_instruction, Remote());
             if (const auto* failure = std::get_if<XmlFetchFailure>(&fetched))
                 return Report(failure->ownError, failure->reason);
         }

@@ -1,7 +1,7 @@
 #include "platform/xml/references/xml_associated_schema.h"
 
 #include "platform/text/drive_path.h"
-#include "platform/xml/component/load_progress.h"
+#include "platform/os/posix_io.h"
 #include "platform/xml/component/xml_error_codes.h"
 #include "platform/xml/load/xml_limits.h"
 #include "platform/xml/load/xml_memory.h"
@@ -42,12 +42,10 @@ bool ReadWhole(int fd, std::string& bytes, std::string& why)
 {
     char block[64 * 1024];
     while (true) {
-        const ssize_t got = ::read(fd, block, sizeof block);
+        const ssize_t got = ReadSome(fd, block, sizeof block);
         if (got == 0)
             return true;
         if (got < 0) {
-            if (errno == EINTR)
-                continue;
             why = std::strerror(errno);
             return false;
         }
@@ -60,7 +58,8 @@ bool ReadWhole(int fd, std::string& bytes, std::string& why)
 std::variant<XmlFetchedDocument, XmlFetchFailure> FetchTarget(const XmlResolvedLocation& target,
                                                               const std::string& reference,
                                                               const std::string& subject,
-                                                              const std::string& context)
+                                                              const std::string& context,
+                                                              const XmlRemoteAccess& remote)
 {
     const std::string display =
         target.location.empty() ? reference : (target.remote ? target.location : ShownPath(target.location));
@@ -70,9 +69,9 @@ std::variant<XmlFetchedDocument, XmlFetchFailure> FetchTarget(const XmlResolvedL
     XmlFetchedDocument document;
     document.display = display;
     if (target.remote) {
-        RemoteFetchLimits limits = CurrentRemoteFetchLimits();
+        RemoteFetchLimits limits = remote.limits;
         limits.maxBytes = std::min<std::uint64_t>(limits.maxBytes, XmlLimits::kReferencedDocumentBytes);
-        RemoteFetchResult fetched = FetchThroughCache(target.location, limits, ReportLoadNotice);
+        RemoteFetchResult fetched = FetchThroughCache(target.location, limits, remote.notice);
         NoteParserProgress(); // waiting for the network is not the engine stalling
         if (const std::uint32_t code = OwnErrorOfFetch(fetched.status); code != 0) {
             if (fetched.status == RemoteFetchResult::Status::TooLarge)
@@ -143,13 +142,16 @@ XmlResolvedLocation ResolveReferencedDocument(const std::string& reference, cons
 std::variant<XmlFetchedDocument, XmlFetchFailure> FetchResolvedDocument(const XmlResolvedLocation& target,
                                                                         const std::string& reference,
                                                                         const std::string& subject,
-                                                                        const std::string& context)
+                                                                        const std::string& context,
+                                                                        const XmlRemoteAccess& remote)
 {
-    return FetchTarget(target, reference, subject, context);
+    return FetchTarget(target, reference, subject, context, remote);
 }
 
-ScopedLibxmlDocumentLoader::ScopedLibxmlDocumentLoader(XmlResource origin, std::string subject, bool keepTexts)
-    : m_origin(std::move(origin)), m_subject(std::move(subject)), m_keepTexts(keepTexts),
+ScopedLibxmlDocumentLoader::ScopedLibxmlDocumentLoader(XmlResource origin, std::string subject,
+                                                       XmlRemoteAccess remote, bool keepTexts)
+    : m_origin(std::move(origin)), m_subject(std::move(subject)), m_remote(std::move(remote)),
+      m_keepTexts(keepTexts),
       m_previousLoader(xmlGetExternalEntityLoader()),
       m_outer(t_loader)
 {
@@ -173,7 +175,7 @@ std::optional<XmlFetchedDocument> ScopedLibxmlDocumentLoader::Load(const std::st
     const XmlResolvedLocation written = ResolveXmlLocation(url, m_origin);
     std::optional<XmlResolvedLocation> mapped = CatalogMappedLocation({publicId, url, url, {}});
     auto fetched = FetchTarget(mapped ? *mapped : written, url, m_subject,
-                               "(read by " + m_origin.displayName + ")");
+                               "(read by " + m_origin.displayName + ")", m_remote);
     if (auto* failure = std::get_if<XmlFetchFailure>(&fetched)) {
         m_failure = std::move(*failure);
         return std::nullopt;

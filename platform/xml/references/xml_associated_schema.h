@@ -7,7 +7,9 @@
 // then the network; a document from the network may not name a local file,
 // and what a catalog names is read wherever it leads.
 
+#include "platform/xml/component/load_progress.h"
 #include "platform/xml/load/xml_load_state.h"
+#include "platform/xml/references/remote_fetch.h"
 #include "platform/xml/references/xml_entity_resolver.h"
 
 #include <libxml/parser.h>
@@ -27,6 +29,14 @@ struct XmlFetchedDocument {
     std::int64_t modifiedNs = 0;
 };
 
+// How a document on the network is fetched for one load: the request's
+// limits, and who hears a notice beside the verdict (a kept copy used
+// because its server could not be reached).
+struct XmlRemoteAccess {
+    RemoteFetchLimits limits;
+    LoadNoticeListener notice;
+};
+
 struct XmlFetchFailure {
     std::uint32_t ownError = 0; // an XmlOwnError
     std::string reason;         // a whole sentence, naming the document
@@ -41,7 +51,8 @@ XmlResolvedLocation ResolveReferencedDocument(const std::string& reference, cons
 std::variant<XmlFetchedDocument, XmlFetchFailure> FetchResolvedDocument(const XmlResolvedLocation& target,
                                                                         const std::string& reference,
                                                                         const std::string& subject,
-                                                                        const std::string& context);
+                                                                        const std::string& context,
+                                                                        const XmlRemoteAccess& remote);
 
 // While alive, every external document the XML library reads on its own (a
 // grammar's includes, a document's DTD and entities) is read as above, the
@@ -53,7 +64,8 @@ class ScopedLibxmlDocumentLoader {
 public:
     // `keepTexts`: the documents' bytes are kept too (a grammar's, to be
     // looked at again).
-    ScopedLibxmlDocumentLoader(XmlResource origin, std::string subject, bool keepTexts = false);
+    ScopedLibxmlDocumentLoader(XmlResource origin, std::string subject, XmlRemoteAccess remote,
+                               bool keepTexts = false);
     ~ScopedLibxmlDocumentLoader();
     ScopedLibxmlDocumentLoader(const ScopedLibxmlDocumentLoader&) = delete;
     ScopedLibxmlDocumentLoader& operator=(const ScopedLibxmlDocumentLoader&) = delete;
@@ -68,6 +80,7 @@ public:
 private:
     XmlResource m_origin;
     std::string m_subject;
+    XmlRemoteAccess m_remote;
     std::optional<XmlFetchFailure> m_failure;
     std::vector<XmlResource> m_read;
     bool m_keepTexts;

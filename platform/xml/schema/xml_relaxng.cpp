@@ -417,7 +417,8 @@ XmlLoadError FetchFailureError(const XmlFetchFailure& failure)
 } // namespace
 
 std::variant<std::shared_ptr<const XmlRelaxNgGrammar>, XmlLoadError>
-CompileRelaxNg(const XmlResolvedLocation& target, const std::string& reference, const std::string& context)
+CompileRelaxNg(const XmlResolvedLocation& target, const std::string& reference, const std::string& context,
+               const XmlRemoteAccess& remote)
 {
     const bool keepable = target.Resolved() && !target.remote;
     if (keepable) {
@@ -430,7 +431,7 @@ CompileRelaxNg(const XmlResolvedLocation& target, const std::string& reference, 
             kept.byLocation.erase(found);
         }
     }
-    auto fetched = FetchResolvedDocument(target, reference, "the RELAX NG schema", context);
+    auto fetched = FetchResolvedDocument(target, reference, "the RELAX NG schema", context, remote);
     if (const auto* failure = std::get_if<XmlFetchFailure>(&fetched))
         return FetchFailureError(*failure);
     const XmlFetchedDocument& schemaDocument = std::get<XmlFetchedDocument>(fetched);
@@ -439,7 +440,7 @@ CompileRelaxNg(const XmlResolvedLocation& target, const std::string& reference, 
     XmlResource origin{XmlResourceKind::Schema, schemaDocument.display,
                        schemaDocument.remote ? std::string() : schemaDocument.location, schemaDocument.remote,
                        schemaDocument.size, schemaDocument.modifiedNs};
-    ScopedLibxmlDocumentLoader loader(origin, "the RELAX NG schema", true);
+    ScopedLibxmlDocumentLoader loader(origin, "the RELAX NG schema", remote, true);
     MessageSink sink;
     auto grammar = std::make_shared<XmlRelaxNgGrammar>();
     grammar->display = schemaDocument.display;
@@ -476,16 +477,16 @@ CompileRelaxNg(const XmlResolvedLocation& target, const std::string& reference, 
         else
             grammar->elements.usable = false;
     }
-    bool remote = schemaDocument.remote;
+    bool fromNetwork = schemaDocument.remote;
     if (!schemaDocument.remote)
         grammar->sources.push_back(origin);
     for (const XmlResource& read : loader.Read()) {
-        remote = remote || read.remote;
+        fromNetwork = fromNetwork || read.remote;
         if (!read.remote)
             grammar->sources.push_back(read);
     }
     std::shared_ptr<const XmlRelaxNgGrammar> compiled = std::move(grammar);
-    if (keepable && !remote) {
+    if (keepable && !fromNetwork) {
         KeptGrammars& kept = Kept();
         std::lock_guard lock(kept.mutex);
         if (kept.byLocation.size() >= kKeptGrammars)
@@ -706,7 +707,7 @@ constexpr int kReaderOptions = XML_PARSE_NOENT | XML_PARSE_DTDLOAD | XML_PARSE_B
 } // namespace
 
 std::vector<XmlLoadError> ValidateWithRelaxNg(const XmlRelaxNgGrammar& grammar, const XmlResource& document,
-                                              std::size_t maxErrors)
+                                              std::size_t maxErrors, const XmlRemoteAccess& remote)
 {
     std::vector<XmlLoadError> errors;
     std::vector<StartTagQuery> places;
@@ -719,7 +720,7 @@ std::vector<XmlLoadError> ValidateWithRelaxNg(const XmlRelaxNgGrammar& grammar, 
     std::optional<XmlLoadError> ended; // an error after which nothing more is read
     {
         std::lock_guard engine(EngineMutex());
-        ScopedLibxmlDocumentLoader loader(document, "the external entity");
+        ScopedLibxmlDocumentLoader loader(document, "the external entity", remote);
         MessageSink sink;
         std::unique_ptr<xmlTextReader, ReaderDeleter> reader(
             xmlReaderForFd(file.fd.Get(), document.linuxPath.c_str(), nullptr, kReaderOptions));

@@ -28,9 +28,10 @@ class XmlRelaxNgGrammar;
 // had (a group-3 error: the schema or one it includes cannot be read, is not
 // well formed, or is no correct grammar).
 std::variant<std::shared_ptr<const XmlRelaxNgGrammar>, XmlLoadError>
-CompileRelaxNg(const XmlResolvedLocation& target, const std::string& reference, const std::string& context);
+CompileRelaxNg(const XmlResolvedLocation& target, const std::string& reference, const std::string& context,
+               const XmlRemoteAccess& remote);
 
 // The document's errors against the grammar, in the order of the document:
 // the first only, or every one up to `maxErrors`.
 std::vector<XmlLoadError> ValidateWithRelaxNg(const XmlRelaxNgGrammar& grammar, const XmlResource& document,
-                                              std::size_t maxErrors);
+                                              std::size_t maxErrors, const XmlRemoteAccess& remote);
