@@ -52,6 +52,8 @@ SchematronSeverity SeverityOf(const std::string& role)
 unsigned KindsOf(const std::string& context)
 {
     unsigned kinds = kElements;
+    if (context.find("key(") != std::string::npos || context.find("id(") != std::string::npos)
+        return kElements | kAttributes | kOthers;
     if (context.find('@') != std::string::npos || context.find("attribute::") != std::string::npos)
         kinds |= kAttributes;
     for (const char* test : {"node()", "text()", "comment()", "processing-instruction("})
@@ -79,8 +81,8 @@ struct XPathCompileContext {
     static void Collect(void* self, xmlErrorPtr error)
     {
         auto* me = static_cast<XPathCompileContext*>(self);
-        if (error != nullptr && error->message != nullptr && me->message.empty()) {
-            me->message = CollapseSpace(error->message);
+        if (error != nullptr && me->message.empty()) {
+            me->message = XPathProblem(error);
             me->position = error->int1;
         }
     }
@@ -174,6 +176,8 @@ bool Compiler::ReadNamespaces()
     if (holder_ == nullptr)
         return Fail(root_, "out of memory");
     xmlDocSetRootElement(out_.namespaceHolder.get(), holder_);
+    // document('relative') is read relative to the schema, as from a stylesheet.
+    out_.namespaceHolder->URL = xmlStrdup(root_->doc->URL);
     for (xmlNode* n = root_->children; n != nullptr; n = n->next) {
         if (!IsSchematron(n, "ns"))
             continue;

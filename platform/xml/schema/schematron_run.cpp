@@ -14,6 +14,7 @@
 
 #include <cstdarg>
 #include <cstdio>
+#include <cstring>
 
 namespace schematron {
 namespace {
@@ -77,6 +78,7 @@ private:
     xmlDoc* doc_;
     SchematronLimits limits_;
     SchematronOutcome outcome_;
+    XmlNotes notes_;  // kept quiet: they explain an error, or belong to a recovery
     std::unique_ptr<xsltSecurityPrefs, FreeSecurity> security_;
     std::unique_ptr<xsltTransformContext, FreeTransform> transform_;
     Variables globals_;
@@ -104,8 +106,8 @@ xmlXPathObject* Runner::LookUp(void* self, const xmlChar* name, const xmlChar* s
 void Runner::XPathError(void* self, xmlErrorPtr error)
 {
     auto* me = static_cast<Runner*>(self);
-    if (error != nullptr && error->message != nullptr && me->engineError_.empty())
-        me->engineError_ = CollapseSpace(error->message);
+    if (error != nullptr && me->engineError_.empty())
+        me->engineError_ = XPathProblem(error);
 }
 
 void Runner::TransformError(void* self, const char* format, ...)
@@ -115,9 +117,12 @@ void Runner::TransformError(void* self, const char* format, ...)
     va_start(args, format);
     std::vsnprintf(buffer, sizeof buffer, format, args);
     va_end(args);
+    // libxslt says first where in the stylesheet: there is none to speak of.
+    if (std::strncmp(buffer, "runtime error", 13) == 0)
+        return;
     auto* me = static_cast<Runner*>(self);
     if (me->engineError_.size() < 1024)
-        me->engineError_ += buffer;
+        me->engineError_ += WithoutCaller(buffer) + " ";
 }
 
 bool Runner::Fail(const std::string& what)
@@ -125,7 +130,10 @@ bool Runner::Fail(const std::string& what)
     if (outcome_.problem == SchematronProblem::None) {
         outcome_.problem = SchematronProblem::EvaluationFailed;
         outcome_.error = what;
-        const std::string why = CollapseSpace(engineError_);
+        std::string why = CollapseSpace(engineError_);
+        const std::string notes = notes_.Take();  // e.g. which function is unknown
+        if (!notes.empty())
+            why += (why.empty() ? "" : "; ") + notes;
         if (!why.empty())
             outcome_.error += ": " + why;
     }
@@ -148,6 +156,7 @@ bool Runner::Prepare()
     xsltSetCtxtSecurityPrefs(security_.get(), transform_.get());
     xsltSetCtxtParseOptions(transform_.get(), XML_PARSE_NONET | XML_PARSE_NOCDATA | XML_PARSE_BIG_LINES);
     xsltSetTransformErrorFunc(transform_.get(), this, &Runner::TransformError);
+    transform_->inst = xmlDocGetRootElement(rules_.namespaceHolder.get());
     // key() computes a document's keys only when told how many there are
     // (a transformation counts them when it starts).
     transform_->nbKeys = rules_.keyCount;
@@ -170,6 +179,7 @@ ObjectPtr Runner::Evaluate(xmlXPathCompExpr* query, xmlNode* node, const std::st
     xpath->nsNr = static_cast<int>(rules_.namespaces.size());
     transform_->node = node;
     engineError_.clear();
+    notes_.Take();
     ObjectPtr value(xmlXPathCompiledEval(query, xpath));
     if (!value || !engineError_.empty()) {
         Fail(what + " failed at line " + std::to_string(ReportLine(node)));

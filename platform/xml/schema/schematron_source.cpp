@@ -180,11 +180,29 @@ ReadTree ReadWithIncludes(const std::string& path, std::vector<std::string>& sou
     return tree;
 }
 
+// Text nodes made neighbours by an expansion become one, as queries expect
+// (text() counts them). Depth is bounded by the parser's own nesting limit.
+void MergeNeighbouringText(xmlNode* parent)
+{
+    for (xmlNode* c = parent->children; c != nullptr; c = c->next) {
+        while (c->type == XML_TEXT_NODE && c->next != nullptr && c->next->type == XML_TEXT_NODE) {
+            xmlNode* next = c->next;
+            xmlNodeAddContent(c, next->content);
+            xmlUnlinkNode(next);
+            xmlFreeNode(next);
+        }
+        if (c->type == XML_ELEMENT_NODE)
+            MergeNeighbouringText(c);
+    }
+}
+
 // Puts in place of each reference to an internal entity a copy of its
 // content, so queries see the text the document means. References to
 // external entities stay as they are: their files are not read.
 bool ExpandInternalEntities(xmlDoc* doc)
 {
+    if (doc->intSubset == nullptr)
+        return true;  // nothing declared, nothing to expand
     std::size_t budget = kMaxEntityExpansion;
     xmlNode* node = xmlDocGetRootElement(doc);
     while (node != nullptr) {
@@ -224,6 +242,8 @@ bool ExpandInternalEntities(xmlDoc* doc)
         if (node != nullptr)
             node = node->next;
     }
+    if (budget != kMaxEntityExpansion)
+        MergeNeighbouringText(xmlDocGetRootElement(doc));
     return true;
 }
 
@@ -305,6 +325,67 @@ ReadTree ReadDocument(const std::string& path)
     return tree;
 }
 
+std::string XPathProblem(const xmlError* error)
+{
+    static const char* const kProblems[] = {
+        "no error", "a malformed number", "a string without its closing quote",
+        "a string expected", "a variable name expected", "an undefined variable",
+        "a malformed predicate", "a malformed expression", "a bracket not closed",
+        "an unknown function", "an operand of the wrong type", "a value of the wrong type",
+        "a function called with the wrong number of arguments", "a bad context size",
+        "a bad context position", "out of memory", "a malformed pointer",
+        "a pointer to nothing", "a pointer to nothing", "an undefined namespace prefix",
+        "a text encoding error", "a character not allowed"};
+    if (error == nullptr)
+        return {};
+    const int index = error->code - XML_XPATH_EXPRESSION_OK;
+    if (index >= 0 && index < static_cast<int>(sizeof kProblems / sizeof *kProblems))
+        return kProblems[index];
+    return error->message != nullptr ? CollapseSpace(error->message) : std::string();
+}
+
+std::string WithoutCaller(const char* message)
+{
+    const char* colon = std::strstr(message, ": ");
+    const bool caller = (std::strncmp(message, "xml", 3) == 0 || std::strncmp(message, "xslt", 4) == 0) &&
+                        colon != nullptr && std::find(message, colon, ' ') == colon;
+    return caller ? colon + 2 : message;
+}
+
+namespace {
+
+void Append(std::string& into, const char* format, va_list args)
+{
+    char buffer[1024];
+    std::vsnprintf(buffer, sizeof buffer, format, args);
+    if (into.size() < 4096)
+        into += WithoutCaller(buffer) + " ";
+}
+
+} // namespace
+
+XmlNotes::XmlNotes() : previous_(xmlGenericError), previousContext_(xmlGenericErrorContext)
+{
+    xmlSetGenericErrorFunc(this, &XmlNotes::Collect);
+}
+
+XmlNotes::~XmlNotes() { xmlSetGenericErrorFunc(previousContext_, previous_); }
+
+std::string XmlNotes::Take()
+{
+    std::string text = CollapseSpace(text_);
+    text_.clear();
+    return text;
+}
+
+void XmlNotes::Collect(void* self, const char* format, ...)
+{
+    va_list args;
+    va_start(args, format);
+    Append(static_cast<XmlNotes*>(self)->text_, format, args);
+    va_end(args);
+}
+
 XsltErrorCapture::XsltErrorCapture()
     : previous_(xsltGenericError), previousContext_(xsltGenericErrorContext)
 {
@@ -315,14 +396,10 @@ XsltErrorCapture::~XsltErrorCapture() { xsltSetGenericErrorFunc(previousContext_
 
 void XsltErrorCapture::Collect(void* self, const char* format, ...)
 {
-    char buffer[1024];
     va_list args;
     va_start(args, format);
-    std::vsnprintf(buffer, sizeof buffer, format, args);
+    Append(static_cast<XsltErrorCapture*>(self)->text_, format, args);
     va_end(args);
-    auto* capture = static_cast<XsltErrorCapture*>(self);
-    if (capture->text_.size() < 4096)
-        capture->text_ += buffer;
 }
 
 } // namespace schematron

@@ -23,6 +23,11 @@ std::string Where(const xmlNode* node);
 unsigned long LineOf(const xmlNode* node);
 // XML white space runs made one space, and none at either end.
 std::string CollapseSpace(const std::string& text);
+// What an XPath error means, in words (libxml2 gives XPath errors only a code).
+std::string XPathProblem(const xmlError* error);
+// A library's message without the name of its function that raised it
+// ("xsltLoadDocument: read rights ... denied").
+std::string WithoutCaller(const char* message);
 
 struct ReadTree {
     DocPtr doc;
@@ -38,6 +43,24 @@ ReadTree ReadSchemaTree(const std::string& path, std::vector<std::string>& sourc
 // Reads a document to check: line numbers kept, no network, no external DTD,
 // no external entity read, internal entities expanded within a bound.
 ReadTree ReadDocument(const std::string& path);
+
+// Collects what libxml2 reports through its generic error channel (a
+// function it does not know, a file document() cannot read) while alive; the
+// previous channel is put back after.
+class XmlNotes {
+public:
+    XmlNotes();
+    ~XmlNotes();
+    XmlNotes(const XmlNotes&) = delete;
+    XmlNotes& operator=(const XmlNotes&) = delete;
+    std::string Take();
+    static void Collect(void* self, const char* format, ...);
+
+private:
+    std::string text_;
+    xmlGenericErrorFunc previous_;
+    void* previousContext_;
+};
 
 // Collects what libxslt reports through its process-wide error channel while
 // alive (compiling a context or a key reports nowhere else); the previous

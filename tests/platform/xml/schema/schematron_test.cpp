@@ -2,6 +2,7 @@
 // documents, schemas that must be refused, and Debian's DocBook 5 rules.
 
 #include "platform/xml/schema/schematron.h"
+#include "tests/support/http_test_server.h"
 #include "tests/support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -114,6 +115,11 @@ const std::vector<RunCase> kRuns = {
      Iso("<pattern id='p'><rule context='order'><assert test='false()' subject='customer'>c</assert>"
          "</rule></pattern>"),
      "", {"7|E||p|A|c"}},
+    {"the root and text nodes as contexts",
+     Iso("<pattern id='p'><rule context='/'><report test='order'>root</report></rule>"
+         "<rule context='customer/text()'><report test='true()'>[<value-of select='.'/>]</report></rule>"
+         "</pattern>"),
+     "", {"3|E||p|R|root", "7|E||p|R|[ Grace Hopper ]"}},
     {"Schematron 1.5: named patterns, key with match and path",
      Old("<key name='items' match='item' path='.'/><pattern name='Keys'><rule context='order'>"
          "<assert test=\"key('items', 'ink')/@qty &gt; 0\">ink <value-of select='count(key(&quot;items&quot;, &quot;pen&quot;))'/></assert>"
@@ -205,8 +211,6 @@ const std::vector<RefusedCase> kRefused = {
     {"not well-formed", "<schema xmlns='http://purl.oclc.org/dsdl/schematron'>", "", SchematronProblem::Unreadable,
      "line 1"},
     {"an include of itself", Iso("<include href='rules.sch'/>"), "", SchematronProblem::Unreadable, "includes itself"},
-    {"a remote include", Iso("<include href='http://127.0.0.1:9/x.sch'/>"), "", SchematronProblem::Unreadable,
-     "not a local file"},
 };
 
 TEST(Schematron, RefusesWhatItCannotCheck)
@@ -236,6 +240,45 @@ TEST(Schematron, AQueryThatFailsOnTheDocumentIsAnErrorNotAVerdict)
         EXPECT_TRUE(outcome.failures.empty()) << test;
         EXPECT_NE(outcome.error.find("line 3"), std::string::npos) << test << ": " << outcome.error;
     }
+}
+
+// Nothing is fetched: not the document's DTD or external entities, not an
+// include or a document() on the network. Internal entities are expanded.
+TEST(Schematron, ReadsNothingButLocalFilesItMayRead)
+{
+    TempDir dir;
+    HttpTestServer server;
+    server.Serve("/order.dtd", "<!ATTLIST order total CDATA '99'>");
+    server.Serve("/more.xml", "<more/>");
+    dir.Write("secret.txt", "SECRET");
+    dir.Write("rules/lookup.xml", "<prices><price>10</price></prices>");
+    const std::string document = dir.Write("order.xml",
+        "<!DOCTYPE order SYSTEM '" + server.Url("/order.dtd") + "' [\n"
+        "  <!ENTITY a 'x<b>y</b>'> <!ENTITY ab '&a;-&a;'> <!ENTITY secret SYSTEM 'secret.txt'>]>\n"
+        "<order>&ab;&secret;</order>\n").string();
+    const std::string rules = dir.Write("rules/r.sch", Iso(
+        "<pattern id='p'><rule context='order'>"
+        "<report test='true()'><value-of select='.'/> <value-of select='count(text())'/>"
+        " <value-of select='count(b)'/> <value-of select='count(@total)'/></report>"
+        "<assert test=\"document('lookup.xml')//price = 10\">lookup</assert></rule></pattern>")).string();
+    SchematronCompiled compiled = CompileSchematron(rules, "");
+    ASSERT_TRUE(compiled.rules) << compiled.error;
+    SchematronOutcome outcome = RunSchematron(*compiled.rules, document, {0, 0});
+    ASSERT_EQ(outcome.failures.size(), 1u) << outcome.error;
+    EXPECT_EQ(outcome.failures[0].message, "xy-xy 2 2 0");
+
+    dir.Write("rules/remote.sch", Iso("<pattern><rule context='order'><assert test=\"document('" +
+                                      server.Url("/more.xml") + "')\">x</assert></rule></pattern>"));
+    compiled = CompileSchematron((dir.Path() / "rules/remote.sch").string(), "");
+    ASSERT_TRUE(compiled.rules) << compiled.error;
+    outcome = RunSchematron(*compiled.rules, document);
+    EXPECT_EQ(outcome.problem, SchematronProblem::EvaluationFailed);
+    EXPECT_TRUE(outcome.failures.empty());
+
+    dir.Write("rules/include.sch", Iso("<include href='" + server.Url("/more.xml") + "'/>"));
+    compiled = CompileSchematron((dir.Path() / "rules/include.sch").string(), "");
+    EXPECT_EQ(compiled.problem, SchematronProblem::Unreadable) << compiled.error;
+    EXPECT_EQ(server.Requests("/order.dtd") + server.Requests("/more.xml"), 0);
 }
 
 TEST(Schematron, DocBook5RulesFromDebian)
