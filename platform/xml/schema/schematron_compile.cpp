@@ -71,6 +71,29 @@ unsigned KindsOf(const std::string& context)
     return kinds;
 }
 
+// Whether every bracket opened outside a string literal is closed in order.
+// libxml2 takes "true(" as a whole call when the text ends inside it.
+bool BracketsClose(const std::string& expr)
+{
+    std::string open;
+    for (std::size_t i = 0; i < expr.size(); ++i) {
+        const char c = expr[i];
+        if (c == '\'' || c == '"') {
+            const std::size_t end = expr.find(c, i + 1);
+            if (end == std::string::npos)
+                return false;
+            i = end;
+        } else if (c == '(' || c == '[') {
+            open += c == '(' ? ')' : ']';
+        } else if (c == ')' || c == ']') {
+            if (open.empty() || open.back() != c)
+                return false;
+            open.pop_back();
+        }
+    }
+    return open.empty();
+}
+
 using Params = std::vector<std::pair<std::string, std::string>>;
 
 struct XPathCompileContext {
@@ -158,6 +181,11 @@ XPathPtr Compiler::CompileXPath(const std::string& expr, const xmlNode* where, c
 {
     xpath_.message.clear();
     XPathPtr compiled(xpath_.ctxt ? xmlXPathCtxtCompile(xpath_.ctxt.get(), XmlChars(expr)) : nullptr);
+    if (compiled && !BracketsClose(expr)) {
+        compiled.reset();
+        xpath_.message = "a bracket or a quote not closed";
+        xpath_.position = -1;
+    }
     if (!compiled) {
         std::string why = xpath_.message.empty() ? std::string("it cannot be compiled") : xpath_.message;
         if (xpath_.position >= 0)

@@ -274,6 +274,7 @@ void Runner::Offer(xmlNode* node, unsigned kind)
             if (!(rule.kinds & kind))
                 continue;
             engineError_.clear();
+            transform_->node = node;  // current() in a context's predicate is the node tried
             const int matched = xsltTestCompMatchList(transform_.get(), node, rule.match.get());
             if (matched < 0 || !engineError_.empty()) {
                 Fail("the context '" + rule.context + "' failed at line " + std::to_string(ReportLine(node)));

@@ -12,6 +12,7 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 
 namespace schematron {
 
@@ -19,6 +20,8 @@ const char kIsoNamespace[] = "http://purl.oclc.org/dsdl/schematron";
 const char kOldNamespace[] = "http://www.ascc.net/xml/schematron";
 
 namespace {
+
+namespace fs = std::filesystem;
 
 // Includes inside includes: deep enough for any real schema, short of a loop.
 constexpr int kMaxIncludeDepth = 16;
@@ -144,6 +147,9 @@ std::string ExpandIncludes(xmlDoc* doc, std::vector<std::string>& sources,
         xmlNode* copy = xmlDocCopyNode(what, doc, 1);
         if (copy == nullptr)
             return "out of memory";
+        // So that a complaint about it names the file it came from.
+        std::error_code ignored;
+        xmlNodeSetBase(copy, XmlChars(fs::absolute(target.path, ignored).string().c_str()));
         xmlReplaceNode(include, copy);
         xmlFreeNode(include);
     }
@@ -280,8 +286,8 @@ unsigned long LineOf(const xmlNode* node)
 
 std::string Where(const xmlNode* node)
 {
-    std::string file = node->doc != nullptr && node->doc->URL != nullptr ? Chars(node->doc->URL)
-                                                                         : std::string("schema");
+    std::unique_ptr<xmlChar, void (*)(void*)> base(xmlNodeGetBase(node->doc, node), xmlFree);
+    const std::string file = base ? Chars(base.get()) : "the schema";
     return file + ", line " + std::to_string(LineOf(node));
 }
 

@@ -115,6 +115,11 @@ const std::vector<RunCase> kRuns = {
      Iso("<pattern id='p'><rule context='order'><assert test='false()' subject='customer'>c</assert>"
          "</rule></pattern>"),
      "", {"7|E||p|A|c"}},
+    {"lets and current() in a context's predicates",
+     Iso("<let name='limit' value='15'/><pattern id='p'>"
+         "<rule context='item[@price &gt; $limit]'><report test='true()'>dear</report></rule>"
+         "<rule context='item[current()/@qty = 1]'><report test='true()'>single</report></rule></pattern>"),
+     "", {"4|E||p|R|single", "5|E||p|R|dear"}},
     {"the root and text nodes as contexts",
      Iso("<pattern id='p'><rule context='/'><report test='order'>root</report></rule>"
          "<rule context='customer/text()'><report test='true()'>[<value-of select='.'/>]</report></rule>"
@@ -180,6 +185,14 @@ TEST(Schematron, IncludesAreReadRelativeToTheIncludingFile)
     SchematronOutcome outcome = RunSchematron(*compiled.rules, document);
     ASSERT_EQ(outcome.failures.size(), 1u);
     EXPECT_EQ(Describe(outcome.failures[0]), "7|E|c|p|R|included");
+
+    // A fault in an included file is told at its own file and line.
+    dir.Write("parts/more/check.sch", "<x xmlns='http://purl.oclc.org/dsdl/schematron'>\n"
+                                      "<report id='c' test='true('>included</report></x>");
+    compiled = CompileSchematron(schema, "");
+    EXPECT_EQ(compiled.problem, SchematronProblem::DoesNotCompile);
+    EXPECT_NE(compiled.error.find((dir.Path() / "parts/more/check.sch").string() + ", line 2:"),
+              std::string::npos) << compiled.error;
 }
 
 struct RefusedCase {
@@ -195,6 +208,8 @@ const std::vector<RefusedCase> kRefused = {
     {"xslt3 binding", Iso("<pattern/>", " queryBinding='XSLT3'"), "", SchematronProblem::CannotCheck, "'xslt3'"},
     {"broken test", Iso("<pattern><rule context='a'><assert test='count(('>x</assert></rule></pattern>"), "",
      SchematronProblem::DoesNotCompile, "the test 'count((' is not an XPath 1.0 expression"},
+    {"a call left open", Iso("<pattern><rule context='a'><assert test='1 = last('>x</assert></rule></pattern>"), "",
+     SchematronProblem::DoesNotCompile, "not closed"},
     {"broken context", Iso("<pattern><rule context='a[['><assert test='1'>x</assert></rule></pattern>"), "",
      SchematronProblem::DoesNotCompile, "the context 'a[[' is not an XSLT 1.0 pattern"},
     {"broken value-of", Iso("<pattern><rule context='a'><assert test='1'><value-of select='/('/></assert></rule></pattern>"),
