@@ -21,12 +21,12 @@
 // Why a schema or a run gave no verdict.
 enum class SchematronProblem {
     None,
-    Unreadable,        // the schema (or a file it includes) cannot be read or is not well-formed
-    NotSchematron,     // the root is not a schema element of either dialect
-    CannotCheck,       // a query binding other than XSLT 1.0 / XPath 1.0
-    DoesNotCompile,    // a query that does not compile, an unknown phase, a broken structure
-    DocumentUnreadable,// the document to check cannot be read or is not well-formed
-    EvaluationFailed,  // a query failed on the document (unknown function, undefined prefix...)
+    Unreadable,         // the schema (or a file it includes) cannot be read or is not well-formed
+    NotSchematron,      // the root is not a schema element of either dialect
+    CannotCheck,        // a query binding other than XSLT 1.0 / XPath 1.0
+    DoesNotCompile,     // a query that does not compile, an unknown phase, a broken structure
+    DocumentUnreadable, // the document to check cannot be read or is not well-formed
+    EvaluationFailed,   // a query failed on the document (unknown function, undefined prefix...)
 };
 
 // How serious a failed assert or a fired report is, from its `role` (else its
@@ -37,17 +37,17 @@ enum class SchematronProblem {
 enum class SchematronSeverity { Error, Warning, Information };
 
 struct SchematronFailure {
-    unsigned long line = 0;  // of the context node (an attribute's: its element's; the
-                             // document node's: the root element's), or of the node
-                             // the check's `subject` selects
-    std::string message;     // the check's text, value-of and name evaluated,
-                             // white space collapsed
-    std::string role;        // as written, empty when none
+    unsigned long line = 0; // of the context node (an attribute's: its element's; the
+                            // document node's: the root element's), or of the node
+                            // the check's `subject` selects
+    std::string message;    // the check's text, value-of and name evaluated,
+                            // white space collapsed
+    std::string role;       // as written, empty when none
     SchematronSeverity severity = SchematronSeverity::Error;
-    std::string id;          // the assert's or report's id, empty when none
-    std::string pattern;     // the pattern's id, else its name (1.5 patterns have names)
-    std::string test;        // the check's test, as compiled (parameters replaced)
-    bool report = false;     // a report that fired; false: an assert that failed
+    std::string id;      // the assert's or report's id, empty when none
+    std::string pattern; // the pattern's id, else its name (1.5 patterns have names)
+    std::string test;    // the check's test, as compiled (parameters replaced)
+    bool report = false; // a report that fired; false: an assert that failed
 };
 
 // A compiled schema for one phase. Immutable once compiled; one run at a time
@@ -75,9 +75,9 @@ private:
 };
 
 struct SchematronCompiled {
-    std::shared_ptr<const SchematronRules> rules;  // null when problem != None
+    std::shared_ptr<const SchematronRules> rules; // null when problem != None
     SchematronProblem problem = SchematronProblem::None;
-    std::string error;                             // in words, naming the file and the place
+    std::string error; // in words, naming the file and the place
 };
 
 // Reads and compiles the schema at a local path. `phase`: empty for the
@@ -86,14 +86,14 @@ struct SchematronCompiled {
 SchematronCompiled CompileSchematron(const std::string& schemaPath, const std::string& phase);
 
 struct SchematronLimits {
-    std::size_t maxErrors = 1;       // stop after this many Error failures
-    std::size_t maxFailures = 1000;  // and after this many failures of any severity
+    std::size_t maxErrors = 1;      // stop after this many Error failures
+    std::size_t maxFailures = 1000; // and after this many failures of any severity
 };
 
 struct SchematronOutcome {
-    std::vector<SchematronFailure> failures;  // in document order of their context nodes;
-                                              // for one node, in schema order
-    bool stoppedEarly = false;                // a limit was reached; more may follow
+    std::vector<SchematronFailure> failures; // in document order of their context nodes;
+                                             // for one node, in schema order
+    bool stoppedEarly = false;               // a limit was reached; more may follow
     SchematronProblem problem = SchematronProblem::None;
     std::string error;
 };

@@ -20,24 +20,25 @@ constexpr char kXsltNamespace[] = "http://www.w3.org/1999/XSL/Transform";
 // Abstract rules extending abstract rules: deep enough for any real schema.
 constexpr int kMaxExtendsDepth = 16;
 
-const char* Chars(const xmlChar* s) { return reinterpret_cast<const char*>(s); }
-const xmlChar* XmlChars(const std::string& s) { return reinterpret_cast<const xmlChar*>(s.c_str()); }
+const char* Chars(const xmlChar* s) {
+    return reinterpret_cast<const char*>(s);
+}
+const xmlChar* XmlChars(const std::string& s) {
+    return reinterpret_cast<const xmlChar*>(s.c_str());
+}
 
-std::string Lower(std::string text)
-{
+std::string Lower(std::string text) {
     for (char& c : text)
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return text;
 }
 
-bool IsNameChar(char c)
-{
+bool IsNameChar(char c) {
     return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '-' || c == '.' ||
            static_cast<unsigned char>(c) >= 0x80;
 }
 
-SchematronSeverity SeverityOf(const std::string& role)
-{
+SchematronSeverity SeverityOf(const std::string& role) {
     const std::string r = Lower(CollapseSpace(role));
     if (r == "warning" || r == "warn" || r == "caution")
         return SchematronSeverity::Warning;
@@ -49,8 +50,7 @@ SchematronSeverity SeverityOf(const std::string& role)
 // Which kinds of node a context can match. A context names attributes only
 // through '@' or the attribute axis; other nodes than elements only through
 // a node test or the root pattern. Erring towards more kinds costs only time.
-unsigned KindsOf(const std::string& context)
-{
+unsigned KindsOf(const std::string& context) {
     unsigned kinds = kElements;
     if (context.find("key(") != std::string::npos || context.find("id(") != std::string::npos)
         return kElements | kAttributes | kOthers;
@@ -73,8 +73,7 @@ unsigned KindsOf(const std::string& context)
 
 // Whether every bracket opened outside a string literal is closed in order.
 // libxml2 takes "true(" as a whole call when the text ends inside it.
-bool BracketsClose(const std::string& expr)
-{
+bool BracketsClose(const std::string& expr) {
     std::string open;
     for (std::size_t i = 0; i < expr.size(); ++i) {
         const char c = expr[i];
@@ -98,19 +97,17 @@ using Params = std::vector<std::pair<std::string, std::string>>;
 
 struct XPathCompileContext {
     std::unique_ptr<xmlXPathContext, void (*)(xmlXPathContext*)> ctxt{xmlXPathNewContext(nullptr),
-                                                                        xmlXPathFreeContext};
+                                                                      xmlXPathFreeContext};
     std::string message;
     int position = -1;
-    static void Collect(void* self, xmlErrorPtr error)
-    {
+    static void Collect(void* self, xmlErrorPtr error) {
         auto* me = static_cast<XPathCompileContext*>(self);
         if (error != nullptr && me->message.empty()) {
             me->message = XPathProblem(error);
             me->position = error->int1;
         }
     }
-    XPathCompileContext()
-    {
+    XPathCompileContext() {
         if (ctxt) {
             ctxt->error = &XPathCompileContext::Collect;
             ctxt->userData = this;
@@ -126,8 +123,7 @@ public:
     std::string error;
 
 private:
-    bool Fail(const xmlNode* where, const std::string& what)
-    {
+    bool Fail(const xmlNode* where, const std::string& what) {
         error = Where(where) + ": " + what;
         return false;
     }
@@ -148,14 +144,13 @@ private:
     SchematronRules::Impl& out_;
     xmlNode* root_;
     xmlNode* holder_ = nullptr;
-    const Params* params_ = nullptr;  // while compiling an abstract pattern's instance
+    const Params* params_ = nullptr; // while compiling an abstract pattern's instance
     XPathCompileContext xpath_;
 };
 
 // An attribute that holds a query, with the parameters of the abstract
 // pattern being instantiated put in ($name, not $name2 for $name).
-std::string Compiler::Query(const xmlNode* node, const char* attribute) const
-{
+std::string Compiler::Query(const xmlNode* node, const char* attribute) const {
     const std::string text = Attribute(node, attribute);
     if (params_ == nullptr || text.find('$') == std::string::npos)
         return text;
@@ -177,26 +172,27 @@ std::string Compiler::Query(const xmlNode* node, const char* attribute) const
     return out;
 }
 
-XPathPtr Compiler::CompileXPath(const std::string& expr, const xmlNode* where, const char* what)
-{
+XPathPtr Compiler::CompileXPath(const std::string& expr, const xmlNode* where, const char* what) {
     xpath_.message.clear();
-    XPathPtr compiled(xpath_.ctxt ? xmlXPathCtxtCompile(xpath_.ctxt.get(), XmlChars(expr)) : nullptr);
+    XPathPtr compiled(xpath_.ctxt ? xmlXPathCtxtCompile(xpath_.ctxt.get(), XmlChars(expr))
+                                  : nullptr);
     if (compiled && !BracketsClose(expr)) {
         compiled.reset();
         xpath_.message = "a bracket or a quote not closed";
         xpath_.position = -1;
     }
     if (!compiled) {
-        std::string why = xpath_.message.empty() ? std::string("it cannot be compiled") : xpath_.message;
+        std::string why =
+            xpath_.message.empty() ? std::string("it cannot be compiled") : xpath_.message;
         if (xpath_.position >= 0)
             why += " at character " + std::to_string(xpath_.position + 1);
-        Fail(where, std::string("the ") + what + " '" + expr + "' is not an XPath 1.0 expression: " + why);
+        Fail(where,
+             std::string("the ") + what + " '" + expr + "' is not an XPath 1.0 expression: " + why);
     }
     return compiled;
 }
 
-bool Compiler::ReadNamespaces()
-{
+bool Compiler::ReadNamespaces() {
     out_.namespaceHolder.reset(xmlNewDoc(reinterpret_cast<const xmlChar*>("1.0")));
     holder_ = out_.namespaceHolder ? xmlNewDocNode(out_.namespaceHolder.get(), nullptr,
                                                    reinterpret_cast<const xmlChar*>("ns"), nullptr)
@@ -226,8 +222,7 @@ bool Compiler::ReadNamespaces()
 
 // Keys for key(): ISO schemas declare them as xsl:key, 1.5 schemas as key
 // (match, path).
-bool Compiler::ReadKeys()
-{
+bool Compiler::ReadKeys() {
     for (xmlNode* n = root_->children; n != nullptr; n = n->next) {
         const bool xslKey = n->type == XML_ELEMENT_NODE && n->ns != nullptr &&
                             std::strcmp(Chars(n->ns->href), kXsltNamespace) == 0 &&
@@ -238,18 +233,20 @@ bool Compiler::ReadKeys()
         const std::string match = Attribute(n, "match");
         const std::string use = Attribute(n, xslKey ? "use" : "path");
         if (name.empty() || match.empty() || use.empty())
-            return Fail(n, "a key needs a name, a match and a " + std::string(xslKey ? "use" : "path"));
+            return Fail(n, "a key needs a name, a match and a " +
+                               std::string(xslKey ? "use" : "path"));
         XsltErrorCapture capture;
-        if (xsltAddKey(out_.stylesheet.get(), XmlChars(name), nullptr, XmlChars(match), XmlChars(use),
-                       holder_) != 0 || !capture.text().empty())
-            return Fail(n, "the key '" + name + "' cannot be compiled: " + CollapseSpace(capture.text()));
+        if (xsltAddKey(out_.stylesheet.get(), XmlChars(name), nullptr, XmlChars(match),
+                       XmlChars(use), holder_) != 0 ||
+            !capture.text().empty())
+            return Fail(n, "the key '" + name +
+                               "' cannot be compiled: " + CollapseSpace(capture.text()));
         ++out_.keyCount;
     }
     return true;
 }
 
-bool Compiler::SelectPhase(std::string phase, std::vector<std::string>& active, bool& all)
-{
+bool Compiler::SelectPhase(std::string phase, std::vector<std::string>& active, bool& all) {
     if (phase.empty() || phase == "#DEFAULT")
         phase = Attribute(root_, "defaultPhase");
     all = phase.empty() || phase == "#ALL";
@@ -278,14 +275,14 @@ bool Compiler::SelectPhase(std::string phase, std::vector<std::string>& active, 
     return false;
 }
 
-bool Compiler::CompileLet(xmlNode* node, std::vector<Let>& into)
-{
+bool Compiler::CompileLet(xmlNode* node, std::vector<Let>& into) {
     Let let;
     let.name = Attribute(node, "name");
     if (let.name.empty())
         return Fail(node, "a let needs a name");
     if (!HasAttribute(node, "value"))
-        return Fail(node, "the let '" + let.name + "' has no value (a value given as content is not supported)");
+        return Fail(node, "the let '" + let.name +
+                              "' has no value (a value given as content is not supported)");
     let.source = Query(node, "value");
     let.value = CompileXPath(let.source, node, "value");
     if (!let.value)
@@ -294,8 +291,7 @@ bool Compiler::CompileLet(xmlNode* node, std::vector<Let>& into)
     return true;
 }
 
-bool Compiler::CompileMessage(xmlNode* node, std::vector<MessagePart>& into)
-{
+bool Compiler::CompileMessage(xmlNode* node, std::vector<MessagePart>& into) {
     for (xmlNode* n = node->children; n != nullptr; n = n->next) {
         std::string query;
         if (n->type == XML_TEXT_NODE || n->type == XML_CDATA_SECTION_NODE ||
@@ -314,14 +310,15 @@ bool Compiler::CompileMessage(xmlNode* node, std::vector<MessagePart>& into)
                 return Fail(n, "a value-of needs a select");
             query = "string((" + Query(n, "select") + "))";
         } else if (n->type == XML_ELEMENT_NODE) {
-            if (!CompileMessage(n, into))  // emph, dir, span and the like: their text
+            if (!CompileMessage(n, into)) // emph, dir, span and the like: their text
                 return false;
             continue;
         } else {
             continue;
         }
         MessagePart part;
-        part.query = CompileXPath(query, n, IsSchematron(n, "name") ? "name path" : "value-of select");
+        part.query =
+            CompileXPath(query, n, IsSchematron(n, "name") ? "name path" : "value-of select");
         if (!part.query)
             return false;
         into.push_back(std::move(part));
@@ -329,14 +326,14 @@ bool Compiler::CompileMessage(xmlNode* node, std::vector<MessagePart>& into)
     return true;
 }
 
-bool Compiler::CompileCheck(xmlNode* node, const std::string& ruleRole, Check& check)
-{
+bool Compiler::CompileCheck(xmlNode* node, const std::string& ruleRole, Check& check) {
     check.report = IsSchematron(node, "report");
     check.id = Attribute(node, "id");
     check.role = HasAttribute(node, "role") ? Attribute(node, "role") : ruleRole;
     check.severity = SeverityOf(check.role);
     if (!HasAttribute(node, "test"))
-        return Fail(node, std::string("an ") + (check.report ? "report" : "assert") + " needs a test");
+        return Fail(node,
+                    std::string("an ") + (check.report ? "report" : "assert") + " needs a test");
     check.test = Query(node, "test");
     check.query = CompileXPath(check.test, node, "test");
     if (!check.query)
@@ -349,8 +346,7 @@ bool Compiler::CompileCheck(xmlNode* node, const std::string& ruleRole, Check& c
     return CompileMessage(node, check.message);
 }
 
-xmlNode* Compiler::FindById(const char* localName, const std::string& id, xmlNode* within) const
-{
+xmlNode* Compiler::FindById(const char* localName, const std::string& id, xmlNode* within) const {
     for (xmlNode* n = within->children; n != nullptr; n = n->next) {
         if (IsSchematron(n, localName) && Attribute(n, "id") == id)
             return n;
@@ -364,9 +360,8 @@ xmlNode* Compiler::FindById(const char* localName, const std::string& id, xmlNod
 
 // A rule's lets and checks in order, an abstract rule's put in where the
 // rule extends it.
-bool Compiler::CompileRuleBody(xmlNode* rule, xmlNode* pattern, const std::string& role,
-                               Rule& into, int depth)
-{
+bool Compiler::CompileRuleBody(xmlNode* rule, xmlNode* pattern, const std::string& role, Rule& into,
+                               int depth) {
     for (xmlNode* n = rule->children; n != nullptr; n = n->next) {
         if (IsSchematron(n, "let")) {
             if (!CompileLet(n, into.lets))
@@ -395,8 +390,7 @@ bool Compiler::CompileRuleBody(xmlNode* rule, xmlNode* pattern, const std::strin
     return true;
 }
 
-bool Compiler::CompileRule(xmlNode* node, xmlNode* pattern, Rule& rule)
-{
+bool Compiler::CompileRule(xmlNode* node, xmlNode* pattern, Rule& rule) {
     rule.context = Query(node, "context");
     if (CollapseSpace(rule.context).empty())
         return Fail(node, "a rule needs a context");
@@ -419,8 +413,7 @@ bool Compiler::CompileRule(xmlNode* node, xmlNode* pattern, Rule& rule)
     return CompileRuleBody(node, pattern, Attribute(node, "role"), rule, 0);
 }
 
-bool Compiler::CompilePattern(xmlNode* node, Pattern& pattern)
-{
+bool Compiler::CompilePattern(xmlNode* node, Pattern& pattern) {
     pattern.name = HasAttribute(node, "id") ? Attribute(node, "id") : Attribute(node, "name");
     if (HasAttribute(node, "documents"))
         return Fail(node, "patterns over other documents (documents=) are not supported");
@@ -451,8 +444,7 @@ bool Compiler::CompilePattern(xmlNode* node, Pattern& pattern)
     return ok;
 }
 
-bool Compiler::Compile(const std::string& phase)
-{
+bool Compiler::Compile(const std::string& phase) {
     out_.stylesheet.reset(xsltNewStylesheet());
     if (!out_.stylesheet)
         return Fail(root_, "out of memory");
@@ -481,8 +473,7 @@ bool Compiler::Compile(const std::string& phase)
 }
 
 // The schema's dialect, or why it is not one this engine checks.
-SchematronProblem JudgeRoot(const xmlNode* root, std::string& dialect, std::string& error)
-{
+SchematronProblem JudgeRoot(const xmlNode* root, std::string& dialect, std::string& error) {
     if (!IsSchematron(root, "schema")) {
         const std::string space = root->ns != nullptr ? Chars(root->ns->href) : "";
         error = "the root element is {" + space + "}" + Chars(root->name) +
@@ -503,12 +494,17 @@ SchematronProblem JudgeRoot(const xmlNode* root, std::string& dialect, std::stri
 
 SchematronRules::SchematronRules(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
 SchematronRules::~SchematronRules() = default;
-std::string SchematronRules::Dialect() const { return impl_->dialect; }
-std::string SchematronRules::Phase() const { return impl_->phase; }
-std::vector<std::string> SchematronRules::Sources() const { return impl_->sources; }
+std::string SchematronRules::Dialect() const {
+    return impl_->dialect;
+}
+std::string SchematronRules::Phase() const {
+    return impl_->phase;
+}
+std::vector<std::string> SchematronRules::Sources() const {
+    return impl_->sources;
+}
 
-SchematronCompiled CompileSchematron(const std::string& schemaPath, const std::string& phase)
-{
+SchematronCompiled CompileSchematron(const std::string& schemaPath, const std::string& phase) {
     using namespace schematron;
     xmlInitParser();
     SchematronCompiled result;

@@ -57,7 +57,7 @@ struct Check {
     SchematronSeverity severity = SchematronSeverity::Error;
     std::string test;
     XPathPtr query;
-    XPathPtr subject;  // null: the context node
+    XPathPtr subject; // null: the context node
     std::vector<MessagePart> message;
 };
 
@@ -69,16 +69,16 @@ struct Rule {
     std::string context;
     MatchPtr match;
     unsigned kinds = kElements;
-    std::vector<Let> lets;  // in order; a let sees those before it
+    std::vector<Let> lets; // in order; a let sees those before it
     std::vector<Check> checks;
     XPathPtr subject;
 };
 
 struct Pattern {
-    std::string name;  // id, else name
+    std::string name; // id, else name
     std::vector<Let> lets;
     std::vector<Rule> rules;
-    unsigned kinds = 0;  // union of its rules'
+    unsigned kinds = 0; // union of its rules'
 };
 
 } // namespace schematron
@@ -95,7 +95,7 @@ struct SchematronRules::Impl {
     // need of one; it also holds the keys.
     schematron::StylesheetPtr stylesheet;
     int keyCount = 0;
-    std::vector<schematron::Let> globals;  // schema's, then the phase's
+    std::vector<schematron::Let> globals; // schema's, then the phase's
     std::vector<schematron::Pattern> patterns;
     unsigned kinds = 0;
 };

@@ -32,10 +32,11 @@ struct FreeSecurity {
     void operator()(xsltSecurityPrefs* s) const { xsltFreeSecurityPrefs(s); }
 };
 
-const char* Chars(const xmlChar* s) { return reinterpret_cast<const char*>(s); }
+const char* Chars(const xmlChar* s) {
+    return reinterpret_cast<const char*>(s);
+}
 
-xmlXPathObject* Find(const Variables& variables, const xmlChar* name)
-{
+xmlXPathObject* Find(const Variables& variables, const xmlChar* name) {
     for (auto it = variables.rbegin(); it != variables.rend(); ++it)
         if (it->first == Chars(name))
             return it->second.get();
@@ -43,8 +44,7 @@ xmlXPathObject* Find(const Variables& variables, const xmlChar* name)
 }
 
 // The line a failure is reported at for a node.
-unsigned long ReportLine(const xmlNode* node)
-{
+unsigned long ReportLine(const xmlNode* node) {
     if (node->type == XML_ATTRIBUTE_NODE)
         node = node->parent;
     else if (node->type == XML_DOCUMENT_NODE)
@@ -55,9 +55,7 @@ unsigned long ReportLine(const xmlNode* node)
 class Runner {
 public:
     Runner(const SchematronRules::Impl& rules, xmlDoc* doc, const SchematronLimits& limits)
-        : rules_(rules), doc_(doc), limits_(limits)
-    {
-    }
+        : rules_(rules), doc_(doc), limits_(limits) {}
     SchematronOutcome Run();
 
 private:
@@ -78,20 +76,19 @@ private:
     xmlDoc* doc_;
     SchematronLimits limits_;
     SchematronOutcome outcome_;
-    XmlNotes notes_;  // kept quiet: they explain an error, or belong to a recovery
+    XmlNotes notes_; // kept quiet: they explain an error, or belong to a recovery
     std::unique_ptr<xsltSecurityPrefs, FreeSecurity> security_;
     std::unique_ptr<xsltTransformContext, FreeTransform> transform_;
     Variables globals_;
     std::vector<Variables> patternVariables_;
-    const Variables* pattern_ = nullptr;  // the variables of the pattern at work
-    Variables rule_;                      // and of the rule at work
+    const Variables* pattern_ = nullptr; // the variables of the pattern at work
+    Variables rule_;                     // and of the rule at work
     std::string engineError_;
     std::size_t errors_ = 0;
     bool stop_ = false;
 };
 
-xmlXPathObject* Runner::LookUp(void* self, const xmlChar* name, const xmlChar* space)
-{
+xmlXPathObject* Runner::LookUp(void* self, const xmlChar* name, const xmlChar* space) {
     auto* me = static_cast<Runner*>(self);
     if (space != nullptr)
         return nullptr;
@@ -103,15 +100,13 @@ xmlXPathObject* Runner::LookUp(void* self, const xmlChar* name, const xmlChar* s
     return found != nullptr ? xmlXPathObjectCopy(found) : nullptr;
 }
 
-void Runner::XPathError(void* self, xmlErrorPtr error)
-{
+void Runner::XPathError(void* self, xmlErrorPtr error) {
     auto* me = static_cast<Runner*>(self);
     if (error != nullptr && me->engineError_.empty())
         me->engineError_ = XPathProblem(error);
 }
 
-void Runner::TransformError(void* self, const char* format, ...)
-{
+void Runner::TransformError(void* self, const char* format, ...) {
     char buffer[1024];
     va_list args;
     va_start(args, format);
@@ -125,13 +120,12 @@ void Runner::TransformError(void* self, const char* format, ...)
         me->engineError_ += WithoutCaller(buffer) + " ";
 }
 
-bool Runner::Fail(const std::string& what)
-{
+bool Runner::Fail(const std::string& what) {
     if (outcome_.problem == SchematronProblem::None) {
         outcome_.problem = SchematronProblem::EvaluationFailed;
         outcome_.error = what;
         std::string why = CollapseSpace(engineError_);
-        const std::string notes = notes_.Take();  // e.g. which function is unknown
+        const std::string notes = notes_.Take(); // e.g. which function is unknown
         if (!notes.empty())
             why += (why.empty() ? "" : "; ") + notes;
         if (!why.empty())
@@ -144,8 +138,7 @@ bool Runner::Fail(const std::string& what)
 // A transformation context without a transformation: it gives the XSLT
 // functions what they need (current() reads its node), and its security
 // settings keep document() off the network and from writing anything.
-bool Runner::Prepare()
-{
+bool Runner::Prepare() {
     security_.reset(xsltNewSecurityPrefs());
     transform_.reset(xsltNewTransformContext(rules_.stylesheet.get(), doc_));
     if (!security_ || !transform_)
@@ -154,7 +147,8 @@ bool Runner::Prepare()
                                       XSLT_SECPREF_WRITE_FILE, XSLT_SECPREF_CREATE_DIRECTORY})
         xsltSetSecurityPrefs(security_.get(), option, xsltSecurityForbid);
     xsltSetCtxtSecurityPrefs(security_.get(), transform_.get());
-    xsltSetCtxtParseOptions(transform_.get(), XML_PARSE_NONET | XML_PARSE_NOCDATA | XML_PARSE_BIG_LINES);
+    xsltSetCtxtParseOptions(transform_.get(),
+                            XML_PARSE_NONET | XML_PARSE_NOCDATA | XML_PARSE_BIG_LINES);
     xsltSetTransformErrorFunc(transform_.get(), this, &Runner::TransformError);
     transform_->inst = xmlDocGetRootElement(rules_.namespaceHolder.get());
     // key() computes a document's keys only when told how many there are
@@ -168,8 +162,7 @@ bool Runner::Prepare()
     return true;
 }
 
-ObjectPtr Runner::Evaluate(xmlXPathCompExpr* query, xmlNode* node, const std::string& what)
-{
+ObjectPtr Runner::Evaluate(xmlXPathCompExpr* query, xmlNode* node, const std::string& what) {
     xmlXPathContext* xpath = transform_->xpathCtxt;
     xpath->doc = doc_;
     xpath->node = node;
@@ -188,10 +181,10 @@ ObjectPtr Runner::Evaluate(xmlXPathCompExpr* query, xmlNode* node, const std::st
     return value;
 }
 
-bool Runner::EvaluateLets(const std::vector<Let>& lets, xmlNode* node, Variables& into)
-{
+bool Runner::EvaluateLets(const std::vector<Let>& lets, xmlNode* node, Variables& into) {
     for (const Let& let : lets) {
-        ObjectPtr value = Evaluate(let.value.get(), node, "the let '" + let.name + "' (" + let.source + ")");
+        ObjectPtr value =
+            Evaluate(let.value.get(), node, "the let '" + let.name + "' (" + let.source + ")");
         if (!value)
             return false;
         into.emplace_back(let.name, std::move(value));
@@ -199,8 +192,7 @@ bool Runner::EvaluateLets(const std::vector<Let>& lets, xmlNode* node, Variables
     return true;
 }
 
-bool Runner::Record(const Pattern& pattern, const Rule& rule, const Check& check, xmlNode* node)
-{
+bool Runner::Record(const Pattern& pattern, const Rule& rule, const Check& check, xmlNode* node) {
     SchematronFailure failure;
     failure.report = check.report;
     failure.id = check.id;
@@ -227,7 +219,8 @@ bool Runner::Record(const Pattern& pattern, const Rule& rule, const Check& check
         ObjectPtr value = Evaluate(part.query.get(), node, "the message of '" + check.test + "'");
         if (!value)
             return false;
-        std::unique_ptr<xmlChar, void (*)(void*)> string(xmlXPathCastToString(value.get()), xmlFree);
+        std::unique_ptr<xmlChar, void (*)(void*)> string(xmlXPathCastToString(value.get()),
+                                                         xmlFree);
         text += string ? Chars(string.get()) : "";
     }
     failure.message = CollapseSpace(text);
@@ -242,8 +235,7 @@ bool Runner::Record(const Pattern& pattern, const Rule& rule, const Check& check
     return true;
 }
 
-bool Runner::Fire(const Pattern& pattern, const Rule& rule, xmlNode* node)
-{
+bool Runner::Fire(const Pattern& pattern, const Rule& rule, xmlNode* node) {
     rule_.clear();
     if (!EvaluateLets(rule.lets, node, rule_))
         return false;
@@ -261,8 +253,7 @@ bool Runner::Fire(const Pattern& pattern, const Rule& rule, xmlNode* node)
     return true;
 }
 
-void Runner::Offer(xmlNode* node, unsigned kind)
-{
+void Runner::Offer(xmlNode* node, unsigned kind) {
     if (!(rules_.kinds & kind))
         return;
     for (std::size_t p = 0; p < rules_.patterns.size() && !stop_; ++p) {
@@ -274,10 +265,11 @@ void Runner::Offer(xmlNode* node, unsigned kind)
             if (!(rule.kinds & kind))
                 continue;
             engineError_.clear();
-            transform_->node = node;  // current() in a context's predicate is the node tried
+            transform_->node = node; // current() in a context's predicate is the node tried
             const int matched = xsltTestCompMatchList(transform_.get(), node, rule.match.get());
             if (matched < 0 || !engineError_.empty()) {
-                Fail("the context '" + rule.context + "' failed at line " + std::to_string(ReportLine(node)));
+                Fail("the context '" + rule.context + "' failed at line " +
+                     std::to_string(ReportLine(node)));
                 return;
             }
             if (matched == 1) {
@@ -289,8 +281,7 @@ void Runner::Offer(xmlNode* node, unsigned kind)
 }
 
 // Document order: a node, its attributes, then its children.
-void Runner::Walk()
-{
+void Runner::Walk() {
     Offer(reinterpret_cast<xmlNode*>(doc_), kOthers);
     xmlNode* node = doc_->children;
     while (node != nullptr && !stop_) {
@@ -315,8 +306,7 @@ void Runner::Walk()
     }
 }
 
-SchematronOutcome Runner::Run()
-{
+SchematronOutcome Runner::Run() {
     if (!Prepare())
         return std::move(outcome_);
     xmlNode* top = reinterpret_cast<xmlNode*>(doc_);
@@ -336,8 +326,7 @@ SchematronOutcome Runner::Run()
 } // namespace schematron
 
 SchematronOutcome RunSchematronOnDocument(const SchematronRules& rules, xmlDoc* document,
-                                          const SchematronLimits& limits)
-{
+                                          const SchematronLimits& limits) {
     if (document == nullptr || xmlDocGetRootElement(document) == nullptr) {
         SchematronOutcome outcome;
         outcome.problem = SchematronProblem::DocumentUnreadable;
@@ -348,8 +337,7 @@ SchematronOutcome RunSchematronOnDocument(const SchematronRules& rules, xmlDoc* 
 }
 
 SchematronOutcome RunSchematron(const SchematronRules& rules, const std::string& documentPath,
-                                const SchematronLimits& limits)
-{
+                                const SchematronLimits& limits) {
     xmlInitParser();
     schematron::ReadTree tree = schematron::ReadDocument(documentPath);
     if (!tree.doc) {

@@ -29,14 +29,17 @@ constexpr int kMaxIncludeDepth = 16;
 // a document of nested entities may not grow without bound.
 constexpr std::size_t kMaxEntityExpansion = 32u << 20;
 
-const char* Chars(const xmlChar* s) { return reinterpret_cast<const char*>(s); }
-const xmlChar* XmlChars(const char* s) { return reinterpret_cast<const xmlChar*>(s); }
+const char* Chars(const xmlChar* s) {
+    return reinterpret_cast<const char*>(s);
+}
+const xmlChar* XmlChars(const char* s) {
+    return reinterpret_cast<const xmlChar*>(s);
+}
 
 void Quiet(void*, xmlErrorPtr) {}
 
 // The parser's last complaint, as "line N: text".
-std::string ParseError(xmlParserCtxt* ctxt)
-{
+std::string ParseError(xmlParserCtxt* ctxt) {
     const xmlError* e = xmlCtxtGetLastError(ctxt);
     if (e == nullptr || e->message == nullptr)
         return "it is not well-formed";
@@ -44,15 +47,14 @@ std::string ParseError(xmlParserCtxt* ctxt)
     return e->line > 0 ? "line " + std::to_string(e->line) + ": " + text : text;
 }
 
-DocPtr ParseFile(const std::string& path, int options, std::string& error)
-{
+DocPtr ParseFile(const std::string& path, int options, std::string& error) {
     std::unique_ptr<xmlParserCtxt, void (*)(xmlParserCtxt*)> ctxt(xmlNewParserCtxt(),
-                                                                   xmlFreeParserCtxt);
+                                                                  xmlFreeParserCtxt);
     if (!ctxt) {
         error = "out of memory";
         return nullptr;
     }
-    ctxt->sax->serror = Quiet;  // the complaint is taken below, not printed
+    ctxt->sax->serror = Quiet; // the complaint is taken below, not printed
     DocPtr doc(xmlCtxtReadFile(ctxt.get(), path.c_str(), nullptr, options));
     if (!doc || !ctxt->wellFormed) {
         error = ParseError(ctxt.get());
@@ -69,8 +71,7 @@ struct LocalTarget {
     std::string error;
 };
 
-LocalTarget ResolveLocal(const std::string& href, const xmlDoc* from)
-{
+LocalTarget ResolveLocal(const std::string& href, const xmlDoc* from) {
     LocalTarget target;
     std::string reference = href;
     if (auto hash = reference.find('#'); hash != std::string::npos) {
@@ -84,20 +85,20 @@ LocalTarget ResolveLocal(const std::string& href, const xmlDoc* from)
         uri.erase(0, 7);
         if (uri.rfind("localhost/", 0) == 0)
             uri.erase(0, 9);
-        std::unique_ptr<char, void (*)(void*)> plain(
-            xmlURIUnescapeString(uri.c_str(), 0, nullptr), xmlFree);
+        std::unique_ptr<char, void (*)(void*)> plain(xmlURIUnescapeString(uri.c_str(), 0, nullptr),
+                                                     xmlFree);
         if (plain)
             uri = plain.get();
     } else if (uri.find("://") != std::string::npos) {
-        target.error = "'" + href + "' is not a local file; includes are read from local files only";
+        target.error =
+            "'" + href + "' is not a local file; includes are read from local files only";
         return target;
     }
     target.path = uri;
     return target;
 }
 
-xmlNode* FindById(xmlNode* node, const std::string& id)
-{
+xmlNode* FindById(xmlNode* node, const std::string& id) {
     for (; node != nullptr; node = node->next) {
         if (node->type != XML_ELEMENT_NODE)
             continue;
@@ -113,8 +114,7 @@ xmlNode* FindById(xmlNode* node, const std::string& id)
     return nullptr;
 }
 
-void CollectIncludes(xmlNode* node, std::vector<xmlNode*>& found)
-{
+void CollectIncludes(xmlNode* node, std::vector<xmlNode*>& found) {
     for (; node != nullptr; node = node->next) {
         if (IsSchematron(node, "include"))
             found.push_back(node);
@@ -127,8 +127,7 @@ ReadTree ReadWithIncludes(const std::string& path, std::vector<std::string>& sou
                           std::vector<std::string>& chain);
 
 std::string ExpandIncludes(xmlDoc* doc, std::vector<std::string>& sources,
-                           std::vector<std::string>& chain)
-{
+                           std::vector<std::string>& chain) {
     std::vector<xmlNode*> includes;
     CollectIncludes(xmlDocGetRootElement(doc), includes);
     for (xmlNode* include : includes) {
@@ -157,8 +156,7 @@ std::string ExpandIncludes(xmlDoc* doc, std::vector<std::string>& sources,
 }
 
 ReadTree ReadWithIncludes(const std::string& path, std::vector<std::string>& sources,
-                          std::vector<std::string>& chain)
-{
+                          std::vector<std::string>& chain) {
     ReadTree tree;
     tree.problem = SchematronProblem::Unreadable;
     if (std::find(chain.begin(), chain.end(), path) != chain.end()) {
@@ -188,8 +186,7 @@ ReadTree ReadWithIncludes(const std::string& path, std::vector<std::string>& sou
 
 // Text nodes made neighbours by an expansion become one, as queries expect
 // (text() counts them). Depth is bounded by the parser's own nesting limit.
-void MergeNeighbouringText(xmlNode* parent)
-{
+void MergeNeighbouringText(xmlNode* parent) {
     for (xmlNode* c = parent->children; c != nullptr; c = c->next) {
         while (c->type == XML_TEXT_NODE && c->next != nullptr && c->next->type == XML_TEXT_NODE) {
             xmlNode* next = c->next;
@@ -205,10 +202,9 @@ void MergeNeighbouringText(xmlNode* parent)
 // Puts in place of each reference to an internal entity a copy of its
 // content, so queries see the text the document means. References to
 // external entities stay as they are: their files are not read.
-bool ExpandInternalEntities(xmlDoc* doc)
-{
+bool ExpandInternalEntities(xmlDoc* doc) {
     if (doc->intSubset == nullptr)
-        return true;  // nothing declared, nothing to expand
+        return true; // nothing declared, nothing to expand
     std::size_t budget = kMaxEntityExpansion;
     xmlNode* node = xmlDocGetRootElement(doc);
     while (node != nullptr) {
@@ -236,7 +232,7 @@ bool ExpandInternalEntities(xmlDoc* doc)
                 node = first != nullptr ? first : next;
                 if (node != nullptr)
                     continue;
-                node = parent;  // the parent's last child is done
+                node = parent; // the parent's last child is done
             }
         } else if (node->type == XML_ELEMENT_NODE && node->children != nullptr) {
             node = node->children;
@@ -255,8 +251,7 @@ bool ExpandInternalEntities(xmlDoc* doc)
 
 } // namespace
 
-bool IsSchematron(const xmlNode* node, const char* localName)
-{
+bool IsSchematron(const xmlNode* node, const char* localName) {
     if (node == nullptr || node->type != XML_ELEMENT_NODE || node->ns == nullptr ||
         node->ns->href == nullptr)
         return false;
@@ -266,33 +261,28 @@ bool IsSchematron(const xmlNode* node, const char* localName)
     return localName == nullptr || std::strcmp(Chars(node->name), localName) == 0;
 }
 
-std::string Attribute(const xmlNode* node, const char* name)
-{
+std::string Attribute(const xmlNode* node, const char* name) {
     std::unique_ptr<xmlChar, void (*)(void*)> value(
         xmlGetNoNsProp(const_cast<xmlNode*>(node), XmlChars(name)), xmlFree);
     return value ? Chars(value.get()) : std::string();
 }
 
-bool HasAttribute(const xmlNode* node, const char* name)
-{
+bool HasAttribute(const xmlNode* node, const char* name) {
     return xmlHasNsProp(const_cast<xmlNode*>(node), XmlChars(name), nullptr) != nullptr;
 }
 
-unsigned long LineOf(const xmlNode* node)
-{
+unsigned long LineOf(const xmlNode* node) {
     const long line = node != nullptr ? xmlGetLineNo(node) : -1;
     return line > 0 ? static_cast<unsigned long>(line) : 0;
 }
 
-std::string Where(const xmlNode* node)
-{
+std::string Where(const xmlNode* node) {
     std::unique_ptr<xmlChar, void (*)(void*)> base(xmlNodeGetBase(node->doc, node), xmlFree);
     const std::string file = base ? Chars(base.get()) : "the schema";
     return file + ", line " + std::to_string(LineOf(node));
 }
 
-std::string CollapseSpace(const std::string& text)
-{
+std::string CollapseSpace(const std::string& text) {
     std::string out;
     bool space = false;
     for (char c : text) {
@@ -308,14 +298,12 @@ std::string CollapseSpace(const std::string& text)
     return out;
 }
 
-ReadTree ReadSchemaTree(const std::string& path, std::vector<std::string>& sources)
-{
+ReadTree ReadSchemaTree(const std::string& path, std::vector<std::string>& sources) {
     std::vector<std::string> chain;
     return ReadWithIncludes(path, sources, chain);
 }
 
-ReadTree ReadDocument(const std::string& path)
-{
+ReadTree ReadDocument(const std::string& path) {
     ReadTree tree;
     std::string error;
     tree.doc = ParseFile(path, XML_PARSE_NONET | XML_PARSE_BIG_LINES | XML_PARSE_NOCDATA, error);
@@ -331,17 +319,29 @@ ReadTree ReadDocument(const std::string& path)
     return tree;
 }
 
-std::string XPathProblem(const xmlError* error)
-{
-    static const char* const kProblems[] = {
-        "no error", "a malformed number", "a string without its closing quote",
-        "a string expected", "a variable name expected", "an undefined variable",
-        "a malformed predicate", "a malformed expression", "a bracket not closed",
-        "an unknown function", "an operand of the wrong type", "a value of the wrong type",
-        "a function called with the wrong number of arguments", "a bad context size",
-        "a bad context position", "out of memory", "a malformed pointer",
-        "a pointer to nothing", "a pointer to nothing", "an undefined namespace prefix",
-        "a text encoding error", "a character not allowed"};
+std::string XPathProblem(const xmlError* error) {
+    static const char* const kProblems[] = {"no error",
+                                            "a malformed number",
+                                            "a string without its closing quote",
+                                            "a string expected",
+                                            "a variable name expected",
+                                            "an undefined variable",
+                                            "a malformed predicate",
+                                            "a malformed expression",
+                                            "a bracket not closed",
+                                            "an unknown function",
+                                            "an operand of the wrong type",
+                                            "a value of the wrong type",
+                                            "a function called with the wrong number of arguments",
+                                            "a bad context size",
+                                            "a bad context position",
+                                            "out of memory",
+                                            "a malformed pointer",
+                                            "a pointer to nothing",
+                                            "a pointer to nothing",
+                                            "an undefined namespace prefix",
+                                            "a text encoding error",
+                                            "a character not allowed"};
     if (error == nullptr)
         return {};
     const int index = error->code - XML_XPATH_EXPRESSION_OK;
@@ -350,18 +350,17 @@ std::string XPathProblem(const xmlError* error)
     return error->message != nullptr ? CollapseSpace(error->message) : std::string();
 }
 
-std::string WithoutCaller(const char* message)
-{
+std::string WithoutCaller(const char* message) {
     const char* colon = std::strstr(message, ": ");
-    const bool caller = (std::strncmp(message, "xml", 3) == 0 || std::strncmp(message, "xslt", 4) == 0) &&
-                        colon != nullptr && std::find(message, colon, ' ') == colon;
+    const bool caller =
+        (std::strncmp(message, "xml", 3) == 0 || std::strncmp(message, "xslt", 4) == 0) &&
+        colon != nullptr && std::find(message, colon, ' ') == colon;
     return caller ? colon + 2 : message;
 }
 
 namespace {
 
-void Append(std::string& into, const char* format, va_list args)
-{
+void Append(std::string& into, const char* format, va_list args) {
     char buffer[1024];
     std::vsnprintf(buffer, sizeof buffer, format, args);
     if (into.size() < 4096)
@@ -370,22 +369,21 @@ void Append(std::string& into, const char* format, va_list args)
 
 } // namespace
 
-XmlNotes::XmlNotes() : previous_(xmlGenericError), previousContext_(xmlGenericErrorContext)
-{
+XmlNotes::XmlNotes() : previous_(xmlGenericError), previousContext_(xmlGenericErrorContext) {
     xmlSetGenericErrorFunc(this, &XmlNotes::Collect);
 }
 
-XmlNotes::~XmlNotes() { xmlSetGenericErrorFunc(previousContext_, previous_); }
+XmlNotes::~XmlNotes() {
+    xmlSetGenericErrorFunc(previousContext_, previous_);
+}
 
-std::string XmlNotes::Take()
-{
+std::string XmlNotes::Take() {
     std::string text = CollapseSpace(text_);
     text_.clear();
     return text;
 }
 
-void XmlNotes::Collect(void* self, const char* format, ...)
-{
+void XmlNotes::Collect(void* self, const char* format, ...) {
     va_list args;
     va_start(args, format);
     Append(static_cast<XmlNotes*>(self)->text_, format, args);
@@ -393,15 +391,15 @@ void XmlNotes::Collect(void* self, const char* format, ...)
 }
 
 XsltErrorCapture::XsltErrorCapture()
-    : previous_(xsltGenericError), previousContext_(xsltGenericErrorContext)
-{
+    : previous_(xsltGenericError), previousContext_(xsltGenericErrorContext) {
     xsltSetGenericErrorFunc(this, &XsltErrorCapture::Collect);
 }
 
-XsltErrorCapture::~XsltErrorCapture() { xsltSetGenericErrorFunc(previousContext_, previous_); }
+XsltErrorCapture::~XsltErrorCapture() {
+    xsltSetGenericErrorFunc(previousContext_, previous_);
+}
 
-void XsltErrorCapture::Collect(void* self, const char* format, ...)
-{
+void XsltErrorCapture::Collect(void* self, const char* format, ...) {
     va_list args;
     va_start(args, format);
     Append(static_cast<XsltErrorCapture*>(self)->text_, format, args);
