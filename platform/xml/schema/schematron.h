@@ -86,8 +86,12 @@ struct SchematronCompiled {
 SchematronCompiled CompileSchematron(const std::string& schemaPath, const std::string& phase);
 
 struct SchematronLimits {
-    std::size_t maxErrors = 1;      // stop after this many Error failures
-    std::size_t maxFailures = 1000; // and after this many failures of any severity
+    std::size_t maxErrors = 1;      // stop after this many Error failures (0: no bound)
+    std::size_t maxFailures = 1000; // and after this many failures of any severity (0: no bound)
+    // Whether document() may read local files (relative names: relative to the
+    // schema). A schema that came from the network may not name local files:
+    // its caller says false, and such a document() is an evaluation failure.
+    bool documentReadsLocalFiles = true;
 };
 
 struct SchematronOutcome {

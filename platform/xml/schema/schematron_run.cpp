@@ -146,6 +146,8 @@ bool Runner::Prepare() {
     for (xsltSecurityOption option : {XSLT_SECPREF_READ_NETWORK, XSLT_SECPREF_WRITE_NETWORK,
                                       XSLT_SECPREF_WRITE_FILE, XSLT_SECPREF_CREATE_DIRECTORY})
         xsltSetSecurityPrefs(security_.get(), option, xsltSecurityForbid);
+    if (!limits_.documentReadsLocalFiles)
+        xsltSetSecurityPrefs(security_.get(), XSLT_SECPREF_READ_FILE, xsltSecurityForbid);
     xsltSetCtxtSecurityPrefs(security_.get(), transform_.get());
     xsltSetCtxtParseOptions(transform_.get(),
                             XML_PARSE_NONET | XML_PARSE_NOCDATA | XML_PARSE_BIG_LINES);

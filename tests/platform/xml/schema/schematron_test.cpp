@@ -373,6 +373,11 @@ TEST(Schematron, ReadsNothingButLocalFilesItMayRead) {
     SchematronOutcome outcome = RunSchematron(*compiled.rules, document, {0, 0});
     ASSERT_EQ(outcome.failures.size(), 1u) << outcome.error;
     EXPECT_EQ(outcome.failures[0].message, "xy-xy 2 2 0");
+    SchematronLimits remoteSchema;
+    remoteSchema.maxErrors = 0;
+    remoteSchema.documentReadsLocalFiles = false;
+    outcome = RunSchematron(*compiled.rules, document, remoteSchema);
+    EXPECT_EQ(outcome.problem, SchematronProblem::EvaluationFailed) << outcome.error;
 
     dir.Write("rules/remote.sch",
               Iso("<pattern><rule context='order'><assert test=\"document('" +
