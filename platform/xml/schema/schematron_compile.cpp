@@ -215,6 +215,13 @@ bool Compiler::ReadNamespaces() {
         if (existing == nullptr && xmlNewNs(holder_, XmlChars(uri), XmlChars(prefix)) == nullptr)
             return Fail(n, "the prefix '" + prefix + "' cannot be declared");
     }
+    // Prefixes the schema element itself declares serve too where no ns
+    // element names them: 1.5 schemas were run with them in scope, and
+    // many rely on it.
+    for (const xmlNs* ns = root_->nsDef; ns != nullptr; ns = ns->next)
+        if (ns->prefix != nullptr &&
+            xmlSearchNs(out_.namespaceHolder.get(), holder_, ns->prefix) == nullptr)
+            xmlNewNs(holder_, ns->href, ns->prefix);
     for (xmlNs* ns = holder_->nsDef; ns != nullptr; ns = ns->next)
         out_.namespaces.push_back(ns);
     return true;
@@ -239,8 +246,7 @@ bool Compiler::ReadKeys() {
         if (xsltAddKey(out_.stylesheet.get(), XmlChars(name), nullptr, XmlChars(match),
                        XmlChars(use), holder_) != 0 ||
             !capture.text().empty())
-            return Fail(n, "the key '" + name +
-                               "' cannot be compiled: " + CollapseSpace(capture.text()));
+            return Fail(n, "the key '" + name + "' cannot be compiled: " + Tidy(capture.text()));
         ++out_.keyCount;
     }
     return true;
@@ -399,7 +405,7 @@ bool Compiler::CompileRule(xmlNode* node, xmlNode* pattern, Rule& rule) {
         rule.match.reset(xsltCompilePattern(XmlChars(rule.context), out_.namespaceHolder.get(),
                                             holder_, out_.stylesheet.get(), nullptr));
         if (!rule.match || !capture.text().empty()) {
-            const std::string why = CollapseSpace(capture.text());
+            const std::string why = Tidy(capture.text());
             return Fail(node, "the context '" + rule.context + "' is not an XSLT 1.0 pattern" +
                                   (why.empty() ? std::string() : ": " + why));
         }

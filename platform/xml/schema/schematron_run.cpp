@@ -112,19 +112,16 @@ void Runner::TransformError(void* self, const char* format, ...) {
     va_start(args, format);
     std::vsnprintf(buffer, sizeof buffer, format, args);
     va_end(args);
-    // libxslt says first where in the stylesheet: there is none to speak of.
-    if (std::strncmp(buffer, "runtime error", 13) == 0)
-        return;
     auto* me = static_cast<Runner*>(self);
     if (me->engineError_.size() < 1024)
-        me->engineError_ += WithoutCaller(buffer) + " ";
+        me->engineError_ += WithoutCaller(buffer);
 }
 
 bool Runner::Fail(const std::string& what) {
     if (outcome_.problem == SchematronProblem::None) {
         outcome_.problem = SchematronProblem::EvaluationFailed;
         outcome_.error = what;
-        std::string why = CollapseSpace(engineError_);
+        std::string why = Tidy(engineError_);
         const std::string notes = notes_.Take(); // e.g. which function is unknown
         if (!notes.empty())
             why += (why.empty() ? "" : "; ") + notes;

@@ -9,6 +9,7 @@
 #include <libxslt/xsltutils.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
@@ -351,11 +352,29 @@ std::string XPathProblem(const xmlError* error) {
 }
 
 std::string WithoutCaller(const char* message) {
-    const char* colon = std::strstr(message, ": ");
-    const bool caller =
-        (std::strncmp(message, "xml", 3) == 0 || std::strncmp(message, "xslt", 4) == 0) &&
-        colon != nullptr && std::find(message, colon, ' ') == colon;
-    return caller ? colon + 2 : message;
+    std::string text = CollapseSpace(message);
+    // Where in a stylesheet: there is none to speak of.
+    if (text.rfind("compilation error", 0) == 0 || text.rfind("runtime error", 0) == 0 ||
+        text == "error" || text == "warning")
+        return {};
+    if (text.rfind("error ", 0) == 0)
+        text.erase(0, 6);
+    if (text.rfind("xml", 0) == 0 || text.rfind("xslt", 0) == 0) {
+        std::size_t end = 0;
+        while (end < text.size() && (std::isalnum(static_cast<unsigned char>(text[end])) != 0))
+            ++end;
+        std::size_t colon = text.compare(end, 2, " :") == 0 ? end + 1 : end;
+        if (text.compare(colon, 2, ": ") == 0)
+            text.erase(0, colon + 2);
+    }
+    return text.empty() ? text : text + "; ";
+}
+
+std::string Tidy(const std::string& list) {
+    std::string text = CollapseSpace(list);
+    while (!text.empty() && (text.back() == ';' || text.back() == ' '))
+        text.pop_back();
+    return text;
 }
 
 namespace {
@@ -364,7 +383,7 @@ void Append(std::string& into, const char* format, va_list args) {
     char buffer[1024];
     std::vsnprintf(buffer, sizeof buffer, format, args);
     if (into.size() < 4096)
-        into += WithoutCaller(buffer) + " ";
+        into += WithoutCaller(buffer);
 }
 
 } // namespace
@@ -378,7 +397,7 @@ XmlNotes::~XmlNotes() {
 }
 
 std::string XmlNotes::Take() {
-    std::string text = CollapseSpace(text_);
+    std::string text = Tidy(text_);
     text_.clear();
     return text;
 }

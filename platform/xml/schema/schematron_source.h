@@ -26,8 +26,11 @@ std::string CollapseSpace(const std::string& text);
 // What an XPath error means, in words (libxml2 gives XPath errors only a code).
 std::string XPathProblem(const xmlError* error);
 // A library's message without the name of its function that raised it
-// ("xsltLoadDocument: read rights ... denied").
+// ("xsltLoadDocument: read rights ... denied") and ending in "; " to make a
+// list; empty for its lines that tell where in a stylesheet.
 std::string WithoutCaller(const char* message);
+// Such a list as a sentence: white space collapsed, no separator at the end.
+std::string Tidy(const std::string& list);
 
 struct ReadTree {
     DocPtr doc;

@@ -21,7 +21,8 @@ std::string Iso(const std::string& body, const std::string& attributes = "") {
 }
 
 std::string Old(const std::string& body) {
-    return "<schema xmlns='http://www.ascc.net/xml/schematron'>\n" + body + "</schema>\n";
+    return "<schema xmlns='http://www.ascc.net/xml/schematron' xmlns:o='urn:x'>\n" + body +
+           "</schema>\n";
 }
 
 // A failure as the test expects it: "line|severity|id|pattern|kind|message",
@@ -151,6 +152,11 @@ const std::vector<RunCase> kRuns = {
          " defaultPhase='ph'"),
      "",
      {"3|E||p|R|two"}},
+    {"a prefix declared on the schema element, without an ns element",
+     Old("<pattern name='n'><rule context='o:note'><report "
+         "test='true()'>o</report></rule></pattern>"),
+     "",
+     {"6|E||n|R|o"}},
     {"positions in contexts, xsl:key",
      Iso("<xsl:key xmlns:xsl='http://www.w3.org/1999/XSL/Transform' name='k' match='item' "
          "use='@qty'/>"
@@ -293,6 +299,9 @@ const std::vector<RefusedCase> kRefused = {
     {"broken context",
      Iso("<pattern><rule context='a[['><assert test='1'>x</assert></rule></pattern>"), "",
      SchematronProblem::DoesNotCompile, "the context 'a[[' is not an XSLT 1.0 pattern"},
+    {"a prefix never declared",
+     Iso("<pattern><rule context='z:a'><assert test='1'>x</assert></rule></pattern>"), "",
+     SchematronProblem::DoesNotCompile, "pattern: no namespace bound to prefix z"},
     {"broken value-of",
      Iso("<pattern><rule context='a'><assert test='1'><value-of "
          "select='/('/></assert></rule></pattern>"),
