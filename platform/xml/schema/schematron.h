@@ -37,12 +37,13 @@ enum class SchematronProblem {
 enum class SchematronSeverity { Error, Warning, Information };
 
 struct SchematronFailure {
-    unsigned long line = 0; // of the context node (an attribute's: its element's; the
-                            // document node's: the root element's), or of the node
-                            // the check's `subject` selects
-    std::string message;    // the check's text, value-of and name evaluated,
-                            // white space collapsed
-    std::string role;       // as written, empty when none
+    unsigned long line = 0;  // of the context node (an attribute's: its element's; the
+                             // document node's: the root element's), or of the node
+                             // the check's `subject` selects
+    std::string message;     // the check's text, value-of and name evaluated,
+                             // white space collapsed
+    std::string diagnostics; // the text of the diagnostics it names, evaluated the same way
+    std::string role;        // as written, empty when none
     SchematronSeverity severity = SchematronSeverity::Error;
     std::string id;      // the assert's or report's id, empty when none
     std::string pattern; // the pattern's id, else its name (1.5 patterns have names)

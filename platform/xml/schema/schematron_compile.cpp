@@ -349,7 +349,24 @@ bool Compiler::CompileCheck(xmlNode* node, const std::string& ruleRole, Check& c
         if (!check.subject)
             return false;
     }
-    return CompileMessage(node, check.message);
+    if (!CompileMessage(node, check.message))
+        return false;
+    const std::string names = Attribute(node, "diagnostics");
+    for (std::size_t at = 0; at < names.size();) {
+        const std::size_t start = names.find_first_not_of(" \t\r\n", at);
+        if (start == std::string::npos)
+            break;
+        at = std::min(names.find_first_of(" \t\r\n", start), names.size());
+        const std::string id = names.substr(start, at - start);
+        xmlNode* diagnostic = FindById("diagnostic", id, root_);
+        if (diagnostic == nullptr)
+            return Fail(node, "there is no diagnostic '" + id + "'");
+        check.diagnostics.emplace_back();
+        check.diagnostics.back().text = " ";
+        if (!CompileMessage(diagnostic, check.diagnostics))
+            return false;
+    }
+    return true;
 }
 
 xmlNode* Compiler::FindById(const char* localName, const std::string& id, xmlNode* within) const {

@@ -59,6 +59,7 @@ struct Check {
     XPathPtr query;
     XPathPtr subject; // null: the context node
     std::vector<MessagePart> message;
+    std::vector<MessagePart> diagnostics;
 };
 
 // Which kinds of node a rule's context can match, so that a walk offers it

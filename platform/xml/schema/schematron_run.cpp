@@ -65,6 +65,8 @@ private:
     void Walk();
     void Offer(xmlNode* node, unsigned kind);
     bool Fire(const Pattern& pattern, const Rule& rule, xmlNode* node);
+    bool Text(const std::vector<MessagePart>& parts, xmlNode* node, const std::string& what,
+              std::string& into);
     bool Record(const Pattern& pattern, const Rule& rule, const Check& check, xmlNode* node);
     bool Fail(const std::string& what);
 
@@ -191,6 +193,25 @@ bool Runner::EvaluateLets(const std::vector<Let>& lets, xmlNode* node, Variables
     return true;
 }
 
+bool Runner::Text(const std::vector<MessagePart>& parts, xmlNode* node, const std::string& what,
+                  std::string& into) {
+    std::string text;
+    for (const MessagePart& part : parts) {
+        if (!part.query) {
+            text += part.text;
+            continue;
+        }
+        ObjectPtr value = Evaluate(part.query.get(), node, what);
+        if (!value)
+            return false;
+        std::unique_ptr<xmlChar, void (*)(void*)> string(xmlXPathCastToString(value.get()),
+                                                         xmlFree);
+        text += string ? Chars(string.get()) : "";
+    }
+    into = CollapseSpace(text);
+    return true;
+}
+
 bool Runner::Record(const Pattern& pattern, const Rule& rule, const Check& check, xmlNode* node) {
     SchematronFailure failure;
     failure.report = check.report;
@@ -209,20 +230,10 @@ bool Runner::Record(const Pattern& pattern, const Rule& rule, const Check& check
             at = selected->nodesetval->nodeTab[0];
     }
     failure.line = ReportLine(at);
-    std::string text;
-    for (const MessagePart& part : check.message) {
-        if (!part.query) {
-            text += part.text;
-            continue;
-        }
-        ObjectPtr value = Evaluate(part.query.get(), node, "the message of '" + check.test + "'");
-        if (!value)
-            return false;
-        std::unique_ptr<xmlChar, void (*)(void*)> string(xmlXPathCastToString(value.get()),
-                                                         xmlFree);
-        text += string ? Chars(string.get()) : "";
-    }
-    failure.message = CollapseSpace(text);
+    if (!Text(check.message, node, "the message of '" + check.test + "'", failure.message) ||
+        !Text(check.diagnostics, node, "the diagnostics of '" + check.test + "'",
+              failure.diagnostics))
+        return false;
     if (failure.severity == SchematronSeverity::Error)
         ++errors_;
     outcome_.failures.push_back(std::move(failure));

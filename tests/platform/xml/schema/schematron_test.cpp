@@ -32,7 +32,8 @@ std::string Describe(const SchematronFailure& f) {
                            : f.severity == SchematronSeverity::Warning ? "W"
                                                                        : "I";
     return std::to_string(f.line) + "|" + severity + "|" + f.id + "|" + f.pattern + "|" +
-           (f.report ? "R" : "A") + "|" + f.message;
+           (f.report ? "R" : "A") + "|" + f.message +
+           (f.diagnostics.empty() ? "" : "|" + f.diagnostics);
 }
 
 const char* const kDocument = R"(<?xml version="1.0"?>
@@ -157,6 +158,14 @@ const std::vector<RunCase> kRuns = {
          "test='true()'>o</report></rule></pattern>"),
      "",
      {"6|E||n|R|o"}},
+    {"diagnostics named by a check",
+     Iso("<pattern id='p'><rule context='item'><assert test='@qty &gt; 0' diagnostics=' "
+         "d1\nd2'>qty</assert>"
+         "</rule></pattern><diagnostics><diagnostic id='d1'>is <value-of "
+         "select='@qty'/></diagnostic>"
+         "<diagnostic id='d2'>for <name/></diagnostic></diagnostics>"),
+     "",
+     {"5|E||p|A|qty|is 0 for item"}},
     {"positions in contexts, xsl:key",
      Iso("<xsl:key xmlns:xsl='http://www.w3.org/1999/XSL/Transform' name='k' match='item' "
          "use='@qty'/>"
@@ -302,6 +311,9 @@ const std::vector<RefusedCase> kRefused = {
     {"a prefix never declared",
      Iso("<pattern><rule context='z:a'><assert test='1'>x</assert></rule></pattern>"), "",
      SchematronProblem::DoesNotCompile, "pattern: no namespace bound to prefix z"},
+    {"a diagnostic missing",
+     Iso("<pattern><rule context='a'><assert test='1' diagnostics='d'>x</assert></rule></pattern>"),
+     "", SchematronProblem::DoesNotCompile, "no diagnostic 'd'"},
     {"broken value-of",
      Iso("<pattern><rule context='a'><assert test='1'><value-of "
          "select='/('/></assert></rule></pattern>"),
