@@ -10,6 +10,17 @@
 // function-available()); a schema that asks for an XSLT 2 or 3 binding is
 // refused as one that cannot be checked, never run half right.
 //
+// Read: pattern, rule (context is an XSLT pattern; within a pattern a node
+// is handled by the first rule whose context matches it, attributes and
+// text included), assert, report, let (schema, phase, pattern and rule
+// level, with a value), ns, phase/active with defaultPhase, include (with a
+// #id), abstract patterns (is-a with param, put in the query attributes) and
+// abstract rules (extends rule=), value-of, name, emph/dir/span (their text),
+// diagnostics, subject, role, keys (xsl:key, and 1.5's key).
+// Refused as not compiling: a let given by content, extends href=, pattern
+// documents=. Ignored: title, p, flag, properties, xsl:function and other
+// XSLT elements but xsl:key. Attribute defaults from a DTD are not applied.
+//
 // Nothing here reaches the network: includes, document() and the document's
 // own parse read local files only.
 
