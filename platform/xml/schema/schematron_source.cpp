@@ -357,8 +357,11 @@ std::string WithoutCaller(const char* message) {
     if (text.rfind("compilation error", 0) == 0 || text.rfind("runtime error", 0) == 0 ||
         text == "error" || text == "warning")
         return {};
-    if (text.rfind("error ", 0) == 0)
-        text.erase(0, 6);
+    if (text.find_first_not_of("^ ") == std::string::npos)
+        return {}; // the caret under a query libxml2 prints on a line of its own
+    for (const char* prefix : {"error ", "XPath error : "})
+        if (text.rfind(prefix, 0) == 0)
+            text.erase(0, std::strlen(prefix));
     if (text.rfind("xml", 0) == 0 || text.rfind("xslt", 0) == 0) {
         std::size_t end = 0;
         while (end < text.size() && (std::isalnum(static_cast<unsigned char>(text[end])) != 0))

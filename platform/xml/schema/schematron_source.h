@@ -57,6 +57,7 @@ public:
     XmlNotes(const XmlNotes&) = delete;
     XmlNotes& operator=(const XmlNotes&) = delete;
     std::string Take();
+    const std::string& text() const { return text_; }
     static void Collect(void* self, const char* format, ...);
 
 private:
@@ -66,19 +67,21 @@ private:
 };
 
 // Collects what libxslt reports through its process-wide error channel while
-// alive (compiling a context or a key reports nowhere else); the previous
-// channel is put back after.
+// alive (compiling a context or a key reports nowhere else), and what libxml2
+// reports on its own for the queries inside; the previous channels are put
+// back after.
 class XsltErrorCapture {
 public:
     XsltErrorCapture();
     ~XsltErrorCapture();
     XsltErrorCapture(const XsltErrorCapture&) = delete;
     XsltErrorCapture& operator=(const XsltErrorCapture&) = delete;
-    const std::string& text() const { return text_; }
+    std::string text() const { return text_ + xml_.text(); }
     static void Collect(void* self, const char* format, ...);
 
 private:
     std::string text_;
+    XmlNotes xml_;
     xmlGenericErrorFunc previous_;
     void* previousContext_;
 };
