@@ -356,5 +356,8 @@ SchematronOutcome RunSchematron(const SchematronRules& rules, const std::string&
         outcome.error = tree.error;
         return outcome;
     }
+    // Numbers the elements in document order, which makes sorting node sets
+    // cheap; this document is ours to write in.
+    xmlXPathOrderDocElems(tree.doc.get());
     return RunSchematronOnDocument(rules, tree.doc.get(), limits);
 }

@@ -129,6 +129,15 @@ const std::vector<RunCase> kRuns = {
          " queryBinding='xslt'"),
      "",
      {"4|E||p|A|pen", "4|E||p|A|same", "5|E||p|A|same"}},
+    {"the other XSLT functions",
+     Iso("<ns prefix='xsl' uri='http://www.w3.org/1999/XSL/Transform'/><pattern id='p'><rule "
+         "context='order'>"
+         "<report test=\"function-available('current') and element-available('xsl:value-of') and "
+         "not(function-available('nope'))\"><value-of select=\"format-number(@total * 1000.5, "
+         "'#,##0.0')\"/> "
+         "<value-of select=\"system-property('xsl:version')\"/></report></rule></pattern>"),
+     "",
+     {"3|E||p|R|30,015.0 1.0"}},
     {"a subject moves the line",
      Iso("<pattern id='p'><rule context='order'><assert test='false()' "
          "subject='customer'>c</assert>"
