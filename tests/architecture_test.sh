@@ -27,7 +27,7 @@ declare -A may_use=(
 posix='unistd\.h|sys/|fcntl\.h|dirent\.h|pthread\.h|signal\.h|spawn\.h|poll\.h|netinet/|arpa/|pwd\.h|sched\.h|dlfcn\.h'
 declare -A outside_owner=(
   ['Q[A-Za-z]+|Qt[A-Za-z]*/']="qt"
-  ['xercesc/|curl/|libxml/']="xml"
+  ['xercesc/|curl/|libxml/|libxslt/']="xml"
   ['sqlite3']="registry"
   ["$posix"]="os registry xml qt"
 )
