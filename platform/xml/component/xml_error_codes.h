@@ -33,7 +33,7 @@ enum class XmlErrorSource : std::uint32_t {
     // the library while it reads a schema or the document for it as
     // 0x8000 + its xmlParserErrors number.
     RelaxNgErrors = 4,
-    SchematronErrors = 5, // reserved for the Schematron engine's table
+    SchematronErrors = 5, // the Schematron rules (SchematronCode below)
 };
 
 inline constexpr std::uint32_t kXmlErrorPrefix = 0x8C000000u;
@@ -106,6 +106,19 @@ inline constexpr std::uint32_t CatalogTooCostly = 0x0036;
 // collection's note (get_boundReached) and never reports it.
 inline constexpr std::uint32_t ErrorListBounded = 0x00FE;
 } // namespace XmlOwnError
+
+// What Schematron rules report: a failed assert or a fired report in the
+// validity group; rules that cannot be used, in the referenced-document
+// group.
+namespace SchematronCode {
+inline constexpr std::uint32_t AssertFailed = 0x0001;
+inline constexpr std::uint32_t ReportFired = 0x0002;
+inline constexpr std::uint32_t SchemaUnreadable = 0x0011;
+inline constexpr std::uint32_t NotSchematron = 0x0012;
+inline constexpr std::uint32_t DoesNotCompile = 0x0013;
+inline constexpr std::uint32_t DocumentUnreadable = 0x0014;
+inline constexpr std::uint32_t EvaluationFailed = 0x0015;
+} // namespace SchematronCode
 
 // The code of one of the component's own errors; the group is part of the
 // error's definition.

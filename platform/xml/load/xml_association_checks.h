@@ -3,7 +3,7 @@
 // passes for its xsi hints and its DTD. Each association is checked in the
 // order the instructions come: an XSD as if the root hinted it for its own
 // namespace, RELAX NG (XML syntax) by libxml2's engine, Schematron by its
-// engine (through CheckSchematronAssociation below). A language Corvane
+// engine (CheckSchematronAssociation below). A language Corvane
 // cannot check is reported, never passed: the RELAX NG compact syntax, NVDL,
 // a DTD named this way, an unknown schematypens.
 
@@ -24,10 +24,7 @@ std::vector<PassError> CheckXmlModelAssociations(const XmlLoadRequest& request, 
 
 // --- The seam for the Schematron engine -------------------------------------
 //
-// One Schematron association to check. Until the engine is part of the
-// build, platform/xml/load/xml_schematron_pending.cpp defines the function
-// and reports that Schematron is not checked yet (never a pass). The engine
-// replaces that file with its own definition; nothing else changes.
+// One Schematron association to check (xml_schematron_check.cpp).
 struct XmlSchematronCheck {
     const XmlLoadRequest* request = nullptr;
     const XmlModelAssociation* association = nullptr;

@@ -48,6 +48,18 @@ const char* const kNoteXsd = R"(<xs:schema xmlns:xs="http://www.w3.org/2001/XMLS
 </xs:schema>
 )";
 
+// Rules on the note: the count is positive (an error), the recipient is not
+// "nobody" (a warning, which no verdict shows).
+std::string NoteRules(const std::string& queryBinding = "")
+{
+    return "<schema xmlns=\"http://purl.oclc.org/dsdl/schematron\"" + queryBinding +
+           ">\n  <pattern id=\"counts\">\n    <rule context=\"count\">\n"
+           "      <assert test=\". &gt; 0\">A note counts at least one, not <value-of select=\".\"/>.</assert>\n"
+           "    </rule>\n    <rule context=\"to\">\n"
+           "      <report test=\". = 'nobody'\" role=\"warning\">A note to nobody.</report>\n"
+           "    </rule>\n  </pattern>\n</schema>\n";
+}
+
 std::string Model(const std::string& pseudoAttributes)
 {
     return "<?xml-model " + pseudoAttributes + "?>\n";
@@ -64,6 +76,21 @@ std::string Note(const std::string& models, const std::string& count = "3", cons
 std::string RngModel(const std::string& href)
 {
     return Model("href=\"" + href + "\" schematypens=\"" + kRng + "\"");
+}
+
+std::string ToNobody(std::string note)
+{
+    return note.replace(note.find("Ann"), 3, "nobody");
+}
+
+std::string SchModel(const std::string& href)
+{
+    return Model("href=\"" + href + "\" schematypens=\"http://purl.oclc.org/dsdl/schematron\"");
+}
+
+std::uint32_t Schematron(XmlErrorGroup group, std::uint32_t code)
+{
+    return MakeXmlErrorCode(group, XmlErrorSource::SchematronErrors, code);
 }
 
 std::uint32_t Own(std::uint32_t error)
@@ -158,9 +185,20 @@ std::vector<AssociationCase> Cases()
         {"NvdlScript",
          {{"doc.xml", Note(Model("href=\"x.nvdl\" schematypens=\"http://purl.oclc.org/dsdl/nvdl/ns/structure/1.0\""))}},
          notChecked, 0, 0, {"NVDL"}},
-        {"SchematronUntilItsEngineComes",
-         {{"doc.xml", Note(Model("href=\"x.sch\" schematypens=\"http://purl.oclc.org/dsdl/schematron\""))}},
-         notChecked, 0, 0, {"Schematron", "x.sch"}},
+        {"SchematronRulesHold", {{"note.sch", NoteRules()}, {"doc.xml", Note(SchModel("note.sch"))}}},
+        {"SchematronAssertFails",
+         {{"note.sch", NoteRules()}, {"doc.xml", Note(SchModel("note.sch"), "0")}},
+         Schematron(XmlErrorGroup::Validity, SchematronCode::AssertFailed), 5, 0,
+         {"A note counts at least one, not 0.", "note.sch"}},
+        {"SchematronWarningIsNoError",
+         {{"note.sch", NoteRules()}, {"doc.xml", ToNobody(Note(SchModel("note.sch")))}}},
+        {"SchematronXslt2BindingIsNotChecked",
+         {{"note.sch", NoteRules(" queryBinding=\"xslt2\"")}, {"doc.xml", Note(SchModel("note.sch"))}}, notChecked,
+         2, 0, {"note.sch"}},
+        {"SchematronSchemaMissing", {{"doc.xml", Note(SchModel("gone.sch"))}}, Own(XmlOwnError::ReferencedFileNotFound),
+         2, 0, {"gone.sch"}},
+        {"SchematronNotASchema", {{"note.sch", kNoteRng}, {"doc.xml", Note(SchModel("note.sch"))}},
+         Schematron(XmlErrorGroup::ReferencedDocument, SchematronCode::NotSchematron), 2, 0, {"note.sch"}},
         {"MalformedInstruction", {{"doc.xml", Note(Model("href=\"note.rng"))}}, Own(XmlOwnError::AssociationMalformed), 2,
          0, {"closing quote"}},
         {"InstructionWithoutHref", {{"doc.xml", Note(Model("schematypens=\"urn:x\""))}},
@@ -286,19 +324,23 @@ TEST(XmlModelAssociation, DocBookFiveThroughTheCatalogOffline)
     EXPECT_EQ(bogus.line, 7) << bogus;
     EXPECT_EQ(bogus.position, 3) << bogus;
     EXPECT_NE(bogus.reason.find("bogus"), std::string::npos) << bogus;
-    // With DocBook's rules named too (as its documents do), the grammar's
-    // verdict comes first, then the rules are reported as not checked.
+    // With DocBook's rules named too (as its documents do), both are checked:
+    // a termdef without a firstterm breaks only the rules.
     const std::string rules = "<?xml-model href=\"http://docbook.org/xml/5.0/sch/docbook.sch\" "
                               "type=\"application/xml\" schematypens=\"http://purl.oclc.org/dsdl/schematron\"?>\n";
-    std::string both = article("");
-    both.insert(both.find("<article"), rules);
-    const XmlLoadOutcome unchecked = LoadFile(dir.Write("both.xml", both));
-    EXPECT_EQ(unchecked.code, Own(XmlOwnError::AssociatedLanguageNotChecked)) << unchecked;
-    EXPECT_EQ(unchecked.line, 3) << unchecked;
-    EXPECT_NE(unchecked.reason.find("docbook.sch"), std::string::npos) << unchecked;
-    both = article("  <bogus/>\n");
-    both.insert(both.find("<article"), rules);
-    EXPECT_EQ(XmlErrorSourceOf(LoadFile(dir.Write("both.xml", both)).code), XmlErrorSource::RelaxNgErrors);
+    const auto withRules = [&](const std::string& body) {
+        std::string both = article(body);
+        both.insert(both.find("<article"), rules);
+        return both;
+    };
+    EXPECT_TRUE(LoadFile(dir.Write("both.xml", withRules("  <para>Two</para>\n"))).Valid());
+    const XmlLoadOutcome termdef =
+        LoadFile(dir.Write("both.xml", withRules("  <para><termdef>A term</termdef></para>\n")));
+    EXPECT_EQ(termdef.code, Schematron(XmlErrorGroup::Validity, SchematronCode::AssertFailed)) << termdef;
+    EXPECT_EQ(termdef.line, 7) << termdef;
+    EXPECT_NE(termdef.reason.find("firstterm"), std::string::npos) << termdef;
+    EXPECT_EQ(XmlErrorSourceOf(LoadFile(dir.Write("both.xml", withRules("  <bogus/>\n"))).code),
+              XmlErrorSource::RelaxNgErrors);
 }
 
 // A catalog's uri and rewriteURI entries lead a grammar's web address, and
