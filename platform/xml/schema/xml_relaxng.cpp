@@ -1,3 +1,7 @@
+// Compiles RELAX NG grammars and keeps them, checks a document against one
+// as the reader streams it, and turns the engine's messages into the load's
+// errors.
+
 #include "platform/xml/schema/xml_relaxng.h"
 
 #include "platform/text/drive_path.h"
@@ -389,126 +393,203 @@ std::string Describe(const Failure& failure, const std::string& schema)
 
 constexpr int kReaderOptions = XML_PARSE_NOENT | XML_PARSE_DTDLOAD | XML_PARSE_BIG_LINES;
 
-} // namespace
+// The start tags the reader passed on the current node's line, by name:
+// which of several alike on a line is the failing one.
+class StartTagsOnLine {
+public:
+    void Note(xmlTextReader* reader)
+    {
+        if (xmlTextReaderNodeType(reader) != XML_READER_TYPE_ELEMENT)
+            return;
+        const xmlNode* current = xmlTextReaderCurrentNode(reader);
+        const auto nodeLine = current == nullptr ? 0 : static_cast<std::uint64_t>(current->line);
+        if (nodeLine != m_line) {
+            m_counts.clear();
+            m_line = nodeLine;
+        }
+        if (const xmlChar* name = xmlTextReaderConstName(reader))
+            ++m_counts[reinterpret_cast<const char*>(name)];
+    }
 
-std::vector<XmlLoadError> ValidateWithRelaxNg(const XmlRelaxNgGrammar& grammar, const XmlResource& document,
-                                              std::size_t maxErrors, const XmlRemoteAccess& remote)
+    // Counted from 1; 0 when the reader passed no such tag on that line.
+    int Ordinal(std::uint64_t line, const std::string& name) const
+    {
+        if (line != m_line)
+            return 0;
+        const auto found = m_counts.find(name);
+        return found == m_counts.end() ? 0 : found->second;
+    }
+
+private:
+    std::uint64_t m_line = 0;
+    std::map<std::string, int> m_counts;
+};
+
+// What the engine said while the reader took one node.
+struct ReaderStep {
+    int status = 1; // the reader's: 1 a node, 0 the end of the document, -1 an error
+    std::vector<EngineMessage> messages;
+    std::optional<UndeclaredElement> undeclared;
+};
+
+ReaderStep ReadOneNode(xmlTextReader* reader, MessageSink& sink, StartTagsOnLine& startTags)
 {
+    ReaderStep step;
+    step.status = xmlTextReaderRead(reader);
+    NoteParserProgress(static_cast<std::uint64_t>(std::max(0, xmlTextReaderGetParserLineNumber(reader))));
+    step.messages.swap(sink.messages);
+    if (step.status == 1)
+        startTags.Note(reader);
+    step.undeclared = std::move(sink.undeclared);
+    sink.undeclared.reset();
+    sink.looked = false;
+    return step;
+}
+
+std::optional<XmlLoadError> MemoryFailureIn(const std::vector<EngineMessage>& messages)
+{
+    for (const EngineMessage& message : messages)
+        if (IsMemoryFailure(message))
+            return MemoryLimitError(PlaceLine(message));
+    return std::nullopt;
+}
+
+// The engine blames whatever it tried last; an element the grammar allows
+// nowhere is the real cause.
+void BlameUndeclared(Failure& failure, const UndeclaredElement& undeclared)
+{
+    failure.message.code = XML_RELAXNG_ERR_ELEMWRONG;
+    failure.message.element = undeclared.name;
+    failure.message.line = undeclared.line;
+    failure.message.readerLine = 0;
+    failure.message.text = "Element " + undeclared.name + " is allowed nowhere by the grammar";
+    failure.expected.clear();
+}
+
+XmlLoadError ValidityError(const Failure& failure, const std::string& schema)
+{
+    return MakeXmlLoadError(
+        MakeXmlErrorCode(XmlErrorGroup::Validity, XmlErrorSource::RelaxNgErrors, TableCode(failure.message)),
+        PlaceLine(failure.message), 0, AnsiToWide(Describe(failure, schema)));
+}
+
+StartTagQuery StartTagOf(const Failure& failure, bool undeclared, const StartTagsOnLine& startTags)
+{
+    const std::uint64_t line = PlaceLine(failure.message);
+    // An undeclared element is blamed at the first of its name anywhere.
+    const int ordinal = undeclared ? 1 : startTags.Ordinal(line, failure.message.element);
+    return {line, failure.message.element, ordinal};
+}
+
+// Why the reader stopped short of the end, when it can be told: an external
+// document that could not be had, or a document that is not well formed.
+std::optional<XmlLoadError> WhyReadingStopped(const ReaderStep& last, const ScopedLibxmlDocumentLoader& loader,
+                                              const std::string& schema)
+{
+    if (loader.Failure())
+        return FetchFailureError(*loader.Failure());
+    if (last.status >= 0)
+        return std::nullopt;
+    const auto other = std::find_if(last.messages.begin(), last.messages.end(),
+                                    [](const EngineMessage& message) { return message.domain != XML_FROM_RELAXNGV; });
+    if (other == last.messages.end())
+        return std::nullopt;
+    return MakeXmlLoadError(
+        MakeXmlErrorCode(XmlErrorGroup::WellFormedness, XmlErrorSource::RelaxNgErrors, TableCode(*other)),
+        other->line, other->column, AnsiToWide(other->text + " (read for the RELAX NG schema " + schema + ")"));
+}
+
+// One pass of the reader over the document: its errors in the order of the
+// document, the start tag each is to be placed at (the engine's failures
+// only, so `places` runs alongside the start of `errors`), and the error
+// after which nothing more was read.
+struct StreamVerdict {
     std::vector<XmlLoadError> errors;
     std::vector<StartTagQuery> places;
-    OpenedLocalFile file = OpenLocalFile(document.linuxPath);
-    if (!file.fd) {
-        const UnreadableFile unreadable = DescribeUnreadableDocument(file.check, document.displayName);
-        errors.push_back(MakeXmlLoadError(XmlOwnErrorCode(unreadable.ownError), 0, 0, AnsiToWide(unreadable.reason)));
-        return errors;
+    std::optional<XmlLoadError> ended;
+};
+
+StreamVerdict StreamThroughEngine(const XmlRelaxNgGrammar& grammar, const XmlResource& document, int fd,
+                                  std::size_t maxErrors, const XmlRemoteAccess& remote)
+{
+    StreamVerdict verdict;
+    std::lock_guard engine(EngineMutex());
+    ScopedLibxmlDocumentLoader loader(document, "the external entity", remote);
+    MessageSink sink;
+    std::unique_ptr<xmlTextReader, ReaderDeleter> reader(
+        xmlReaderForFd(fd, document.linuxPath.c_str(), nullptr, kReaderOptions));
+    if (!reader) {
+        verdict.errors.push_back(MemoryLimitError(0));
+        return verdict;
     }
-    std::optional<XmlLoadError> ended; // an error after which nothing more is read
-    {
-        std::lock_guard engine(EngineMutex());
-        ScopedLibxmlDocumentLoader loader(document, "the external entity", remote);
-        MessageSink sink;
-        std::unique_ptr<xmlTextReader, ReaderDeleter> reader(
-            xmlReaderForFd(file.fd.Get(), document.linuxPath.c_str(), nullptr, kReaderOptions));
-        if (!reader) {
-            errors.push_back(MemoryLimitError(0));
-            return errors;
-        }
-        sink.reader = reader.get();
-        sink.declared = &grammar.elements;
-        xmlTextReaderSetStructuredErrorHandler(reader.get(), TakeMessage, &sink);
-        if (xmlTextReaderRelaxNGSetSchema(reader.get(), grammar.schema.get()) != 0) {
-            errors.push_back(MakeXmlLoadError(
-                MakeXmlErrorCode(XmlErrorGroup::ReferencedDocument, XmlErrorSource::RelaxNgErrors, XML_RNGP_PARSE_ERROR),
-                0, 0, AnsiToWide("The RELAX NG engine could not take the schema " + grammar.display)));
-            return errors;
-        }
-        int status = 1;
-        std::uint64_t countedLine = 0;
-        std::map<std::string, int> startTagsOnLine;
-        while (errors.size() < maxErrors && !ended) {
-            status = xmlTextReaderRead(reader.get());
-            NoteParserProgress(static_cast<std::uint64_t>(std::max(0, xmlTextReaderGetParserLineNumber(reader.get()))));
-            std::vector<EngineMessage> step;
-            step.swap(sink.messages);
-            // The start tags the reader passed on the current node's line,
-            // by name: which of several alike on a line is the failing one.
-            if (status == 1 && xmlTextReaderNodeType(reader.get()) == XML_READER_TYPE_ELEMENT) {
-                const xmlNode* current = xmlTextReaderCurrentNode(reader.get());
-                const auto nodeLine = current == nullptr ? 0 : static_cast<std::uint64_t>(current->line);
-                if (nodeLine != countedLine) {
-                    startTagsOnLine.clear();
-                    countedLine = nodeLine;
-                }
-                if (const xmlChar* name = xmlTextReaderConstName(reader.get()))
-                    ++startTagsOnLine[reinterpret_cast<const char*>(name)];
-            }
-            std::optional<UndeclaredElement> undeclared = std::move(sink.undeclared);
-            sink.undeclared.reset();
-            sink.looked = false;
-            for (const EngineMessage& message : step) {
-                if (IsMemoryFailure(message)) {
-                    ended = MemoryLimitError(PlaceLine(message));
-                    break;
-                }
-            }
-            if (ended)
-                break;
-            if (auto failure = FailureOfStep(step)) {
-                if (undeclared) {
-                    failure->message.code = XML_RELAXNG_ERR_ELEMWRONG;
-                    failure->message.element = undeclared->name;
-                    failure->message.line = undeclared->line;
-                    failure->message.readerLine = 0;
-                    failure->message.text = "Element " + undeclared->name + " is allowed nowhere by the grammar";
-                    failure->expected.clear();
-                }
-                const std::uint64_t line = PlaceLine(failure->message);
-                errors.push_back(MakeXmlLoadError(
-                    MakeXmlErrorCode(XmlErrorGroup::Validity, XmlErrorSource::RelaxNgErrors, TableCode(failure->message)),
-                    line, 0, AnsiToWide(Describe(*failure, grammar.display))));
-                int ordinal = 0;
-                if (undeclared)
-                    ordinal = 1; // the first of its name anywhere
-                else if (line == countedLine && startTagsOnLine.count(failure->message.element) != 0)
-                    ordinal = startTagsOnLine[failure->message.element];
-                places.push_back({line, failure->message.element, ordinal});
-            }
-            if (status <= 0) {
-                if (loader.Failure()) {
-                    ended = MakeXmlLoadError(XmlOwnErrorCode(loader.Failure()->ownError), 0, 0,
-                                             AnsiToWide(loader.Failure()->reason));
-                } else if (status < 0) {
-                    const auto other = std::find_if(step.begin(), step.end(), [](const EngineMessage& message) {
-                        return message.domain != XML_FROM_RELAXNGV;
-                    });
-                    if (other != step.end())
-                        ended = MakeXmlLoadError(MakeXmlErrorCode(XmlErrorGroup::WellFormedness,
-                                                                  XmlErrorSource::RelaxNgErrors, TableCode(*other)),
-                                                 other->line, other->column,
-                                                 AnsiToWide(other->text + " (read for the RELAX NG schema " +
-                                                            grammar.display + ")"));
-                }
-                break;
-            }
-        }
-        // Never a silent pass: the engine's own verdict counts even when it
-        // said nothing about why.
-        if (errors.empty() && !ended && status == 0 && xmlTextReaderIsValid(reader.get()) == 0)
-            errors.push_back(MakeXmlLoadError(
-                MakeXmlErrorCode(XmlErrorGroup::Validity, XmlErrorSource::RelaxNgErrors, XML_RELAXNG_ERR_NOGRAMMAR),
-                0, 0, AnsiToWide("The document does not match the RELAX NG schema " + grammar.display)));
+    sink.reader = reader.get();
+    sink.declared = &grammar.elements;
+    xmlTextReaderSetStructuredErrorHandler(reader.get(), TakeMessage, &sink);
+    if (xmlTextReaderRelaxNGSetSchema(reader.get(), grammar.schema.get()) != 0) {
+        verdict.errors.push_back(MakeXmlLoadError(
+            MakeXmlErrorCode(XmlErrorGroup::ReferencedDocument, XmlErrorSource::RelaxNgErrors, XML_RNGP_PARSE_ERROR),
+            0, 0, AnsiToWide("The RELAX NG engine could not take the schema " + grammar.display)));
+        return verdict;
     }
+    ReaderStep step;
+    StartTagsOnLine startTags;
+    while (verdict.errors.size() < maxErrors && !verdict.ended) {
+        step = ReadOneNode(reader.get(), sink, startTags);
+        verdict.ended = MemoryFailureIn(step.messages);
+        if (verdict.ended)
+            break;
+        if (auto failure = FailureOfStep(step.messages)) {
+            if (step.undeclared)
+                BlameUndeclared(*failure, *step.undeclared);
+            verdict.errors.push_back(ValidityError(*failure, grammar.display));
+            verdict.places.push_back(StartTagOf(*failure, step.undeclared.has_value(), startTags));
+        }
+        if (step.status <= 0) {
+            verdict.ended = WhyReadingStopped(step, loader, grammar.display);
+            break;
+        }
+    }
+    // Never a silent pass: the engine's own verdict counts even when it
+    // said nothing about why.
+    if (verdict.errors.empty() && !verdict.ended && step.status == 0 && xmlTextReaderIsValid(reader.get()) == 0)
+        verdict.errors.push_back(MakeXmlLoadError(
+            MakeXmlErrorCode(XmlErrorGroup::Validity, XmlErrorSource::RelaxNgErrors, XML_RELAXNG_ERR_NOGRAMMAR), 0,
+            0, AnsiToWide("The document does not match the RELAX NG schema " + grammar.display)));
+    return verdict;
+}
+
+// The engine names the line where a start tag ends; the reports name where
+// it opens, found by reading the document again once the engine is done.
+void MoveToStartTags(const std::string& linuxPath, std::vector<StartTagQuery>& places,
+                     std::vector<XmlLoadError>& errors)
+{
     std::vector<StartTagQuery*> queries;
     for (StartTagQuery& place : places)
         queries.push_back(&place);
-    PlaceStartTags(document.linuxPath, queries);
+    PlaceStartTags(linuxPath, queries);
     for (std::size_t i = 0; i < places.size(); ++i) {
         if (places[i].foundLine > 0) {
             errors[i].line = places[i].foundLine;
             errors[i].column = places[i].foundColumn;
         }
     }
-    if (ended && errors.size() < maxErrors)
-        errors.push_back(std::move(*ended));
-    return errors;
+}
+
+} // namespace
+
+std::vector<XmlLoadError> ValidateWithRelaxNg(const XmlRelaxNgGrammar& grammar, const XmlResource& document,
+                                              std::size_t maxErrors, const XmlRemoteAccess& remote)
+{
+    OpenedLocalFile file = OpenLocalFile(document.linuxPath);
+    if (!file.fd) {
+        const UnreadableFile unreadable = DescribeUnreadableDocument(file.check, document.displayName);
+        std::vector<XmlLoadError> errors;
+        errors.push_back(MakeXmlLoadError(XmlOwnErrorCode(unreadable.ownError), 0, 0, AnsiToWide(unreadable.reason)));
+        return errors;
+    }
+    StreamVerdict verdict = StreamThroughEngine(grammar, document, file.fd.Get(), maxErrors, remote);
+    MoveToStartTags(document.linuxPath, verdict.places, verdict.errors);
+    if (verdict.ended && verdict.errors.size() < maxErrors)
+        verdict.errors.push_back(std::move(*verdict.ended));
+    return std::move(verdict.errors);
 }
