@@ -1,3 +1,7 @@
+// Compiles RELAX NG grammars and keeps them, checks a document against one
+// as the reader streams it, and turns the engine's messages into the load's
+// errors.
+
 #include "platform/xml/schema/xml_relaxng.h"
 
 #include "platform/text/drive_path.h"
@@ -5,56 +9,26 @@
 #include "platform/xml/component/xml_error_codes.h"
 #include "platform/xml/load/xml_memory.h"
 #include "platform/xml/references/xml_input_sources.h"
+#include "platform/xml/schema/xml_relaxng_elements.h"
+#include "platform/xml/schema/xml_relaxng_start_tags.h"
 
 #include <libxml/parser.h>
 #include <libxml/relaxng.h>
 #include <libxml/xmlerror.h>
 #include <libxml/xmlreader.h>
 
-#include <unistd.h>
-
 #include <algorithm>
-#include <deque>
 #include <map>
 #include <mutex>
 #include <optional>
-#include <set>
 #include <utility>
 
-namespace {
-
-using ExpandedName = std::pair<std::string, std::string>; // namespace, local name
-
-// The element names a grammar mentions anywhere, and its element
-// wildcards. An element none of them covers is allowed nowhere. The engine
-// reports such an element oddly when it sits in content it checks by
-// backtracking (it names an earlier sibling as extra content), so the load
-// looks for one itself when the engine fails.
-struct DeclaredElements {
-    struct Wildcard {
-        std::optional<std::string> space; // nsName; anyName when empty
-        std::set<std::string> exceptSpaces;
-        std::set<ExpandedName> exceptNames;
-    };
-    std::set<ExpandedName> names;
-    std::vector<Wildcard> wildcards;
-    bool usable = true; // false when some name class could not be read
-
-    bool Covers(const ExpandedName& name) const
-    {
-        if (!usable || names.count(name) != 0)
-            return true;
-        for (const Wildcard& wildcard : wildcards) {
-            if (wildcard.space && *wildcard.space != name.first)
-                continue;
-            if (wildcard.exceptSpaces.count(name.first) == 0 && wildcard.exceptNames.count(name) == 0)
-                return true;
-        }
-        return false;
-    }
-};
-
-} // namespace
+using xmlrelaxng::DeclaredElements;
+using xmlrelaxng::FirstUndeclared;
+using xmlrelaxng::PlaceStartTags;
+using xmlrelaxng::ReadDeclaredElements;
+using xmlrelaxng::StartTagQuery;
+using xmlrelaxng::TextOf;
 
 class XmlRelaxNgGrammar {
 public:
@@ -123,155 +97,6 @@ std::string Trimmed(const char* text)
     while (!out.empty() && (out.back() == '\n' || out.back() == ' '))
         out.pop_back();
     return out;
-}
-
-constexpr const char* kRelaxNgSpace = "http://relaxng.org/ns/structure/1.0";
-
-bool IsRngElement(const xmlNode* node)
-{
-    return node != nullptr && node->type == XML_ELEMENT_NODE && node->ns != nullptr &&
-           xmlStrEqual(node->ns->href, reinterpret_cast<const xmlChar*>(kRelaxNgSpace));
-}
-
-bool IsRng(const xmlNode* node, const char* local)
-{
-    return IsRngElement(node) && xmlStrEqual(node->name, reinterpret_cast<const xmlChar*>(local));
-}
-
-std::string WithoutBlanksAround(std::string text)
-{
-    const auto notBlank = [](unsigned char ch) { return ch != ' ' && ch != '\t' && ch != '\n' && ch != '\r'; };
-    const auto first = std::find_if(text.begin(), text.end(), notBlank);
-    const auto last = std::find_if(text.rbegin(), text.rend(), notBlank).base();
-    return first < last ? std::string(first, last) : std::string();
-}
-
-std::string Attribute(const xmlNode* node, const char* name)
-{
-    xmlChar* value = xmlGetNoNsProp(node, reinterpret_cast<const xmlChar*>(name));
-    std::string text = value == nullptr ? std::string() : reinterpret_cast<const char*>(value);
-    xmlFree(value);
-    return WithoutBlanksAround(std::move(text));
-}
-
-std::string TextOf(const xmlNode* node)
-{
-    xmlChar* content = xmlNodeGetContent(node);
-    std::string text = content == nullptr ? std::string() : reinterpret_cast<const char*>(content);
-    xmlFree(content);
-    return WithoutBlanksAround(std::move(text));
-}
-
-// The ns in force for a node: its own attribute, else its nearest ancestor's.
-std::string InheritedSpace(const xmlNode* node)
-{
-    for (; node != nullptr && node->type == XML_ELEMENT_NODE; node = node->parent)
-        if (xmlHasProp(node, reinterpret_cast<const xmlChar*>("ns")) != nullptr)
-            return Attribute(node, "ns");
-    return {};
-}
-
-// A QName of a name class, by the namespaces declared where it is written.
-std::optional<ExpandedName> NameOf(xmlNode* node, const std::string& qname)
-{
-    const auto colon = qname.find(':');
-    if (colon == std::string::npos)
-        return ExpandedName{InheritedSpace(node), qname};
-    const std::string prefix = qname.substr(0, colon);
-    const xmlNs* space = xmlSearchNs(node->doc, node, reinterpret_cast<const xmlChar*>(prefix.c_str()));
-    if (space == nullptr)
-        return std::nullopt;
-    return ExpandedName{reinterpret_cast<const char*>(space->href), qname.substr(colon + 1)};
-}
-
-void ReadExcept(xmlNode* except, DeclaredElements::Wildcard& wildcard, DeclaredElements& declared)
-{
-    for (xmlNode* child = except->children; child != nullptr; child = child->next) {
-        if (IsRng(child, "nsName")) {
-            wildcard.exceptSpaces.insert(InheritedSpace(child));
-        } else if (IsRng(child, "name")) {
-            if (const auto name = NameOf(child, TextOf(child)))
-                wildcard.exceptNames.insert(*name);
-        } else if (IsRng(child, "choice")) {
-            ReadExcept(child, wildcard, declared);
-        } else if (IsRngElement(child)) {
-            declared.usable = false;
-        }
-    }
-}
-
-void ReadNameClass(xmlNode* nameClass, DeclaredElements& declared)
-{
-    if (IsRng(nameClass, "name")) {
-        if (const auto name = NameOf(nameClass, TextOf(nameClass)))
-            declared.names.insert(*name);
-        else
-            declared.usable = false;
-    } else if (IsRng(nameClass, "anyName") || IsRng(nameClass, "nsName")) {
-        DeclaredElements::Wildcard wildcard;
-        if (IsRng(nameClass, "nsName"))
-            wildcard.space = InheritedSpace(nameClass);
-        for (xmlNode* child = nameClass->children; child != nullptr; child = child->next)
-            if (IsRng(child, "except"))
-                ReadExcept(child, wildcard, declared);
-        declared.wildcards.push_back(std::move(wildcard));
-    } else if (IsRng(nameClass, "choice")) {
-        for (xmlNode* child = nameClass->children; child != nullptr; child = child->next)
-            if (IsRngElement(child))
-                ReadNameClass(child, declared);
-    } else {
-        declared.usable = false;
-    }
-}
-
-// Every <element> of a schema document, wherever it stands.
-void ReadDeclaredElements(xmlNode* node, DeclaredElements& declared)
-{
-    for (; node != nullptr; node = node->next) {
-        if (node->type != XML_ELEMENT_NODE)
-            continue;
-        if (IsRng(node, "element")) {
-            if (xmlHasProp(node, reinterpret_cast<const xmlChar*>("name")) != nullptr) {
-                if (const auto name = NameOf(node, Attribute(node, "name")))
-                    declared.names.insert(*name);
-                else
-                    declared.usable = false;
-            } else {
-                // The first child of RELAX NG's own (annotations come first).
-                xmlNode* nameClass = node->children;
-                while (nameClass != nullptr && !IsRngElement(nameClass))
-                    nameClass = nameClass->next;
-                ReadNameClass(nameClass, declared);
-            }
-        }
-        ReadDeclaredElements(node->children, declared);
-    }
-}
-
-// The first element from `top` on (in the order of the document) that the
-// grammar allows nowhere; nothing when each is covered.
-const xmlNode* FirstUndeclared(const xmlNode* top, const DeclaredElements& declared)
-{
-    if (top == nullptr || !declared.usable)
-        return nullptr;
-    const xmlNode* node = top;
-    while (node != nullptr) {
-        if (node->type == XML_ELEMENT_NODE) {
-            const std::string space = node->ns != nullptr ? reinterpret_cast<const char*>(node->ns->href) : "";
-            if (!declared.Covers({space, reinterpret_cast<const char*>(node->name)}))
-                return node;
-            if (node->children != nullptr) {
-                node = node->children;
-                continue;
-            }
-        }
-        while (node != nullptr && node != top && node->next == nullptr)
-            node = node->parent;
-        if (node == nullptr || node == top)
-            break;
-        node = node->next;
-    }
-    return nullptr;
 }
 
 // An element the grammar allows nowhere, found near a failure.
@@ -496,143 +321,7 @@ CompileRelaxNg(const XmlResolvedLocation& target, const std::string& reference, 
     return compiled;
 }
 
-
 namespace {
-
-// An element's start tag to place: asked by the line the engine gave and
-// the element's name; answered with the line and character column of the
-// "<" that opens it, the last such tag on or before that line.
-struct StartTagQuery {
-    std::uint64_t line = 0;
-    std::string name;
-    // Which of the element's start tags on that line, counted from 1; 0
-    // when not known (the last one then).
-    int ordinal = 0;
-    long foundLine = 0;
-    long foundColumn = 0;
-};
-
-// How far back a start tag is looked for: a tag spread over more lines is
-// left without a column.
-constexpr std::size_t kTagLines = 64;
-// A line longer than this is not searched (a document on one line, say).
-constexpr std::size_t kSearchedLineBytes = 1024 * 1024;
-
-long CharacterCount(std::string_view bytes)
-{
-    long count = 0;
-    for (const char byte : bytes)
-        if ((static_cast<unsigned char>(byte) & 0xC0) != 0x80)
-            ++count;
-    return count;
-}
-
-bool EndsName(char ch)
-{
-    return ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n' || ch == '/' || ch == '>';
-}
-
-// The n-th "<name" in a line that a blank, "/" or ">" ends, by its byte offset.
-std::optional<std::size_t> NthStartTag(const std::string& line, const std::string& name, int ordinal)
-{
-    const std::string opening = "<" + name;
-    int seen = 0;
-    for (std::size_t at = line.find(opening); at != std::string::npos; at = line.find(opening, at + 1)) {
-        const std::size_t after = at + opening.size();
-        if ((after >= line.size() || EndsName(line[after])) && ++seen == ordinal)
-            return at;
-    }
-    return std::nullopt;
-}
-
-// The last "<name" in a line that a blank, "/" or ">" ends, by its byte offset.
-std::optional<std::size_t> LastStartTag(const std::string& line, const std::string& name)
-{
-    const std::string opening = "<" + name;
-    for (std::size_t at = line.rfind(opening); at != std::string::npos;
-         at = at == 0 ? std::string::npos : line.rfind(opening, at - 1)) {
-        const std::size_t after = at + opening.size();
-        if (after >= line.size() || EndsName(line[after]))
-            return at;
-    }
-    return std::nullopt;
-}
-
-// Reads the file once for all the queries (in the order of their lines).
-void PlaceStartTags(const std::string& linuxPath, std::vector<StartTagQuery*>& queries)
-{
-    if (queries.empty())
-        return;
-    std::stable_sort(queries.begin(), queries.end(),
-                     [](const StartTagQuery* a, const StartTagQuery* b) { return a->line < b->line; });
-    OpenedLocalFile file = OpenLocalFile(linuxPath);
-    if (!file.fd)
-        return;
-    std::deque<std::pair<std::uint64_t, std::optional<std::string>>> recent;
-    std::string current;
-    bool currentTooLong = false;
-    std::uint64_t lineNumber = 1;
-    std::size_t next = 0;
-    bool first = true;
-    const auto answer = [&](std::uint64_t upTo) {
-        while (next < queries.size() && queries[next]->line <= upTo) {
-            StartTagQuery& query = *queries[next++];
-            for (auto line = recent.rbegin(); line != recent.rend() && !query.name.empty(); ++line) {
-                if (line->first > query.line || !line->second)
-                    continue;
-                // On its own line the engine's count tells which tag it is;
-                // a tag begun on an earlier line is the last one there.
-                const auto at = line->first == query.line && query.ordinal > 0
-                                    ? NthStartTag(*line->second, query.name, query.ordinal)
-                                    : LastStartTag(*line->second, query.name);
-                if (at) {
-                    query.foundLine = static_cast<long>(line->first);
-                    query.foundColumn = CharacterCount(std::string_view(*line->second).substr(0, *at)) + 1;
-                    break;
-                }
-            }
-        }
-    };
-    const auto endLine = [&] {
-        recent.emplace_back(lineNumber, currentTooLong ? std::nullopt : std::optional<std::string>(current));
-        if (recent.size() > kTagLines)
-            recent.pop_front();
-        answer(lineNumber);
-        current.clear();
-        currentTooLong = false;
-        ++lineNumber;
-    };
-    char block[64 * 1024];
-    while (next < queries.size()) {
-        const ssize_t got = ::read(file.fd.Get(), block, sizeof block);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got <= 0)
-            break;
-        std::string_view bytes(block, static_cast<std::size_t>(got));
-        // A UTF-16 document's names are not searched byte-wise.
-        if (first && bytes.size() >= 2 &&
-            (bytes[0] == '\0' || bytes[1] == '\0' || static_cast<unsigned char>(bytes[0]) >= 0xFE))
-            return;
-        first = false;
-        while (!bytes.empty()) {
-            const std::size_t newline = bytes.find('\n');
-            const std::string_view piece = bytes.substr(0, newline);
-            if (!currentTooLong && current.size() + piece.size() <= kSearchedLineBytes)
-                current.append(piece);
-            else {
-                currentTooLong = true;
-                current.clear();
-            }
-            if (newline == std::string_view::npos)
-                break;
-            endLine();
-            bytes.remove_prefix(newline + 1);
-        }
-    }
-    if (next < queries.size())
-        endLine();
-}
 
 // One failure of the engine: the messages it gave at one step of the reader
 // (it reports the alternatives it tried, and the step's last message, made
@@ -704,126 +393,203 @@ std::string Describe(const Failure& failure, const std::string& schema)
 
 constexpr int kReaderOptions = XML_PARSE_NOENT | XML_PARSE_DTDLOAD | XML_PARSE_BIG_LINES;
 
-} // namespace
+// The start tags the reader passed on the current node's line, by name:
+// which of several alike on a line is the failing one.
+class StartTagsOnLine {
+public:
+    void Note(xmlTextReader* reader)
+    {
+        if (xmlTextReaderNodeType(reader) != XML_READER_TYPE_ELEMENT)
+            return;
+        const xmlNode* current = xmlTextReaderCurrentNode(reader);
+        const auto nodeLine = current == nullptr ? 0 : static_cast<std::uint64_t>(current->line);
+        if (nodeLine != m_line) {
+            m_counts.clear();
+            m_line = nodeLine;
+        }
+        if (const xmlChar* name = xmlTextReaderConstName(reader))
+            ++m_counts[reinterpret_cast<const char*>(name)];
+    }
 
-std::vector<XmlLoadError> ValidateWithRelaxNg(const XmlRelaxNgGrammar& grammar, const XmlResource& document,
-                                              std::size_t maxErrors, const XmlRemoteAccess& remote)
+    // Counted from 1; 0 when the reader passed no such tag on that line.
+    int Ordinal(std::uint64_t line, const std::string& name) const
+    {
+        if (line != m_line)
+            return 0;
+        const auto found = m_counts.find(name);
+        return found == m_counts.end() ? 0 : found->second;
+    }
+
+private:
+    std::uint64_t m_line = 0;
+    std::map<std::string, int> m_counts;
+};
+
+// What the engine said while the reader took one node.
+struct ReaderStep {
+    int status = 1; // the reader's: 1 a node, 0 the end of the document, -1 an error
+    std::vector<EngineMessage> messages;
+    std::optional<UndeclaredElement> undeclared;
+};
+
+ReaderStep ReadOneNode(xmlTextReader* reader, MessageSink& sink, StartTagsOnLine& startTags)
 {
+    ReaderStep step;
+    step.status = xmlTextReaderRead(reader);
+    NoteParserProgress(static_cast<std::uint64_t>(std::max(0, xmlTextReaderGetParserLineNumber(reader))));
+    step.messages.swap(sink.messages);
+    if (step.status == 1)
+        startTags.Note(reader);
+    step.undeclared = std::move(sink.undeclared);
+    sink.undeclared.reset();
+    sink.looked = false;
+    return step;
+}
+
+std::optional<XmlLoadError> MemoryFailureIn(const std::vector<EngineMessage>& messages)
+{
+    for (const EngineMessage& message : messages)
+        if (IsMemoryFailure(message))
+            return MemoryLimitError(PlaceLine(message));
+    return std::nullopt;
+}
+
+// The engine blames whatever it tried last; an element the grammar allows
+// nowhere is the real cause.
+void BlameUndeclared(Failure& failure, const UndeclaredElement& undeclared)
+{
+    failure.message.code = XML_RELAXNG_ERR_ELEMWRONG;
+    failure.message.element = undeclared.name;
+    failure.message.line = undeclared.line;
+    failure.message.readerLine = 0;
+    failure.message.text = "Element " + undeclared.name + " is allowed nowhere by the grammar";
+    failure.expected.clear();
+}
+
+XmlLoadError ValidityError(const Failure& failure, const std::string& schema)
+{
+    return MakeXmlLoadError(
+        MakeXmlErrorCode(XmlErrorGroup::Validity, XmlErrorSource::RelaxNgErrors, TableCode(failure.message)),
+        PlaceLine(failure.message), 0, AnsiToWide(Describe(failure, schema)));
+}
+
+StartTagQuery StartTagOf(const Failure& failure, bool undeclared, const StartTagsOnLine& startTags)
+{
+    const std::uint64_t line = PlaceLine(failure.message);
+    // An undeclared element is blamed at the first of its name anywhere.
+    const int ordinal = undeclared ? 1 : startTags.Ordinal(line, failure.message.element);
+    return {line, failure.message.element, ordinal};
+}
+
+// Why the reader stopped short of the end, when it can be told: an external
+// document that could not be had, or a document that is not well formed.
+std::optional<XmlLoadError> WhyReadingStopped(const ReaderStep& last, const ScopedLibxmlDocumentLoader& loader,
+                                              const std::string& schema)
+{
+    if (loader.Failure())
+        return FetchFailureError(*loader.Failure());
+    if (last.status >= 0)
+        return std::nullopt;
+    const auto other = std::find_if(last.messages.begin(), last.messages.end(),
+                                    [](const EngineMessage& message) { return message.domain != XML_FROM_RELAXNGV; });
+    if (other == last.messages.end())
+        return std::nullopt;
+    return MakeXmlLoadError(
+        MakeXmlErrorCode(XmlErrorGroup::WellFormedness, XmlErrorSource::RelaxNgErrors, TableCode(*other)),
+        other->line, other->column, AnsiToWide(other->text + " (read for the RELAX NG schema " + schema + ")"));
+}
+
+// One pass of the reader over the document: its errors in the order of the
+// document, the start tag each is to be placed at (the engine's failures
+// only, so `places` runs alongside the start of `errors`), and the error
+// after which nothing more was read.
+struct StreamVerdict {
     std::vector<XmlLoadError> errors;
     std::vector<StartTagQuery> places;
-    OpenedLocalFile file = OpenLocalFile(document.linuxPath);
-    if (!file.fd) {
-        const UnreadableFile unreadable = DescribeUnreadableDocument(file.check, document.displayName);
-        errors.push_back(MakeXmlLoadError(XmlOwnErrorCode(unreadable.ownError), 0, 0, AnsiToWide(unreadable.reason)));
-        return errors;
+    std::optional<XmlLoadError> ended;
+};
+
+StreamVerdict StreamThroughEngine(const XmlRelaxNgGrammar& grammar, const XmlResource& document, int fd,
+                                  std::size_t maxErrors, const XmlRemoteAccess& remote)
+{
+    StreamVerdict verdict;
+    std::lock_guard engine(EngineMutex());
+    ScopedLibxmlDocumentLoader loader(document, "the external entity", remote);
+    MessageSink sink;
+    std::unique_ptr<xmlTextReader, ReaderDeleter> reader(
+        xmlReaderForFd(fd, document.linuxPath.c_str(), nullptr, kReaderOptions));
+    if (!reader) {
+        verdict.errors.push_back(MemoryLimitError(0));
+        return verdict;
     }
-    std::optional<XmlLoadError> ended; // an error after which nothing more is read
-    {
-        std::lock_guard engine(EngineMutex());
-        ScopedLibxmlDocumentLoader loader(document, "the external entity", remote);
-        MessageSink sink;
-        std::unique_ptr<xmlTextReader, ReaderDeleter> reader(
-            xmlReaderForFd(file.fd.Get(), document.linuxPath.c_str(), nullptr, kReaderOptions));
-        if (!reader) {
-            errors.push_back(MemoryLimitError(0));
-            return errors;
-        }
-        sink.reader = reader.get();
-        sink.declared = &grammar.elements;
-        xmlTextReaderSetStructuredErrorHandler(reader.get(), TakeMessage, &sink);
-        if (xmlTextReaderRelaxNGSetSchema(reader.get(), grammar.schema.get()) != 0) {
-            errors.push_back(MakeXmlLoadError(
-                MakeXmlErrorCode(XmlErrorGroup::ReferencedDocument, XmlErrorSource::RelaxNgErrors, XML_RNGP_PARSE_ERROR),
-                0, 0, AnsiToWide("The RELAX NG engine could not take the schema " + grammar.display)));
-            return errors;
-        }
-        int status = 1;
-        std::uint64_t countedLine = 0;
-        std::map<std::string, int> startTagsOnLine;
-        while (errors.size() < maxErrors && !ended) {
-            status = xmlTextReaderRead(reader.get());
-            NoteParserProgress(static_cast<std::uint64_t>(std::max(0, xmlTextReaderGetParserLineNumber(reader.get()))));
-            std::vector<EngineMessage> step;
-            step.swap(sink.messages);
-            // The start tags the reader passed on the current node's line,
-            // by name: which of several alike on a line is the failing one.
-            if (status == 1 && xmlTextReaderNodeType(reader.get()) == XML_READER_TYPE_ELEMENT) {
-                const xmlNode* current = xmlTextReaderCurrentNode(reader.get());
-                const auto nodeLine = current == nullptr ? 0 : static_cast<std::uint64_t>(current->line);
-                if (nodeLine != countedLine) {
-                    startTagsOnLine.clear();
-                    countedLine = nodeLine;
-                }
-                if (const xmlChar* name = xmlTextReaderConstName(reader.get()))
-                    ++startTagsOnLine[reinterpret_cast<const char*>(name)];
-            }
-            std::optional<UndeclaredElement> undeclared = std::move(sink.undeclared);
-            sink.undeclared.reset();
-            sink.looked = false;
-            for (const EngineMessage& message : step) {
-                if (IsMemoryFailure(message)) {
-                    ended = MemoryLimitError(PlaceLine(message));
-                    break;
-                }
-            }
-            if (ended)
-                break;
-            if (auto failure = FailureOfStep(step)) {
-                if (undeclared) {
-                    failure->message.code = XML_RELAXNG_ERR_ELEMWRONG;
-                    failure->message.element = undeclared->name;
-                    failure->message.line = undeclared->line;
-                    failure->message.readerLine = 0;
-                    failure->message.text = "Element " + undeclared->name + " is allowed nowhere by the grammar";
-                    failure->expected.clear();
-                }
-                const std::uint64_t line = PlaceLine(failure->message);
-                errors.push_back(MakeXmlLoadError(
-                    MakeXmlErrorCode(XmlErrorGroup::Validity, XmlErrorSource::RelaxNgErrors, TableCode(failure->message)),
-                    line, 0, AnsiToWide(Describe(*failure, grammar.display))));
-                int ordinal = 0;
-                if (undeclared)
-                    ordinal = 1; // the first of its name anywhere
-                else if (line == countedLine && startTagsOnLine.count(failure->message.element) != 0)
-                    ordinal = startTagsOnLine[failure->message.element];
-                places.push_back({line, failure->message.element, ordinal});
-            }
-            if (status <= 0) {
-                if (loader.Failure()) {
-                    ended = MakeXmlLoadError(XmlOwnErrorCode(loader.Failure()->ownError), 0, 0,
-                                             AnsiToWide(loader.Failure()->reason));
-                } else if (status < 0) {
-                    const auto other = std::find_if(step.begin(), step.end(), [](const EngineMessage& message) {
-                        return message.domain != XML_FROM_RELAXNGV;
-                    });
-                    if (other != step.end())
-                        ended = MakeXmlLoadError(MakeXmlErrorCode(XmlErrorGroup::WellFormedness,
-                                                                  XmlErrorSource::RelaxNgErrors, TableCode(*other)),
-                                                 other->line, other->column,
-                                                 AnsiToWide(other->text + " (read for the RELAX NG schema " +
-                                                            grammar.display + ")"));
-                }
-                break;
-            }
-        }
-        // Never a silent pass: the engine's own verdict counts even when it
-        // said nothing about why.
-        if (errors.empty() && !ended && status == 0 && xmlTextReaderIsValid(reader.get()) == 0)
-            errors.push_back(MakeXmlLoadError(
-                MakeXmlErrorCode(XmlErrorGroup::Validity, XmlErrorSource::RelaxNgErrors, XML_RELAXNG_ERR_NOGRAMMAR),
-                0, 0, AnsiToWide("The document does not match the RELAX NG schema " + grammar.display)));
+    sink.reader = reader.get();
+    sink.declared = &grammar.elements;
+    xmlTextReaderSetStructuredErrorHandler(reader.get(), TakeMessage, &sink);
+    if (xmlTextReaderRelaxNGSetSchema(reader.get(), grammar.schema.get()) != 0) {
+        verdict.errors.push_back(MakeXmlLoadError(
+            MakeXmlErrorCode(XmlErrorGroup::ReferencedDocument, XmlErrorSource::RelaxNgErrors, XML_RNGP_PARSE_ERROR),
+            0, 0, AnsiToWide("The RELAX NG engine could not take the schema " + grammar.display)));
+        return verdict;
     }
+    ReaderStep step;
+    StartTagsOnLine startTags;
+    while (verdict.errors.size() < maxErrors && !verdict.ended) {
+        step = ReadOneNode(reader.get(), sink, startTags);
+        verdict.ended = MemoryFailureIn(step.messages);
+        if (verdict.ended)
+            break;
+        if (auto failure = FailureOfStep(step.messages)) {
+            if (step.undeclared)
+                BlameUndeclared(*failure, *step.undeclared);
+            verdict.errors.push_back(ValidityError(*failure, grammar.display));
+            verdict.places.push_back(StartTagOf(*failure, step.undeclared.has_value(), startTags));
+        }
+        if (step.status <= 0) {
+            verdict.ended = WhyReadingStopped(step, loader, grammar.display);
+            break;
+        }
+    }
+    // Never a silent pass: the engine's own verdict counts even when it
+    // said nothing about why.
+    if (verdict.errors.empty() && !verdict.ended && step.status == 0 && xmlTextReaderIsValid(reader.get()) == 0)
+        verdict.errors.push_back(MakeXmlLoadError(
+            MakeXmlErrorCode(XmlErrorGroup::Validity, XmlErrorSource::RelaxNgErrors, XML_RELAXNG_ERR_NOGRAMMAR), 0,
+            0, AnsiToWide("The document does not match the RELAX NG schema " + grammar.display)));
+    return verdict;
+}
+
+// The engine names the line where a start tag ends; the reports name where
+// it opens, found by reading the document again once the engine is done.
+void MoveToStartTags(const std::string& linuxPath, std::vector<StartTagQuery>& places,
+                     std::vector<XmlLoadError>& errors)
+{
     std::vector<StartTagQuery*> queries;
     for (StartTagQuery& place : places)
         queries.push_back(&place);
-    PlaceStartTags(document.linuxPath, queries);
+    PlaceStartTags(linuxPath, queries);
     for (std::size_t i = 0; i < places.size(); ++i) {
         if (places[i].foundLine > 0) {
             errors[i].line = places[i].foundLine;
             errors[i].column = places[i].foundColumn;
         }
     }
-    if (ended && errors.size() < maxErrors)
-        errors.push_back(std::move(*ended));
-    return errors;
+}
+
+} // namespace
+
+std::vector<XmlLoadError> ValidateWithRelaxNg(const XmlRelaxNgGrammar& grammar, const XmlResource& document,
+                                              std::size_t maxErrors, const XmlRemoteAccess& remote)
+{
+    OpenedLocalFile file = OpenLocalFile(document.linuxPath);
+    if (!file.fd) {
+        const UnreadableFile unreadable = DescribeUnreadableDocument(file.check, document.displayName);
+        std::vector<XmlLoadError> errors;
+        errors.push_back(MakeXmlLoadError(XmlOwnErrorCode(unreadable.ownError), 0, 0, AnsiToWide(unreadable.reason)));
+        return errors;
+    }
+    StreamVerdict verdict = StreamThroughEngine(grammar, document, file.fd.Get(), maxErrors, remote);
+    MoveToStartTags(document.linuxPath, verdict.places, verdict.errors);
+    if (verdict.ended && verdict.errors.size() < maxErrors)
+        verdict.errors.push_back(std::move(*verdict.ended));
+    return std::move(verdict.errors);
 }
