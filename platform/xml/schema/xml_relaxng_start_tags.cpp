@@ -3,12 +3,10 @@
 
 #include "platform/xml/schema/xml_relaxng_start_tags.h"
 
+#include "platform/os/posix_io.h"
 #include "platform/xml/references/xml_input_sources.h"
 
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <deque>
 #include <optional>
 #include <string_view>
@@ -111,9 +109,7 @@ void PlaceStartTags(const std::string& linuxPath, std::vector<StartTagQuery*>& q
     };
     char block[64 * 1024];
     while (next < queries.size()) {
-        const ssize_t got = ::read(file.fd.Get(), block, sizeof block);
-        if (got < 0 && errno == EINTR)
-            continue;
+        const ssize_t got = ReadSome(file.fd.Get(), block, sizeof block);
         if (got <= 0)
             break;
         std::string_view bytes(block, static_cast<std::size_t>(got));
