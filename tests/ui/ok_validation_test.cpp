@@ -108,6 +108,44 @@ TEST_F(MainWindowTest, OKValidatesTheChosenFileIntoTheResultField)
     });
 }
 
+// Schemas named by xml-model instructions reach the window as the terminal
+// shows them: a grammar's error, a rule's error, and a pass when both hold.
+TEST_F(MainWindowTest, OKChecksTheGrammarAndRulesADocumentNamesByXmlModel)
+{
+    m_home.Write("survey.rng", R"(<element name="survey" xmlns="http://relaxng.org/ns/structure/1.0"
+    datatypeLibrary="http://www.w3.org/2001/XMLSchema-datatypes">
+  <oneOrMore><element name="point"><attribute name="x"><data type="decimal"/></attribute></element></oneOrMore>
+</element>)");
+    m_home.Write("survey.sch", R"(<schema xmlns="http://purl.oclc.org/dsdl/schematron"><pattern>
+  <rule context="point"><assert test="@x &gt;= 0">A point lies east of the origin.</assert></rule>
+</pattern></schema>)");
+    const auto survey = [&](const char* name, const char* x) {
+        return DriveForm(m_home.Write(
+            name, std::string("<?xml version=\"1.0\"?>\n"
+                              "<?xml-model href=\"survey.rng\" schematypens=\"http://relaxng.org/ns/structure/1.0\"?>\n"
+                              "<?xml-model href=\"survey.sch\" schematypens=\"http://purl.oclc.org/dsdl/schematron\"?>\n"
+                              "<survey>\n  <point x=\"") + x + "\"/>\n</survey>\n"));
+    };
+    const struct {
+        std::string path;
+        std::string verdictStart;
+    } cases[] = {
+        {survey("valid.xml", "1.5"), "Loaded and Validated"},
+        {survey("grammar.xml", "east"), "Error:\r\n\"Code = 0x8c240003\r\n\"\"Source = Line : 5; Char : 3\r\n"},
+        {survey("rules.xml", "-2"), "Error:\r\n\"Code = 0x8c250001\r\n\"\"Source = Line : 5; Char : 0\r\n"
+                                    "\"\"Error Description = A point lies east of the origin."},
+    };
+    CorvaneDlgUnderTest dialog;
+    RunModal(dialog, [&](QDialog& widget) {
+        for (const auto& c : cases) {
+            dialog.ChooseXmlFile(c.path.c_str());
+            PressOK(dialog);
+            EXPECT_EQ(Text(dialog, IDC_RESULT).rfind(c.verdictStart, 0), 0u) << Text(dialog, IDC_RESULT);
+        }
+        QTest::keyClick(&widget, Qt::Key_Escape);
+    });
+}
+
 TEST_F(MainWindowTest, EnterDoesNotValidateBeforeAFileIsChosen)
 {
     CorvaneDlgUnderTest dialog;
