@@ -393,4 +393,28 @@ TEST(XmlModelAssociation, RemoteGrammarThroughTheCacheAndOffline)
     EXPECT_NE(refused.reason.find(server.Url("/local.rng")), std::string::npos) << refused;
 }
 
+
+// Rules on the network: read once, then from the cache with the network off;
+// they may not read local files with document().
+TEST(XmlModelAssociation, RemoteRulesThroughTheCacheAndOffline)
+{
+    ScopedRemoteFetchLimits quick(UseQuickRemoteFetchLimits);
+    HttpTestServer server;
+    TempDir dir;
+    server.Serve("/note.sch", NoteRules());
+    const auto document = dir.Write("doc.xml", Note(SchModel(server.Url("/note.sch")), "0"));
+    const std::uint32_t failed = Schematron(XmlErrorGroup::Validity, SchematronCode::AssertFailed);
+    EXPECT_EQ(LoadFile(document).code, failed);
+    {
+        ScopedRemoteFetchLimits offline([](RemoteFetchLimits& limits) { limits.networkAllowed = false; });
+        EXPECT_EQ(LoadFile(document).code, failed);
+    }
+    EXPECT_EQ(server.Requests("/note.sch"), 1);
+    const auto secret = dir.Write("secret.xml", "<secret>1</secret>");
+    server.Serve("/peek.sch", "<schema xmlns=\"http://purl.oclc.org/dsdl/schematron\"><pattern><rule context=\"note\">"
+                              "<assert test=\"document('" + secret.string() + "')\">x</assert></rule></pattern></schema>");
+    const XmlLoadOutcome peek = LoadFile(dir.Write("peek.xml", Note(SchModel(server.Url("/peek.sch")))));
+    EXPECT_EQ(peek.code, Schematron(XmlErrorGroup::ReferencedDocument, SchematronCode::EvaluationFailed)) << peek;
+}
+
 } // namespace
