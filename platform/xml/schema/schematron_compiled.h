@@ -21,6 +21,15 @@ SchematronOutcome RunSchematronOnDocument(const SchematronRules& rules, xmlDoc* 
 
 namespace schematron {
 
+// The node after `node` and all it holds, in document order, climbing out of
+// the elements it ends; nullptr past the root element's last node.
+inline xmlNode* NextAfterSubtree(xmlNode* node)
+{
+    while (node != nullptr && node->next == nullptr)
+        node = node->parent != nullptr && node->parent->type == XML_ELEMENT_NODE ? node->parent : nullptr;
+    return node != nullptr ? node->next : nullptr;
+}
+
 struct FreeDoc {
     void operator()(xmlDoc* d) const { xmlFreeDoc(d); }
 };

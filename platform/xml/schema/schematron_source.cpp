@@ -239,11 +239,7 @@ bool ExpandInternalEntities(xmlDoc* doc) {
             node = node->children;
             continue;
         }
-        while (node != nullptr && node->next == nullptr)
-            node = node->parent != nullptr && node->parent->type == XML_ELEMENT_NODE ? node->parent
-                                                                                     : nullptr;
-        if (node != nullptr)
-            node = node->next;
+        node = NextAfterSubtree(node);
     }
     if (budget != kMaxEntityExpansion)
         MergeNeighbouringText(xmlDocGetRootElement(doc));
