@@ -1,8 +1,9 @@
 // A Schematron association: the rules are read as any schema the document
 // names is read (xml_associated_schema.h), compiled once and kept between
 // loads while none of their files changed, and run on the document in the
-// worker. What the rules find is an error unless its role makes it a
-// warning or information, which a verdict does not show.
+// worker, whose stall bound sees them get further element by element. What
+// the rules find is an error unless its role makes it a warning or
+// information, which a verdict does not show.
 
 #include "platform/os/posix_io.h"
 #include "platform/os/unique_fd.h"
@@ -174,6 +175,7 @@ std::vector<XmlLoadError> CheckSchematronAssociation(const XmlSchematronCheck& c
     SchematronLimits limits;
     limits.maxErrors = check.maxErrors;
     limits.documentReadsLocalFiles = !fromNetwork;
+    limits.progress = [](unsigned long line) { NoteParserProgress(line); };
     const SchematronOutcome outcome = RunSchematron(*rules, FileToRead(check.request->linuxPath), limits);
     NoteParserProgress();
     if (outcome.problem != SchematronProblem::None)

@@ -25,6 +25,7 @@
 // own parse read local files only.
 
 #include <cstddef>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -104,6 +105,9 @@ struct SchematronLimits {
     // schema). A schema that came from the network may not name local files:
     // its caller says false, and such a document() is an evaluation failure.
     bool documentReadsLocalFiles = true;
+    // Told the line of each element as the rules reach it, so that a caller
+    // bounding work without progress sees a long run get further.
+    std::function<void(unsigned long line)> progress{};
 };
 
 struct SchematronOutcome {

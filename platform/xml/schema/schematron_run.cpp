@@ -297,6 +297,8 @@ void Runner::Walk() {
     while (node != nullptr && !stop_) {
         const bool element = node->type == XML_ELEMENT_NODE;
         if (element) {
+            if (limits_.progress)
+                limits_.progress(static_cast<unsigned long>(xmlGetLineNo(node)));
             Offer(node, kElements);
             for (xmlAttr* a = node->properties; a != nullptr && !stop_; a = a->next)
                 Offer(reinterpret_cast<xmlNode*>(a), kAttributes);

@@ -267,6 +267,22 @@ TEST(Schematron, OneRuleSetRunsOnManyDocuments) {
     }
 }
 
+// A caller that bounds work without progress hears each element's line.
+TEST(Schematron, TellsProgressElementByElement) {
+    TempDir dir;
+    SchematronCompiled compiled = CompileSchematron(
+        dir.Write("p.sch", Iso("<pattern><rule context='item'><assert test='true()'>x</assert></rule></pattern>"))
+            .string(),
+        "");
+    ASSERT_TRUE(compiled.rules) << compiled.error;
+    std::vector<unsigned long> lines;
+    SchematronLimits limits;
+    limits.progress = [&lines](unsigned long line) { lines.push_back(line); };
+    const auto document = dir.Write("d.xml", "<order>\n<item/>\n<item/><item/>\n</order>\n");
+    EXPECT_EQ(RunSchematron(*compiled.rules, document.string(), limits).problem, SchematronProblem::None);
+    EXPECT_EQ(lines, (std::vector<unsigned long>{1, 2, 3, 3}));
+}
+
 TEST(Schematron, IncludesAreReadRelativeToTheIncludingFile) {
     TempDir dir;
     const std::string document = dir.Write("order.xml", kDocument).string();
