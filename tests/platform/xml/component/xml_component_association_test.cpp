@@ -301,6 +301,39 @@ TEST(XmlModelAssociation, ChangedGrammarIsReadAgain)
     EXPECT_EQ(LoadFile(document).code, Own(XmlOwnError::ReferencedFileNotFound));
 }
 
+// Two definitions of the same element, each allowing either inside it: the
+// engine tries both at every level, so its time doubles with each level of
+// nesting while its memory stays flat. Twenty-six levels take seconds; the
+// stall bound is lowered to keep the test short.
+TEST(XmlModelAssociation, ExponentialGrammarEndsInTheStallReport)
+{
+    const XmlLoadSettings saved = CurrentXmlLoadSettings();
+    ChangeLoadSettings([](XmlLoadSettings& settings) { settings.stallTime = std::chrono::milliseconds(500); });
+    TempDir dir;
+    dir.Write("twice.rng", R"(<grammar xmlns="http://relaxng.org/ns/structure/1.0">
+  <start><ref name="x"/></start>
+  <define name="x"><element name="a"><optional><attribute name="p"/></optional>
+    <choice><ref name="x"/><ref name="y"/><element name="z"><empty/></element></choice></element></define>
+  <define name="y"><element name="a"><optional><attribute name="q"/></optional>
+    <choice><ref name="x"/><ref name="y"/><element name="w"><empty/></element></choice></element></define>
+</grammar>)");
+    const auto nested = [](int depth) {
+        std::string text = RngModel("twice.rng");
+        for (int level = 0; level < depth; ++level)
+            text += "<a>\n";
+        text += "<w/>";
+        for (int level = 0; level < depth; ++level)
+            text += "</a>";
+        return text;
+    };
+    const XmlLoadOutcome outcome = LoadFile(dir.Write("deep.xml", nested(26)));
+    SetXmlLoadSettings(saved);
+    EXPECT_EQ(outcome.code, XmlOwnErrorCode(XmlOwnError::ParserStalled)) << outcome;
+    EXPECT_GE(outcome.line, 2) << outcome;
+    // The worker that had to be ended is replaced, and the grammar still serves.
+    EXPECT_TRUE(LoadFile(dir.Write("shallow.xml", nested(4))).Valid());
+}
+
 // DocBook 5 through the system's catalog (Debian's docbook5-xml maps the
 // grammar's URL to its copy), without the network.
 TEST(XmlModelAssociation, DocBookFiveThroughTheCatalogOffline)
