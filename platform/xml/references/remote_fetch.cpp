@@ -1,30 +1,29 @@
 #include "platform/xml/references/remote_fetch.h"
 
-#include <curl/curl.h>
+#include "platform/xml/references/network_library.h"
 
 #include <algorithm>
 #include <cctype>
 #include <memory>
-#include <mutex>
 #include <regex>
 #include <string_view>
 
 namespace {
 
-void InitialiseCurlOnce()
+// Handles exist only once the library is open.
+const NetworkLibrary& Net()
 {
-    static std::once_flag once;
-    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
+    return *OpenNetworkLibrary();
 }
 
 struct EasyDeleter {
-    void operator()(CURL* handle) const { curl_easy_cleanup(handle); }
+    void operator()(CURL* handle) const { Net().easy_cleanup(handle); }
 };
 struct UrlDeleter {
-    void operator()(CURLU* handle) const { curl_url_cleanup(handle); }
+    void operator()(CURLU* handle) const { Net().url_cleanup(handle); }
 };
 struct CurlStringDeleter {
-    void operator()(char* text) const { curl_free(text); }
+    void operator()(char* text) const { Net().free(text); }
 };
 
 struct Transfer {
@@ -34,7 +33,7 @@ struct Transfer {
 };
 
 struct SlistDeleter {
-    void operator()(curl_slist* list) const { curl_slist_free_all(list); }
+    void operator()(curl_slist* list) const { Net().slist_free_all(list); }
 };
 
 std::string TrimmedHeaderValue(std::string_view value)
@@ -167,34 +166,34 @@ std::unique_ptr<curl_slist, SlistDeleter> ConfigureTransfer(CURL* curl, const st
                                                            char* errorText, Transfer& transfer,
                                                            RemoteFetchResult& result)
 {
-    curl_easy_setopt(curl, CURLOPT_URL, url.c_str());
-    curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
-    curl_easy_setopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
-    curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 1L);
-    curl_easy_setopt(curl, CURLOPT_MAXREDIRS, 5L);
-    curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(curl, CURLOPT_FAILONERROR, 1L);
-    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(limits.connectTimeout.count()));
-    curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, static_cast<long>(limits.totalTimeout.count()));
-    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
-    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, Seconds(limits.stallTimeout));
-    curl_easy_setopt(curl, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(limits.maxBytes));
+    Net().easy_setopt(curl, CURLOPT_URL, url.c_str());
+    Net().easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
+    Net().easy_setopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+    Net().easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 1L);
+    Net().easy_setopt(curl, CURLOPT_MAXREDIRS, 5L);
+    Net().easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
+    Net().easy_setopt(curl, CURLOPT_FAILONERROR, 1L);
+    Net().easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(limits.connectTimeout.count()));
+    Net().easy_setopt(curl, CURLOPT_TIMEOUT_MS, static_cast<long>(limits.totalTimeout.count()));
+    Net().easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
+    Net().easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, Seconds(limits.stallTimeout));
+    Net().easy_setopt(curl, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(limits.maxBytes));
     // Compressed answers are welcome; the size cap applies to what they unpack to.
-    curl_easy_setopt(curl, CURLOPT_ACCEPT_ENCODING, "");
-    curl_easy_setopt(curl, CURLOPT_USERAGENT, "Corvane/1.0");
-    curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, errorText);
-    curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, AppendBody);
-    curl_easy_setopt(curl, CURLOPT_WRITEDATA, &transfer);
-    curl_easy_setopt(curl, CURLOPT_HEADERFUNCTION, KeepCacheHeader);
-    curl_easy_setopt(curl, CURLOPT_HEADERDATA, &result);
+    Net().easy_setopt(curl, CURLOPT_ACCEPT_ENCODING, "");
+    Net().easy_setopt(curl, CURLOPT_USERAGENT, "Corvane/1.0");
+    Net().easy_setopt(curl, CURLOPT_ERRORBUFFER, errorText);
+    Net().easy_setopt(curl, CURLOPT_WRITEFUNCTION, AppendBody);
+    Net().easy_setopt(curl, CURLOPT_WRITEDATA, &transfer);
+    Net().easy_setopt(curl, CURLOPT_HEADERFUNCTION, KeepCacheHeader);
+    Net().easy_setopt(curl, CURLOPT_HEADERDATA, &result);
     curl_slist* headers = nullptr;
     if (SafeHeaderValue(revalidation.etag))
-        headers = curl_slist_append(headers, ("If-None-Match: " + revalidation.etag).c_str());
+        headers = Net().slist_append(headers, ("If-None-Match: " + revalidation.etag).c_str());
     if (SafeHeaderValue(revalidation.lastModified))
-        headers = curl_slist_append(headers, ("If-Modified-Since: " + revalidation.lastModified).c_str());
+        headers = Net().slist_append(headers, ("If-Modified-Since: " + revalidation.lastModified).c_str());
     std::unique_ptr<curl_slist, SlistDeleter> headerList(headers);
     if (headerList)
-        curl_easy_setopt(curl, CURLOPT_HTTPHEADER, headerList.get());
+        Net().easy_setopt(curl, CURLOPT_HTTPHEADER, headerList.get());
     return headerList;
 }
 
@@ -263,7 +262,10 @@ std::optional<std::int64_t> ParseHttpDate(const std::string& text)
 {
     if (text.empty())
         return std::nullopt;
-    const time_t when = curl_getdate(text.c_str(), nullptr);
+    const NetworkLibrary* net = OpenNetworkLibrary();
+    if (net == nullptr)
+        return std::nullopt;
+    const time_t when = net->getdate(text.c_str(), nullptr);
     if (when == static_cast<time_t>(-1))
         return std::nullopt;
     return static_cast<std::int64_t>(when);
@@ -279,8 +281,12 @@ RemoteFetchResult FetchRemoteDocument(const std::string& url, const RemoteFetchL
         result.detail = "only http and https locations can be fetched";
         return result;
     }
-    InitialiseCurlOnce();
-    std::unique_ptr<CURL, EasyDeleter> easy(curl_easy_init());
+    const NetworkLibrary* net = OpenNetworkLibrary();
+    if (net == nullptr) {
+        result.detail = NetworkLibraryProblem();
+        return result;
+    }
+    std::unique_ptr<CURL, EasyDeleter> easy(net->easy_init());
     if (!easy) {
         result.detail = "the network library could not start";
         return result;
@@ -290,15 +296,15 @@ RemoteFetchResult FetchRemoteDocument(const std::string& url, const RemoteFetchL
     Transfer transfer{&result.body, limits.maxBytes};
     const auto headerList = ConfigureTransfer(curl, url, limits, revalidation, errorText, transfer, result);
 
-    const CURLcode code = curl_easy_perform(curl);
-    curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &result.httpStatus);
+    const CURLcode code = net->easy_perform(curl);
+    net->easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &result.httpStatus);
     char* effective = nullptr;
-    if (curl_easy_getinfo(curl, CURLINFO_EFFECTIVE_URL, &effective) == CURLE_OK && effective != nullptr)
+    if (net->easy_getinfo(curl, CURLINFO_EFFECTIVE_URL, &effective) == CURLE_OK && effective != nullptr)
         result.effectiveUrl = effective;
     long proxyStatus = 0;
-    curl_easy_getinfo(curl, CURLINFO_HTTP_CONNECTCODE, &proxyStatus);
+    net->easy_getinfo(curl, CURLINFO_HTTP_CONNECTCODE, &proxyStatus);
 
-    const std::string reason = WithoutElapsedTime(errorText[0] != '\0' ? errorText : curl_easy_strerror(code));
+    const std::string reason = WithoutElapsedTime(errorText[0] != '\0' ? errorText : net->easy_strerror(code));
     ClassifyTransfer(code, headerList != nullptr, transfer.tooLarge, proxyStatus, reason, result);
     if (result.status == RemoteFetchResult::Status::TooLarge)
         result.detail = "the document is larger than " + SizeText(limits.maxBytes);
@@ -309,17 +315,19 @@ RemoteFetchResult FetchRemoteDocument(const std::string& url, const RemoteFetchL
 
 std::string ResolveRemoteReference(const std::string& baseUrl, const std::string& reference)
 {
-    InitialiseCurlOnce();
-    std::unique_ptr<CURLU, UrlDeleter> handle(curl_url());
+    const NetworkLibrary* net = OpenNetworkLibrary();
+    if (net == nullptr)
+        return {};
+    std::unique_ptr<CURLU, UrlDeleter> handle(net->url());
     if (!handle)
         return {};
     if (!baseUrl.empty() &&
-        curl_url_set(handle.get(), CURLUPART_URL, EncodeForUrl(baseUrl).c_str(), 0) != CURLUE_OK)
+        net->url_set(handle.get(), CURLUPART_URL, EncodeForUrl(baseUrl).c_str(), 0) != CURLUE_OK)
         return {};
-    if (curl_url_set(handle.get(), CURLUPART_URL, EncodeForUrl(reference).c_str(), 0) != CURLUE_OK)
+    if (net->url_set(handle.get(), CURLUPART_URL, EncodeForUrl(reference).c_str(), 0) != CURLUE_OK)
         return {};
     char* resolved = nullptr;
-    if (curl_url_get(handle.get(), CURLUPART_URL, &resolved, 0) != CURLUE_OK || resolved == nullptr)
+    if (net->url_get(handle.get(), CURLUPART_URL, &resolved, 0) != CURLUE_OK || resolved == nullptr)
         return {};
     std::unique_ptr<char, CurlStringDeleter> owner(resolved);
     return resolved;
