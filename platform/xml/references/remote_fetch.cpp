@@ -313,8 +313,87 @@ RemoteFetchResult FetchRemoteDocument(const std::string& url, const RemoteFetchL
     return result;
 }
 
+namespace {
+
+bool IsDecimalOctet(std::string_view text)
+{
+    if (text.empty() || text.size() > 3 || (text.size() > 1 && text[0] == '0'))
+        return false;
+    if (!std::all_of(text.begin(), text.end(), [](char ch) { return ch >= '0' && ch <= '9'; }))
+        return false;
+    return std::stoi(std::string(text)) <= 255;
+}
+
+// A host the network library writes back as it is: lower-case names whose
+// last label holds a letter, or four decimal octets. Other numeric forms
+// ("127.1", "0x7f.1") are rewritten by it, so they are left to it.
+bool IsPlainHost(std::string_view host)
+{
+    if (host.empty() || !std::all_of(host.begin(), host.end(), [](char ch) {
+            return (ch >= 'a' && ch <= 'z') || (ch >= '0' && ch <= '9') || ch == '.' || ch == '-';
+        }))
+        return false;
+    const std::string_view last = host.substr(host.rfind('.') == std::string_view::npos ? 0 : host.rfind('.') + 1);
+    if (std::any_of(last.begin(), last.end(), [](char ch) { return ch >= 'a' && ch <= 'z'; }))
+        return true;
+    int octets = 0;
+    for (std::size_t start = 0; start <= host.size(); ++octets) {
+        const std::size_t end = std::min(host.find('.', start), host.size());
+        if (!IsDecimalOctet(host.substr(start, end - start)))
+            return false;
+        start = end + 1;
+    }
+    return octets == 4;
+}
+
+bool IsPlainPath(std::string_view path)
+{
+    if (path.empty() || path[0] != '/')
+        return false;
+    const bool plainCharacters = std::all_of(path.begin(), path.end(), [](char ch) {
+        return std::isalnum(static_cast<unsigned char>(ch)) != 0 ||
+               std::string_view("-._~!$&'()*+,;=:@/").find(ch) != std::string_view::npos;
+    });
+    const auto endsWith = [&](std::string_view tail) { return path.ends_with(tail); };
+    return plainCharacters && path.find("/./") == std::string_view::npos &&
+           path.find("/../") == std::string_view::npos && !endsWith("/.") && !endsWith("/..");
+}
+
+// An absolute http or https URL that resolving would return unchanged: no
+// dot segments, escapes, query or fragment to normalise, a plain host and
+// port. Catalog and DTD references (DocBook's, Maven's) are of this kind,
+// and answering them here spares opening the network library for a
+// document that the catalogs or the cache then serve.
+bool IsPlainAbsoluteUrl(std::string_view url)
+{
+    std::size_t rest = 0;
+    if (url.starts_with("http://"))
+        rest = 7;
+    else if (url.starts_with("https://"))
+        rest = 8;
+    else
+        return false;
+    const std::size_t pathStart = url.find('/', rest);
+    if (pathStart == std::string_view::npos)
+        return false;
+    std::string_view authority = url.substr(rest, pathStart - rest);
+    if (const std::size_t colon = authority.find(':'); colon != std::string_view::npos) {
+        const std::string_view port = authority.substr(colon + 1);
+        if (port.empty() || port.size() > 5 || port[0] == '0' ||
+            !std::all_of(port.begin(), port.end(), [](char ch) { return ch >= '0' && ch <= '9'; }) ||
+            std::stoi(std::string(port)) > 65535)
+            return false;
+        authority = authority.substr(0, colon);
+    }
+    return IsPlainHost(authority) && IsPlainPath(url.substr(pathStart));
+}
+
+} // namespace
+
 std::string ResolveRemoteReference(const std::string& baseUrl, const std::string& reference)
 {
+    if (baseUrl.empty() && IsPlainAbsoluteUrl(reference))
+        return reference;
     const NetworkLibrary* net = OpenNetworkLibrary();
     if (net == nullptr)
         return {};
