@@ -14,6 +14,7 @@ const MessageRoute<CCorvaneDlg> CCorvaneDlg::messageMap[] = {
     {BN_CLICKED, IDC_HELP_SUMMARY, &CCorvaneDlg::OnHelpSummary},
     {BN_CLICKED, IDOK, &CCorvaneDlg::OnBnClickedOk},
     {WM_OPEN_START_FILE, &CCorvaneDlg::OnOpenStartFile},
+    {WM_START_PARSER, &CCorvaneDlg::OnStartParser},
     {WM_DROPFILES, &CCorvaneDlg::OnDropFiles},
 };
 
@@ -67,6 +68,11 @@ BOOL CCorvaneDlg::OnInitDialog()
     if (CWnd* pOK = GetDlgItem(IDOK))
         pOK->EnableWindow(FALSE);
 
+    // The first OK should not wait for the parser's worker to start, nor
+    // the window's appearance for its start: it starts once the window is
+    // up, and readies itself in its own process while the user chooses.
+    PostMessage(WM_START_PARSER);
+
     // A file from the file manager is taken as a chosen one; so is the file
     // of the command line, once the window is up to show its verdict.
     DragAcceptFiles(TRUE);
@@ -103,6 +109,11 @@ HCURSOR CCorvaneDlg::OnQueryDragIcon()
 void CCorvaneDlg::OnBnClickedOk()
 {
     OnOK();
+}
+
+void CCorvaneDlg::OnStartParser()
+{
+    PrepareValidationRuns();
 }
 
 void CCorvaneDlg::OnOK()

@@ -18,6 +18,8 @@ inline constexpr const char* kEditorValue = "Editor";
 
 // Posted by OnInitDialog when a file was named on the command line.
 inline constexpr UINT WM_OPEN_START_FILE = WM_APP + 1;
+// Posted by OnInitDialog: the parser starts once the window shows.
+inline constexpr UINT WM_START_PARSER = WM_APP + 2;
 
 class CCorvaneDlg : public CDialog {
 public:
@@ -42,6 +44,7 @@ protected:
     void OnPaint();
     HCURSOR OnQueryDragIcon();
     void OnBnClickedOk();
+    void OnStartParser();
     // file_choosers.cpp: the two "..." buttons.
     void OnBrowseXmlFile();
     void OnConfigureEditor();

@@ -187,3 +187,8 @@ void ExpectValidationRun(const CString& strXmlPath, bool bAllErrors)
 {
     ExpectValidationLoad(strXmlPath.GetString(), bAllErrors);
 }
+
+void PrepareValidationRuns()
+{
+    PrepareValidationLoads();
+}

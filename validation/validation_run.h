@@ -58,3 +58,8 @@ ValidationOutcome RunValidation(CWnd& window, const CString& strXmlPath, bool bA
 // reports the one before: told ahead, the parser reads them meanwhile. The
 // runs for them must come in the order they were told, before any other.
 void ExpectValidationRun(const CString& strXmlPath, bool bAllErrors = false);
+
+// A window that shows expects runs without knowing of which file: the
+// parser starts in the background now, so that the first run does not pay
+// for its start. Returns at once.
+void PrepareValidationRuns();

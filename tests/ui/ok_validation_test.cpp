@@ -5,6 +5,7 @@
 
 #include "platform/win/com.h"
 #include "platform/xml/component/xml_dom.h"
+#include "platform/xml/worker/xml_worker.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -104,6 +105,36 @@ TEST_F(MainWindowTest, OKValidatesTheChosenFileIntoTheResultField)
         PressOK(dialog);
         EXPECT_EQ(Text(dialog, IDC_RESULT), "Loaded and Validated");
         EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "the wait cursor is gone";
+        QTest::keyClick(&widget, Qt::Key_Escape);
+    });
+}
+
+// The parser's worker starts once the window is up, not while it is built,
+// and the first OK finds it running rather than starting its own.
+TEST_F(MainWindowTest, TheParserStartsOnceTheWindowShowsAndServesTheFirstOK)
+{
+    m_home.Write("survey.xsd", kSchema);
+    const std::string valid = DriveForm(m_home.Write("valid.xml", kValid));
+    EndXmlWorker();
+    ASSERT_EQ(XmlWorkerProcessIdForTests(), 0);
+
+    struct Watched : CorvaneDlgUnderTest {
+        int workerAfterInit = -1;
+        BOOL OnInitDialog() override
+        {
+            const BOOL focus = CorvaneDlgUnderTest::OnInitDialog();
+            workerAfterInit = XmlWorkerProcessIdForTests();
+            return focus;
+        }
+    } dialog;
+    RunModal(dialog, [&](QDialog& widget) {
+        EXPECT_EQ(dialog.workerAfterInit, 0) << "the window waited for the worker's start";
+        const int shown = XmlWorkerProcessIdForTests();
+        EXPECT_NE(shown, 0) << "no worker runs once the window shows";
+        dialog.ChooseXmlFile(valid.c_str());
+        PressOK(dialog);
+        EXPECT_EQ(Text(dialog, IDC_RESULT), "Loaded and Validated");
+        EXPECT_EQ(XmlWorkerProcessIdForTests(), shown) << "the first OK started another worker";
         QTest::keyClick(&widget, Qt::Key_Escape);
     });
 }

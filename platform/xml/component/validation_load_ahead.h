@@ -1,7 +1,7 @@
 #pragma once
 // A command line that validates many documents knows the next ones while it
 // reports the one before: told ahead, the parser reads those documents
-// meanwhile, on every processor.
+// meanwhile, on every processor. A window knows only that a load will come.
 
 #include <string>
 
@@ -10,3 +10,8 @@
 // the order they were named, before any other. A path that names no file is
 // ignored.
 void ExpectValidationLoad(const std::string& drivePath, bool allErrors);
+
+// A load will come, but not which: the parser's worker starts now, so that
+// the load does not wait for its start. Returns without waiting for the
+// parser to be ready.
+void PrepareValidationLoads();

@@ -282,3 +282,8 @@ void ExpectValidationLoad(const std::string& drivePath, bool allErrors)
     if (const auto linuxPath = LinuxPathFromDrivePath(drivePath))
         ExpectXmlLoadInWorker(RequestFor(*linuxPath, drivePath, true, allErrors));
 }
+
+void PrepareValidationLoads()
+{
+    StartXmlWorker();
+}

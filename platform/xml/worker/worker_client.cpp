@@ -222,6 +222,16 @@ bool WorkerClient::SendAhead(const std::string& frame, std::chrono::milliseconds
     return true;
 }
 
+void WorkerClient::StartIfNone()
+{
+    std::lock_guard lock(m_mutex);
+    EndIfStale();
+    // A worker that could not start is tried again, and reported, by the load.
+    if (m_pid <= 0) {
+        [[maybe_unused]] const auto problem = Start();
+    }
+}
+
 std::size_t WorkerClient::Queued()
 {
     std::lock_guard lock(m_mutex);

@@ -39,6 +39,10 @@ public:
     // `silence` is the request's allowance for the worker's silence.
     bool SendAhead(const std::string& frame, std::chrono::milliseconds silence);
 
+    // Starts the worker unless one runs, so that the next load finds it
+    // ready; a worker that cannot start is reported by that load.
+    void StartIfNone();
+
     // The requests sent ahead whose results were not collected yet.
     std::size_t Queued();
 

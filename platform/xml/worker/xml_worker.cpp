@@ -63,6 +63,13 @@ public:
         SendNamedAhead();
     }
 
+    // The worker of the loads nobody named, which a window uses.
+    void StartFirst()
+    {
+        std::lock_guard lock(m_mutex);
+        m_workers.front().StartIfNone();
+    }
+
     void End()
     {
         std::lock_guard lock(m_mutex);
@@ -193,6 +200,11 @@ std::optional<XmlLoadError> LoadXmlDocumentInWorker(const XmlLoadRequest& reques
 void ExpectXmlLoadInWorker(const XmlLoadRequest& request)
 {
     Pool().Expect(request);
+}
+
+void StartXmlWorker()
+{
+    Pool().StartFirst();
 }
 
 void EndXmlWorker()

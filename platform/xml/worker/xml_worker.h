@@ -32,6 +32,13 @@ std::optional<XmlLoadError> LoadXmlDocumentInWorker(const XmlLoadRequest& reques
 // every load named.
 void ExpectXmlLoadInWorker(const XmlLoadRequest& request);
 
+// Starts the worker that serves the loads nobody named ahead, unless it
+// runs: a window calls this once it shows, so that its first load does not
+// wait for the worker's start. Returns once the process is started; the
+// worker readies the parser meanwhile. A worker that could not start is
+// reported by the next load, which tries again.
+void StartXmlWorker();
+
 // Ends the workers (and with them the schemas they kept); the next load
 // starts a fresh one.
 void EndXmlWorker();
