@@ -1,4 +1,5 @@
 #include "platform/xml/load/xml_association_checks.h"
+#include "platform/xml/load/libxml_library.h"
 
 #include "platform/text/drive_path.h"
 #include "platform/text/text_encoding.h"
@@ -18,7 +19,7 @@
 namespace {
 
 struct ReaderDeleter {
-    void operator()(xmlTextReader* reader) const { xmlFreeTextReader(reader); }
+    void operator()(xmlTextReader* reader) const { Libxml().xmlFreeTextReader(reader); }
 };
 
 void IgnoreMessage(void*, xmlErrorPtr) {}
@@ -29,11 +30,11 @@ std::optional<std::string> RootNamespace(std::unique_ptr<xmlTextReader, ReaderDe
 {
     if (!reader)
         return std::nullopt;
-    xmlTextReaderSetStructuredErrorHandler(reader.get(), IgnoreMessage, nullptr);
-    while (xmlTextReaderRead(reader.get()) == 1) {
-        if (xmlTextReaderNodeType(reader.get()) != XML_READER_TYPE_ELEMENT)
+    Libxml().xmlTextReaderSetStructuredErrorHandler(reader.get(), IgnoreMessage, nullptr);
+    while (Libxml().xmlTextReaderRead(reader.get()) == 1) {
+        if (Libxml().xmlTextReaderNodeType(reader.get()) != XML_READER_TYPE_ELEMENT)
             continue;
-        const xmlChar* space = xmlTextReaderConstNamespaceUri(reader.get());
+        const xmlChar* space = Libxml().xmlTextReaderConstNamespaceUri(reader.get());
         return space == nullptr ? std::string() : std::string(reinterpret_cast<const char*>(space));
     }
     return std::nullopt;
@@ -45,13 +46,13 @@ std::optional<std::string> RootNamespaceOfFile(const std::string& linuxPath)
     if (!file.fd)
         return std::nullopt;
     return RootNamespace(std::unique_ptr<xmlTextReader, ReaderDeleter>(
-        xmlReaderForFd(file.fd.Get(), linuxPath.c_str(), nullptr, XML_PARSE_NONET)));
+        Libxml().xmlReaderForFd(file.fd.Get(), linuxPath.c_str(), nullptr, XML_PARSE_NONET)));
 }
 
 std::optional<std::string> RootNamespaceOfBytes(const XmlFetchedDocument& document)
 {
     return RootNamespace(std::unique_ptr<xmlTextReader, ReaderDeleter>(
-        xmlReaderForMemory(document.bytes.data(), static_cast<int>(document.bytes.size()),
+        Libxml().xmlReaderForMemory(document.bytes.data(), static_cast<int>(document.bytes.size()),
                            document.location.c_str(), nullptr, XML_PARSE_NONET)));
 }
 

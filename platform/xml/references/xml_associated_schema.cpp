@@ -1,4 +1,5 @@
 #include "platform/xml/references/xml_associated_schema.h"
+#include "platform/xml/load/libxml_library.h"
 
 #include "platform/text/drive_path.h"
 #include "platform/os/posix_io.h"
@@ -116,17 +117,17 @@ xmlParserInputPtr LoadThroughPolicy(const char* url, const char* id, xmlParserCt
     std::optional<XmlFetchedDocument> document = t_loader->Load(url, id == nullptr ? std::string() : id);
     if (!document)
         return nullptr;
-    xmlParserInputBufferPtr buffer = xmlParserInputBufferCreateMem(
+    xmlParserInputBufferPtr buffer = Libxml().xmlParserInputBufferCreateMem(
         document->bytes.data(), static_cast<int>(document->bytes.size()), XML_CHAR_ENCODING_NONE);
     if (buffer == nullptr)
         return nullptr;
-    xmlParserInputPtr input = xmlNewIOInputStream(context, buffer, XML_CHAR_ENCODING_NONE);
+    xmlParserInputPtr input = Libxml().xmlNewIOInputStream(context, buffer, XML_CHAR_ENCODING_NONE);
     if (input == nullptr) {
-        xmlFreeParserInputBuffer(buffer);
+        Libxml().xmlFreeParserInputBuffer(buffer);
         return nullptr;
     }
     // The base of the document's own relative references.
-    input->filename = reinterpret_cast<char*>(xmlStrdup(reinterpret_cast<const xmlChar*>(document->location.c_str())));
+    input->filename = reinterpret_cast<char*>(Libxml().xmlStrdup(reinterpret_cast<const xmlChar*>(document->location.c_str())));
     return input;
 }
 
@@ -152,16 +153,16 @@ ScopedLibxmlDocumentLoader::ScopedLibxmlDocumentLoader(XmlResource origin, std::
                                                        XmlRemoteAccess remote, bool keepTexts)
     : m_origin(std::move(origin)), m_subject(std::move(subject)), m_remote(std::move(remote)),
       m_keepTexts(keepTexts),
-      m_previousLoader(xmlGetExternalEntityLoader()),
+      m_previousLoader(Libxml().xmlGetExternalEntityLoader()),
       m_outer(t_loader)
 {
     t_loader = this;
-    xmlSetExternalEntityLoader(LoadThroughPolicy);
+    Libxml().xmlSetExternalEntityLoader(LoadThroughPolicy);
 }
 
 ScopedLibxmlDocumentLoader::~ScopedLibxmlDocumentLoader()
 {
-    xmlSetExternalEntityLoader(m_previousLoader);
+    Libxml().xmlSetExternalEntityLoader(m_previousLoader);
     t_loader = m_outer;
 }
 

@@ -1,4 +1,5 @@
 #include "platform/xml/references/xml_catalog.h"
+#include "platform/xml/load/libxml_library.h"
 
 #include "platform/xml/load/xml_memory.h"
 
@@ -42,7 +43,7 @@ CatalogState& State()
 }
 
 struct XmlCharDeleter {
-    void operator()(xmlChar* text) const { xmlFree(text); }
+    void operator()(xmlChar* text) const { Libxml().Free(text); }
 };
 using XmlText = std::unique_ptr<xmlChar, XmlCharDeleter>;
 
@@ -152,16 +153,16 @@ void PrepareCatalogs(CatalogState& state)
     if (state.initialised && signature == state.signature)
         return;
     if (!state.initialised) {
-        xmlInitParser();
-        xmlSetGenericErrorFunc(nullptr, IgnoreCatalogMessage);
-        xmlCatalogSetDefaults(XML_CATA_ALLOW_ALL);
-        xmlRegisterInputCallbacks(NoteCatalogFileOpened, OpenNothing, ReadNothing, CloseNothing);
+        Libxml().xmlInitParser();
+        Libxml().xmlSetGenericErrorFunc(nullptr, IgnoreCatalogMessage);
+        Libxml().xmlCatalogSetDefaults(XML_CATA_ALLOW_ALL);
+        Libxml().xmlRegisterInputCallbacks(NoteCatalogFileOpened, OpenNothing, ReadNothing, CloseNothing);
     } else {
-        xmlCatalogCleanup();
+        Libxml().xmlCatalogCleanup();
     }
     state.answers.clear();
     // Reads XML_CATALOG_FILES itself, with the same default.
-    xmlInitializeCatalog();
+    Libxml().xmlInitializeCatalog();
     state.signature = signature;
     state.initialised = true;
 }
@@ -187,20 +188,20 @@ std::optional<std::string> AskCatalogs(const XmlCatalogQuery& query)
 
     if (!query.publicId.empty() || !systemIds.empty()) {
         const std::string& firstSystem = systemIds.empty() ? std::string() : systemIds.front();
-        if (auto found = Taken(XmlText(xmlCatalogResolve(Chars(query.publicId), Chars(firstSystem)))))
+        if (auto found = Taken(XmlText(Libxml().xmlCatalogResolve(Chars(query.publicId), Chars(firstSystem)))))
             return found;
     }
     for (const std::string& id : systemIds) {
         if (&id != &systemIds.front())
-            if (auto found = Taken(XmlText(xmlCatalogResolveSystem(Chars(id)))))
+            if (auto found = Taken(XmlText(Libxml().xmlCatalogResolveSystem(Chars(id)))))
                 return found;
-        if (auto found = Taken(XmlText(xmlCatalogResolveURI(Chars(id)))))
+        if (auto found = Taken(XmlText(Libxml().xmlCatalogResolveURI(Chars(id)))))
             return found;
     }
     if (!query.importedNamespace.empty()) {
-        if (auto found = Taken(XmlText(xmlCatalogResolveURI(Chars(query.importedNamespace)))))
+        if (auto found = Taken(XmlText(Libxml().xmlCatalogResolveURI(Chars(query.importedNamespace)))))
             return found;
-        if (auto found = Taken(XmlText(xmlCatalogResolveSystem(Chars(query.importedNamespace)))))
+        if (auto found = Taken(XmlText(Libxml().xmlCatalogResolveSystem(Chars(query.importedNamespace)))))
             return found;
     }
     return std::nullopt;

@@ -2,6 +2,7 @@
 // compiled once, so that a run only evaluates.
 
 #include "platform/xml/schema/schematron_source.h"
+#include "platform/xml/load/libxml_library.h"
 
 #include <libxml/parser.h>
 #include <libxml/xpathInternals.h>
@@ -96,8 +97,8 @@ bool BracketsClose(const std::string& expr) {
 using Params = std::vector<std::pair<std::string, std::string>>;
 
 struct XPathCompileContext {
-    std::unique_ptr<xmlXPathContext, void (*)(xmlXPathContext*)> ctxt{xmlXPathNewContext(nullptr),
-                                                                      xmlXPathFreeContext};
+    std::unique_ptr<xmlXPathContext, void (*)(xmlXPathContext*)> ctxt{Libxml().xmlXPathNewContext(nullptr),
+                                                                      Libxml().xmlXPathFreeContext};
     std::string message;
     int position = -1;
     static void Collect(void* self, xmlErrorPtr error) {
@@ -174,7 +175,7 @@ std::string Compiler::Query(const xmlNode* node, const char* attribute) const {
 
 XPathPtr Compiler::CompileXPath(const std::string& expr, const xmlNode* where, const char* what) {
     xpath_.message.clear();
-    XPathPtr compiled(xpath_.ctxt ? xmlXPathCtxtCompile(xpath_.ctxt.get(), XmlChars(expr))
+    XPathPtr compiled(xpath_.ctxt ? Libxml().xmlXPathCtxtCompile(xpath_.ctxt.get(), XmlChars(expr))
                                   : nullptr);
     if (compiled && !BracketsClose(expr)) {
         compiled.reset();
@@ -193,15 +194,15 @@ XPathPtr Compiler::CompileXPath(const std::string& expr, const xmlNode* where, c
 }
 
 bool Compiler::ReadNamespaces() {
-    out_.namespaceHolder.reset(xmlNewDoc(reinterpret_cast<const xmlChar*>("1.0")));
-    holder_ = out_.namespaceHolder ? xmlNewDocNode(out_.namespaceHolder.get(), nullptr,
+    out_.namespaceHolder.reset(Libxml().xmlNewDoc(reinterpret_cast<const xmlChar*>("1.0")));
+    holder_ = out_.namespaceHolder ? Libxml().xmlNewDocNode(out_.namespaceHolder.get(), nullptr,
                                                    reinterpret_cast<const xmlChar*>("ns"), nullptr)
                                    : nullptr;
     if (holder_ == nullptr)
         return Fail(root_, "out of memory");
-    xmlDocSetRootElement(out_.namespaceHolder.get(), holder_);
+    Libxml().xmlDocSetRootElement(out_.namespaceHolder.get(), holder_);
     // document('relative') is read relative to the schema, as from a stylesheet.
-    out_.namespaceHolder->URL = xmlStrdup(root_->doc->URL);
+    out_.namespaceHolder->URL = Libxml().xmlStrdup(root_->doc->URL);
     for (xmlNode* n = root_->children; n != nullptr; n = n->next) {
         if (!IsSchematron(n, "ns"))
             continue;
@@ -209,10 +210,10 @@ bool Compiler::ReadNamespaces() {
         const std::string uri = Attribute(n, "uri");
         if (prefix.empty() || !HasAttribute(n, "uri"))
             return Fail(n, "an ns element needs a prefix and a uri");
-        xmlNs* existing = xmlSearchNs(out_.namespaceHolder.get(), holder_, XmlChars(prefix));
+        xmlNs* existing = Libxml().xmlSearchNs(out_.namespaceHolder.get(), holder_, XmlChars(prefix));
         if (existing != nullptr && uri != Chars(existing->href))
             return Fail(n, "the prefix '" + prefix + "' is declared for two namespaces");
-        if (existing == nullptr && xmlNewNs(holder_, XmlChars(uri), XmlChars(prefix)) == nullptr)
+        if (existing == nullptr && Libxml().xmlNewNs(holder_, XmlChars(uri), XmlChars(prefix)) == nullptr)
             return Fail(n, "the prefix '" + prefix + "' cannot be declared");
     }
     // Prefixes the schema element itself declares serve too where no ns
@@ -220,8 +221,8 @@ bool Compiler::ReadNamespaces() {
     // many rely on it.
     for (const xmlNs* ns = root_->nsDef; ns != nullptr; ns = ns->next)
         if (ns->prefix != nullptr &&
-            xmlSearchNs(out_.namespaceHolder.get(), holder_, ns->prefix) == nullptr)
-            xmlNewNs(holder_, ns->href, ns->prefix);
+            Libxml().xmlSearchNs(out_.namespaceHolder.get(), holder_, ns->prefix) == nullptr)
+            Libxml().xmlNewNs(holder_, ns->href, ns->prefix);
     for (xmlNs* ns = holder_->nsDef; ns != nullptr; ns = ns->next)
         out_.namespaces.push_back(ns);
     return true;
@@ -243,7 +244,7 @@ bool Compiler::ReadKeys() {
             return Fail(n, "a key needs a name, a match and a " +
                                std::string(xslKey ? "use" : "path"));
         XsltErrorCapture capture;
-        if (xsltAddKey(out_.stylesheet.get(), XmlChars(name), nullptr, XmlChars(match),
+        if (Libxml().xsltAddKey(out_.stylesheet.get(), XmlChars(name), nullptr, XmlChars(match),
                        XmlChars(use), holder_) != 0 ||
             !capture.text().empty())
             return Fail(n, "the key '" + name + "' cannot be compiled: " + Tidy(capture.text()));
@@ -302,7 +303,7 @@ bool Compiler::CompileMessage(xmlNode* node, std::vector<MessagePart>& into) {
         std::string query;
         if (n->type == XML_TEXT_NODE || n->type == XML_CDATA_SECTION_NODE ||
             n->type == XML_ENTITY_REF_NODE) {
-            std::unique_ptr<xmlChar, void (*)(void*)> text(xmlNodeGetContent(n), xmlFree);
+            std::unique_ptr<xmlChar, void (*)(void*)> text(Libxml().xmlNodeGetContent(n), *Libxml().xmlFree);
             if (into.empty() || into.back().query)
                 into.emplace_back();
             into.back().text += text ? Chars(text.get()) : "";
@@ -419,7 +420,7 @@ bool Compiler::CompileRule(xmlNode* node, xmlNode* pattern, Rule& rule) {
         return Fail(node, "a rule needs a context");
     {
         XsltErrorCapture capture;
-        rule.match.reset(xsltCompilePattern(XmlChars(rule.context), out_.namespaceHolder.get(),
+        rule.match.reset(Libxml().xsltCompilePattern(XmlChars(rule.context), out_.namespaceHolder.get(),
                                             holder_, out_.stylesheet.get(), nullptr));
         if (!rule.match || !capture.text().empty()) {
             const std::string why = Tidy(capture.text());
@@ -468,7 +469,7 @@ bool Compiler::CompilePattern(xmlNode* node, Pattern& pattern) {
 }
 
 bool Compiler::Compile(const std::string& phase) {
-    out_.stylesheet.reset(xsltNewStylesheet());
+    out_.stylesheet.reset(Libxml().xsltNewStylesheet());
     if (!out_.stylesheet)
         return Fail(root_, "out of memory");
     if (!ReadNamespaces() || !ReadKeys())
@@ -529,7 +530,7 @@ std::vector<std::string> SchematronRules::Sources() const {
 
 SchematronCompiled CompileSchematron(const std::string& schemaPath, const std::string& phase) {
     using namespace schematron;
-    xmlInitParser();
+    Libxml().xmlInitParser();
     SchematronCompiled result;
     auto impl = std::make_unique<SchematronRules::Impl>();
     ReadTree tree = ReadSchemaTree(schemaPath, impl->sources);
@@ -538,7 +539,7 @@ SchematronCompiled CompileSchematron(const std::string& schemaPath, const std::s
         result.error = tree.error;
         return result;
     }
-    xmlNode* root = xmlDocGetRootElement(tree.doc.get());
+    xmlNode* root = Libxml().xmlDocGetRootElement(tree.doc.get());
     result.problem = JudgeRoot(root, impl->dialect, result.error);
     if (result.problem == SchematronProblem::None) {
         Compiler compiler(*impl, root);

@@ -3,6 +3,7 @@
 // and run it, and the entry point for a caller that already holds the
 // document as a libxml2 tree.
 
+#include "platform/xml/load/libxml_library.h"
 #include "platform/xml/schema/schematron.h"
 
 #include <libxml/tree.h>
@@ -31,16 +32,16 @@ inline xmlNode* NextAfterSubtree(xmlNode* node)
 }
 
 struct FreeDoc {
-    void operator()(xmlDoc* d) const { xmlFreeDoc(d); }
+    void operator()(xmlDoc* d) const { Libxml().xmlFreeDoc(d); }
 };
 struct FreeXPath {
-    void operator()(xmlXPathCompExpr* e) const { xmlXPathFreeCompExpr(e); }
+    void operator()(xmlXPathCompExpr* e) const { Libxml().xmlXPathFreeCompExpr(e); }
 };
 struct FreeMatch {
-    void operator()(xsltCompMatch* m) const { xsltFreeCompMatchList(m); }
+    void operator()(xsltCompMatch* m) const { Libxml().xsltFreeCompMatchList(m); }
 };
 struct FreeStylesheet {
-    void operator()(xsltStylesheet* s) const { xsltFreeStylesheet(s); }
+    void operator()(xsltStylesheet* s) const { Libxml().xsltFreeStylesheet(s); }
 };
 using DocPtr = std::unique_ptr<xmlDoc, FreeDoc>;
 using XPathPtr = std::unique_ptr<xmlXPathCompExpr, FreeXPath>;

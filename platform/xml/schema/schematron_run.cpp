@@ -4,6 +4,7 @@
 // it, as the first matching template would.
 
 #include "platform/xml/schema/schematron_source.h"
+#include "platform/xml/load/libxml_library.h"
 
 #include <libxml/parser.h>
 #include <libxml/xpathInternals.h>
@@ -20,16 +21,16 @@ namespace schematron {
 namespace {
 
 struct FreeObject {
-    void operator()(xmlXPathObject* o) const { xmlXPathFreeObject(o); }
+    void operator()(xmlXPathObject* o) const { Libxml().xmlXPathFreeObject(o); }
 };
 using ObjectPtr = std::unique_ptr<xmlXPathObject, FreeObject>;
 using Variables = std::vector<std::pair<std::string, ObjectPtr>>;
 
 struct FreeTransform {
-    void operator()(xsltTransformContext* c) const { xsltFreeTransformContext(c); }
+    void operator()(xsltTransformContext* c) const { Libxml().xsltFreeTransformContext(c); }
 };
 struct FreeSecurity {
-    void operator()(xsltSecurityPrefs* s) const { xsltFreeSecurityPrefs(s); }
+    void operator()(xsltSecurityPrefs* s) const { Libxml().xsltFreeSecurityPrefs(s); }
 };
 
 const char* Chars(const xmlChar* s) {
@@ -48,7 +49,7 @@ unsigned long ReportLine(const xmlNode* node) {
     if (node->type == XML_ATTRIBUTE_NODE)
         node = node->parent;
     else if (node->type == XML_DOCUMENT_NODE)
-        node = xmlDocGetRootElement(reinterpret_cast<const xmlDoc*>(node));
+        node = Libxml().xmlDocGetRootElement(reinterpret_cast<const xmlDoc*>(node));
     return LineOf(node);
 }
 
@@ -99,7 +100,7 @@ xmlXPathObject* Runner::LookUp(void* self, const xmlChar* name, const xmlChar* s
         found = Find(*me->pattern_, name);
     if (found == nullptr)
         found = Find(me->globals_, name);
-    return found != nullptr ? xmlXPathObjectCopy(found) : nullptr;
+    return found != nullptr ? Libxml().xmlXPathObjectCopy(found) : nullptr;
 }
 
 void Runner::XPathError(void* self, xmlErrorPtr error) {
@@ -138,26 +139,26 @@ bool Runner::Fail(const std::string& what) {
 // functions what they need (current() reads its node), and its security
 // settings keep document() off the network and from writing anything.
 bool Runner::Prepare() {
-    security_.reset(xsltNewSecurityPrefs());
-    transform_.reset(xsltNewTransformContext(rules_.stylesheet.get(), doc_));
+    security_.reset(Libxml().xsltNewSecurityPrefs());
+    transform_.reset(Libxml().xsltNewTransformContext(rules_.stylesheet.get(), doc_));
     if (!security_ || !transform_)
         return Fail("out of memory");
     for (xsltSecurityOption option : {XSLT_SECPREF_READ_NETWORK, XSLT_SECPREF_WRITE_NETWORK,
                                       XSLT_SECPREF_WRITE_FILE, XSLT_SECPREF_CREATE_DIRECTORY})
-        xsltSetSecurityPrefs(security_.get(), option, xsltSecurityForbid);
+        Libxml().xsltSetSecurityPrefs(security_.get(), option, Libxml().xsltSecurityForbid);
     if (!limits_.documentReadsLocalFiles)
-        xsltSetSecurityPrefs(security_.get(), XSLT_SECPREF_READ_FILE, xsltSecurityForbid);
-    xsltSetCtxtSecurityPrefs(security_.get(), transform_.get());
-    xsltSetCtxtParseOptions(transform_.get(),
+        Libxml().xsltSetSecurityPrefs(security_.get(), XSLT_SECPREF_READ_FILE, Libxml().xsltSecurityForbid);
+    Libxml().xsltSetCtxtSecurityPrefs(security_.get(), transform_.get());
+    Libxml().xsltSetCtxtParseOptions(transform_.get(),
                             XML_PARSE_NONET | XML_PARSE_NOCDATA | XML_PARSE_BIG_LINES);
-    xsltSetTransformErrorFunc(transform_.get(), this, &Runner::TransformError);
-    transform_->inst = xmlDocGetRootElement(rules_.namespaceHolder.get());
+    Libxml().xsltSetTransformErrorFunc(transform_.get(), this, &Runner::TransformError);
+    transform_->inst = Libxml().xmlDocGetRootElement(rules_.namespaceHolder.get());
     // key() computes a document's keys only when told how many there are
     // (a transformation counts them when it starts).
     transform_->nbKeys = rules_.keyCount;
     xmlXPathContext* xpath = transform_->xpathCtxt;
-    xsltRegisterAllFunctions(xpath);
-    xmlXPathRegisterVariableLookup(xpath, &Runner::LookUp, this);
+    Libxml().xsltRegisterAllFunctions(xpath);
+    Libxml().xmlXPathRegisterVariableLookup(xpath, &Runner::LookUp, this);
     xpath->error = &Runner::XPathError;
     xpath->userData = this;
     return true;
@@ -174,7 +175,7 @@ ObjectPtr Runner::Evaluate(xmlXPathCompExpr* query, xmlNode* node, const std::st
     transform_->node = node;
     engineError_.clear();
     notes_.Take();
-    ObjectPtr value(xmlXPathCompiledEval(query, xpath));
+    ObjectPtr value(Libxml().xmlXPathCompiledEval(query, xpath));
     if (!value || !engineError_.empty()) {
         Fail(what + " failed at line " + std::to_string(ReportLine(node)));
         return nullptr;
@@ -204,8 +205,8 @@ bool Runner::Text(const std::vector<MessagePart>& parts, xmlNode* node, const st
         ObjectPtr value = Evaluate(part.query.get(), node, what);
         if (!value)
             return false;
-        std::unique_ptr<xmlChar, void (*)(void*)> string(xmlXPathCastToString(value.get()),
-                                                         xmlFree);
+        std::unique_ptr<xmlChar, void (*)(void*)> string(Libxml().xmlXPathCastToString(value.get()),
+                                                         *Libxml().xmlFree);
         text += string ? Chars(string.get()) : "";
     }
     into = CollapseSpace(text);
@@ -253,7 +254,7 @@ bool Runner::Fire(const Pattern& pattern, const Rule& rule, xmlNode* node) {
         ObjectPtr value = Evaluate(check.query.get(), node, "the test '" + check.test + "'");
         if (!value)
             return false;
-        const bool holds = xmlXPathCastToBoolean(value.get()) != 0;
+        const bool holds = Libxml().xmlXPathCastToBoolean(value.get()) != 0;
         if (holds == check.report && !Record(pattern, rule, check, node))
             return false;
         if (stop_)
@@ -276,7 +277,7 @@ void Runner::Offer(xmlNode* node, unsigned kind) {
                 continue;
             engineError_.clear();
             transform_->node = node; // current() in a context's predicate is the node tried
-            const int matched = xsltTestCompMatchList(transform_.get(), node, rule.match.get());
+            const int matched = Libxml().xsltTestCompMatchList(transform_.get(), node, rule.match.get());
             if (matched < 0 || !engineError_.empty()) {
                 Fail("the context '" + rule.context + "' failed at line " +
                      std::to_string(ReportLine(node)));
@@ -298,7 +299,7 @@ void Runner::Walk() {
         const bool element = node->type == XML_ELEMENT_NODE;
         if (element) {
             if (limits_.progress)
-                limits_.progress(static_cast<unsigned long>(xmlGetLineNo(node)));
+                limits_.progress(static_cast<unsigned long>(Libxml().xmlGetLineNo(node)));
             Offer(node, kElements);
             for (xmlAttr* a = node->properties; a != nullptr && !stop_; a = a->next)
                 Offer(reinterpret_cast<xmlNode*>(a), kAttributes);
@@ -335,7 +336,7 @@ SchematronOutcome Runner::Run() {
 
 SchematronOutcome RunSchematronOnDocument(const SchematronRules& rules, xmlDoc* document,
                                           const SchematronLimits& limits) {
-    if (document == nullptr || xmlDocGetRootElement(document) == nullptr) {
+    if (document == nullptr || Libxml().xmlDocGetRootElement(document) == nullptr) {
         SchematronOutcome outcome;
         outcome.problem = SchematronProblem::DocumentUnreadable;
         outcome.error = "the document has no root element";
@@ -346,7 +347,7 @@ SchematronOutcome RunSchematronOnDocument(const SchematronRules& rules, xmlDoc* 
 
 SchematronOutcome RunSchematron(const SchematronRules& rules, const std::string& documentPath,
                                 const SchematronLimits& limits) {
-    xmlInitParser();
+    Libxml().xmlInitParser();
     schematron::ReadTree tree = schematron::ReadDocument(documentPath);
     if (!tree.doc) {
         SchematronOutcome outcome;
@@ -356,6 +357,6 @@ SchematronOutcome RunSchematron(const SchematronRules& rules, const std::string&
     }
     // Numbers the elements in document order, which makes sorting node sets
     // cheap; this document is ours to write in.
-    xmlXPathOrderDocElems(tree.doc.get());
+    Libxml().xmlXPathOrderDocElems(tree.doc.get());
     return RunSchematronOnDocument(rules, tree.doc.get(), limits);
 }

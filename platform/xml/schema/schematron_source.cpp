@@ -1,6 +1,7 @@
 // Reading schema files and documents for the Schematron engine.
 
 #include "platform/xml/schema/schematron_source.h"
+#include "platform/xml/load/libxml_library.h"
 
 #include <libxml/entities.h>
 #include <libxml/parser.h>
@@ -41,7 +42,7 @@ void Quiet(void*, xmlErrorPtr) {}
 
 // The parser's last complaint, as "line N: text".
 std::string ParseError(xmlParserCtxt* ctxt) {
-    const xmlError* e = xmlCtxtGetLastError(ctxt);
+    const xmlError* e = Libxml().xmlCtxtGetLastError(ctxt);
     if (e == nullptr || e->message == nullptr)
         return "it is not well-formed";
     std::string text = CollapseSpace(e->message);
@@ -49,14 +50,14 @@ std::string ParseError(xmlParserCtxt* ctxt) {
 }
 
 DocPtr ParseFile(const std::string& path, int options, std::string& error) {
-    std::unique_ptr<xmlParserCtxt, void (*)(xmlParserCtxt*)> ctxt(xmlNewParserCtxt(),
-                                                                  xmlFreeParserCtxt);
+    std::unique_ptr<xmlParserCtxt, void (*)(xmlParserCtxt*)> ctxt(Libxml().xmlNewParserCtxt(),
+                                                                  Libxml().xmlFreeParserCtxt);
     if (!ctxt) {
         error = "out of memory";
         return nullptr;
     }
     ctxt->sax->serror = Quiet; // the complaint is taken below, not printed
-    DocPtr doc(xmlCtxtReadFile(ctxt.get(), path.c_str(), nullptr, options));
+    DocPtr doc(Libxml().xmlCtxtReadFile(ctxt.get(), path.c_str(), nullptr, options));
     if (!doc || !ctxt->wellFormed) {
         error = ParseError(ctxt.get());
         return nullptr;
@@ -80,14 +81,14 @@ LocalTarget ResolveLocal(const std::string& href, const xmlDoc* from) {
         reference.erase(hash);
     }
     std::unique_ptr<xmlChar, void (*)(void*)> built(
-        xmlBuildURI(XmlChars(reference.c_str()), from->URL), xmlFree);
+        Libxml().xmlBuildURI(XmlChars(reference.c_str()), from->URL), *Libxml().xmlFree);
     std::string uri = built ? Chars(built.get()) : reference;
     if (uri.rfind("file://", 0) == 0) {
         uri.erase(0, 7);
         if (uri.rfind("localhost/", 0) == 0)
             uri.erase(0, 9);
-        std::unique_ptr<char, void (*)(void*)> plain(xmlURIUnescapeString(uri.c_str(), 0, nullptr),
-                                                     xmlFree);
+        std::unique_ptr<char, void (*)(void*)> plain(Libxml().xmlURIUnescapeString(uri.c_str(), 0, nullptr),
+                                                     *Libxml().xmlFree);
         if (plain)
             uri = plain.get();
     } else if (uri.find("://") != std::string::npos) {
@@ -106,7 +107,7 @@ xmlNode* FindById(xmlNode* node, const std::string& id) {
         if (Attribute(node, "id") == id)
             return node;
         std::unique_ptr<xmlChar, void (*)(void*)> xmlId(
-            xmlGetNsProp(node, XmlChars("id"), XML_XML_NAMESPACE), xmlFree);
+            Libxml().xmlGetNsProp(node, XmlChars("id"), XML_XML_NAMESPACE), *Libxml().xmlFree);
         if (xmlId && id == Chars(xmlId.get()))
             return node;
         if (xmlNode* found = FindById(node->children, id))
@@ -130,7 +131,7 @@ ReadTree ReadWithIncludes(const std::string& path, std::vector<std::string>& sou
 std::string ExpandIncludes(xmlDoc* doc, std::vector<std::string>& sources,
                            std::vector<std::string>& chain) {
     std::vector<xmlNode*> includes;
-    CollectIncludes(xmlDocGetRootElement(doc), includes);
+    CollectIncludes(Libxml().xmlDocGetRootElement(doc), includes);
     for (xmlNode* include : includes) {
         const std::string href = Attribute(include, "href");
         LocalTarget target = ResolveLocal(href, doc);
@@ -139,19 +140,19 @@ std::string ExpandIncludes(xmlDoc* doc, std::vector<std::string>& sources,
         ReadTree included = ReadWithIncludes(target.path, sources, chain);
         if (!included.doc)
             return Where(include) + ": include '" + href + "': " + included.error;
-        xmlNode* root = xmlDocGetRootElement(included.doc.get());
+        xmlNode* root = Libxml().xmlDocGetRootElement(included.doc.get());
         xmlNode* what = target.fragment.empty() ? root : FindById(root, target.fragment);
         if (what == nullptr)
             return Where(include) + ": include '" + href + "': no element has the id '" +
                    target.fragment + "'";
-        xmlNode* copy = xmlDocCopyNode(what, doc, 1);
+        xmlNode* copy = Libxml().xmlDocCopyNode(what, doc, 1);
         if (copy == nullptr)
             return "out of memory";
         // So that a complaint about it names the file it came from.
         std::error_code ignored;
-        xmlNodeSetBase(copy, XmlChars(fs::absolute(target.path, ignored).string().c_str()));
-        xmlReplaceNode(include, copy);
-        xmlFreeNode(include);
+        Libxml().xmlNodeSetBase(copy, XmlChars(fs::absolute(target.path, ignored).string().c_str()));
+        Libxml().xmlReplaceNode(include, copy);
+        Libxml().xmlFreeNode(include);
     }
     return {};
 }
@@ -191,9 +192,9 @@ void MergeNeighbouringText(xmlNode* parent) {
     for (xmlNode* c = parent->children; c != nullptr; c = c->next) {
         while (c->type == XML_TEXT_NODE && c->next != nullptr && c->next->type == XML_TEXT_NODE) {
             xmlNode* next = c->next;
-            xmlNodeAddContent(c, next->content);
-            xmlUnlinkNode(next);
-            xmlFreeNode(next);
+            Libxml().xmlNodeAddContent(c, next->content);
+            Libxml().xmlUnlinkNode(next);
+            Libxml().xmlFreeNode(next);
         }
         if (c->type == XML_ELEMENT_NODE)
             MergeNeighbouringText(c);
@@ -207,28 +208,28 @@ bool ExpandInternalEntities(xmlDoc* doc) {
     if (doc->intSubset == nullptr)
         return true; // nothing declared, nothing to expand
     std::size_t budget = kMaxEntityExpansion;
-    xmlNode* node = xmlDocGetRootElement(doc);
+    xmlNode* node = Libxml().xmlDocGetRootElement(doc);
     while (node != nullptr) {
         if (node->type == XML_ENTITY_REF_NODE) {
-            xmlEntity* entity = xmlGetDocEntity(doc, node->name);
+            xmlEntity* entity = Libxml().xmlGetDocEntity(doc, node->name);
             if (entity != nullptr && entity->etype == XML_INTERNAL_GENERAL_ENTITY &&
                 entity->children != nullptr) {
                 const std::size_t size = entity->content ? std::strlen(Chars(entity->content)) : 0;
                 if (size + 1 > budget)
                     return false;
                 budget -= size + 1;
-                xmlNode* copies = xmlDocCopyNodeList(doc, entity->children);
+                xmlNode* copies = Libxml().xmlDocCopyNodeList(doc, entity->children);
                 xmlNode* first = copies;
                 for (xmlNode* c = copies; c != nullptr;) {
                     xmlNode* next = c->next;
                     c->line = node->line;
-                    xmlAddPrevSibling(node, c);
+                    Libxml().xmlAddPrevSibling(node, c);
                     c = next;
                 }
                 xmlNode* next = node->next;
                 xmlNode* parent = node->parent;
-                xmlUnlinkNode(node);
-                xmlFreeNode(node);
+                Libxml().xmlUnlinkNode(node);
+                Libxml().xmlFreeNode(node);
                 // The copies are walked too: they may hold references themselves.
                 node = first != nullptr ? first : next;
                 if (node != nullptr)
@@ -242,7 +243,7 @@ bool ExpandInternalEntities(xmlDoc* doc) {
         node = NextAfterSubtree(node);
     }
     if (budget != kMaxEntityExpansion)
-        MergeNeighbouringText(xmlDocGetRootElement(doc));
+        MergeNeighbouringText(Libxml().xmlDocGetRootElement(doc));
     return true;
 }
 
@@ -260,21 +261,21 @@ bool IsSchematron(const xmlNode* node, const char* localName) {
 
 std::string Attribute(const xmlNode* node, const char* name) {
     std::unique_ptr<xmlChar, void (*)(void*)> value(
-        xmlGetNoNsProp(const_cast<xmlNode*>(node), XmlChars(name)), xmlFree);
+        Libxml().xmlGetNoNsProp(const_cast<xmlNode*>(node), XmlChars(name)), *Libxml().xmlFree);
     return value ? Chars(value.get()) : std::string();
 }
 
 bool HasAttribute(const xmlNode* node, const char* name) {
-    return xmlHasNsProp(const_cast<xmlNode*>(node), XmlChars(name), nullptr) != nullptr;
+    return Libxml().xmlHasNsProp(const_cast<xmlNode*>(node), XmlChars(name), nullptr) != nullptr;
 }
 
 unsigned long LineOf(const xmlNode* node) {
-    const long line = node != nullptr ? xmlGetLineNo(node) : -1;
+    const long line = node != nullptr ? Libxml().xmlGetLineNo(node) : -1;
     return line > 0 ? static_cast<unsigned long>(line) : 0;
 }
 
 std::string Where(const xmlNode* node) {
-    std::unique_ptr<xmlChar, void (*)(void*)> base(xmlNodeGetBase(node->doc, node), xmlFree);
+    std::unique_ptr<xmlChar, void (*)(void*)> base(Libxml().xmlNodeGetBase(node->doc, node), *Libxml().xmlFree);
     const std::string file = base ? Chars(base.get()) : "the schema";
     return file + ", line " + std::to_string(LineOf(node));
 }
@@ -387,12 +388,12 @@ void Append(std::string& into, const char* format, va_list args) {
 
 } // namespace
 
-XmlNotes::XmlNotes() : previous_(xmlGenericError), previousContext_(xmlGenericErrorContext) {
-    xmlSetGenericErrorFunc(this, &XmlNotes::Collect);
+XmlNotes::XmlNotes() : previous_(*Libxml().xmlGenericErrorHandler()), previousContext_(*Libxml().xmlGenericErrorHandlerContext()) {
+    Libxml().xmlSetGenericErrorFunc(this, &XmlNotes::Collect);
 }
 
 XmlNotes::~XmlNotes() {
-    xmlSetGenericErrorFunc(previousContext_, previous_);
+    Libxml().xmlSetGenericErrorFunc(previousContext_, previous_);
 }
 
 std::string XmlNotes::Take() {
@@ -409,12 +410,12 @@ void XmlNotes::Collect(void* self, const char* format, ...) {
 }
 
 XsltErrorCapture::XsltErrorCapture()
-    : previous_(xsltGenericError), previousContext_(xsltGenericErrorContext) {
-    xsltSetGenericErrorFunc(this, &XsltErrorCapture::Collect);
+    : previous_(*Libxml().xsltGenericError), previousContext_(*Libxml().xsltGenericErrorContext) {
+    Libxml().xsltSetGenericErrorFunc(this, &XsltErrorCapture::Collect);
 }
 
 XsltErrorCapture::~XsltErrorCapture() {
-    xsltSetGenericErrorFunc(previousContext_, previous_);
+    Libxml().xsltSetGenericErrorFunc(previousContext_, previous_);
 }
 
 void XsltErrorCapture::Collect(void* self, const char* format, ...) {

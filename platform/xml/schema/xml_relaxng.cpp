@@ -3,6 +3,7 @@
 // errors.
 
 #include "platform/xml/schema/xml_relaxng.h"
+#include "platform/xml/load/libxml_library.h"
 
 #include "platform/text/drive_path.h"
 #include "platform/text/text_encoding.h"
@@ -33,7 +34,7 @@ using xmlrelaxng::TextOf;
 class XmlRelaxNgGrammar {
 public:
     struct Deleter {
-        void operator()(xmlRelaxNG* schema) const { xmlRelaxNGFree(schema); }
+        void operator()(xmlRelaxNG* schema) const { Libxml().xmlRelaxNGFree(schema); }
     };
     std::unique_ptr<xmlRelaxNG, Deleter> schema;
     std::string display;              // the schema as the reports name it
@@ -150,14 +151,14 @@ void TakeMessage(void* data, xmlErrorPtr error)
         // The failing element's content, looked at while it still exists;
         // only when the engine checked a subtree it built (by backtracking):
         // at the node the reader stands on, its message is exact.
-        const xmlNode* current = sink.reader == nullptr ? nullptr : xmlTextReaderCurrentNode(sink.reader);
+        const xmlNode* current = sink.reader == nullptr ? nullptr : Libxml().xmlTextReaderCurrentNode(sink.reader);
         if (error->domain == XML_FROM_RELAXNGV && sink.declared != nullptr && !sink.looked && node != current) {
             sink.looked = true;
             const xmlNode* top =
                 node->parent != nullptr && node->parent->type == XML_ELEMENT_NODE ? node->parent : node;
             if (const xmlNode* undeclared = FirstUndeclared(top, *sink.declared))
                 sink.undeclared = UndeclaredElement{
-                    nameOf(undeclared), static_cast<std::uint64_t>(std::max(0L, xmlGetLineNo(undeclared)))};
+                    nameOf(undeclared), static_cast<std::uint64_t>(std::max(0L, Libxml().xmlGetLineNo(undeclared)))};
         }
     }
     if (error->str1 != nullptr)
@@ -165,8 +166,8 @@ void TakeMessage(void* data, xmlErrorPtr error)
     if (error->str2 != nullptr)
         message.got = error->str2;
     if (sink.reader != nullptr) {
-        message.readerLine = static_cast<std::uint64_t>(std::max(0, xmlTextReaderGetParserLineNumber(sink.reader)));
-        if (const xmlChar* name = xmlTextReaderConstName(sink.reader))
+        message.readerLine = static_cast<std::uint64_t>(std::max(0, Libxml().xmlTextReaderGetParserLineNumber(sink.reader)));
+        if (const xmlChar* name = Libxml().xmlTextReaderConstName(sink.reader))
             message.readerElement = reinterpret_cast<const char*>(name);
     }
     sink.messages.push_back(std::move(message));
@@ -175,20 +176,20 @@ void TakeMessage(void* data, xmlErrorPtr error)
 // While alive, the library's messages outside a reader go to the sink.
 class ScopedMessages {
 public:
-    explicit ScopedMessages(MessageSink& sink) { xmlSetStructuredErrorFunc(&sink, TakeMessage); }
-    ~ScopedMessages() { xmlSetStructuredErrorFunc(nullptr, nullptr); }
+    explicit ScopedMessages(MessageSink& sink) { Libxml().xmlSetStructuredErrorFunc(&sink, TakeMessage); }
+    ~ScopedMessages() { Libxml().xmlSetStructuredErrorFunc(nullptr, nullptr); }
     ScopedMessages(const ScopedMessages&) = delete;
     ScopedMessages& operator=(const ScopedMessages&) = delete;
 };
 
 struct DocDeleter {
-    void operator()(xmlDoc* document) const { xmlFreeDoc(document); }
+    void operator()(xmlDoc* document) const { Libxml().xmlFreeDoc(document); }
 };
 struct ParserContextDeleter {
-    void operator()(xmlRelaxNGParserCtxt* context) const { xmlRelaxNGFreeParserCtxt(context); }
+    void operator()(xmlRelaxNGParserCtxt* context) const { Libxml().xmlRelaxNGFreeParserCtxt(context); }
 };
 struct ReaderDeleter {
-    void operator()(xmlTextReader* reader) const { xmlFreeTextReader(reader); }
+    void operator()(xmlTextReader* reader) const { Libxml().xmlFreeTextReader(reader); }
 };
 
 bool IsMemoryFailure(const EngineMessage& message)
@@ -272,15 +273,15 @@ CompileRelaxNg(const XmlResolvedLocation& target, const std::string& reference, 
     {
         const ScopedMessages messages(sink);
         std::unique_ptr<xmlDoc, DocDeleter> document(
-            xmlReadMemory(schemaDocument.bytes.data(), static_cast<int>(schemaDocument.bytes.size()),
+            Libxml().xmlReadMemory(schemaDocument.bytes.data(), static_cast<int>(schemaDocument.bytes.size()),
                           schemaDocument.location.c_str(), nullptr, XML_PARSE_NOENT | XML_PARSE_BIG_LINES));
         if (document) {
-            ReadDeclaredElements(xmlDocGetRootElement(document.get()), grammar->elements);
+            ReadDeclaredElements(Libxml().xmlDocGetRootElement(document.get()), grammar->elements);
             std::unique_ptr<xmlRelaxNGParserCtxt, ParserContextDeleter> parser(
-                xmlRelaxNGNewDocParserCtxt(document.get()));
+                Libxml().xmlRelaxNGNewDocParserCtxt(document.get()));
             if (parser) {
-                xmlRelaxNGSetParserStructuredErrors(parser.get(), TakeMessage, &sink);
-                grammar->schema.reset(xmlRelaxNGParse(parser.get()));
+                Libxml().xmlRelaxNGSetParserStructuredErrors(parser.get(), TakeMessage, &sink);
+                grammar->schema.reset(Libxml().xmlRelaxNGParse(parser.get()));
             }
         }
     }
@@ -296,9 +297,9 @@ CompileRelaxNg(const XmlResolvedLocation& target, const std::string& reference, 
     }
     for (const std::string& text : loader.Texts()) {
         std::unique_ptr<xmlDoc, DocDeleter> included(
-            xmlReadMemory(text.data(), static_cast<int>(text.size()), nullptr, nullptr, XML_PARSE_NONET));
+            Libxml().xmlReadMemory(text.data(), static_cast<int>(text.size()), nullptr, nullptr, XML_PARSE_NONET));
         if (included)
-            ReadDeclaredElements(xmlDocGetRootElement(included.get()), grammar->elements);
+            ReadDeclaredElements(Libxml().xmlDocGetRootElement(included.get()), grammar->elements);
         else
             grammar->elements.usable = false;
     }
@@ -399,15 +400,15 @@ class StartTagsOnLine {
 public:
     void Note(xmlTextReader* reader)
     {
-        if (xmlTextReaderNodeType(reader) != XML_READER_TYPE_ELEMENT)
+        if (Libxml().xmlTextReaderNodeType(reader) != XML_READER_TYPE_ELEMENT)
             return;
-        const xmlNode* current = xmlTextReaderCurrentNode(reader);
+        const xmlNode* current = Libxml().xmlTextReaderCurrentNode(reader);
         const auto nodeLine = current == nullptr ? 0 : static_cast<std::uint64_t>(current->line);
         if (nodeLine != m_line) {
             m_counts.clear();
             m_line = nodeLine;
         }
-        if (const xmlChar* name = xmlTextReaderConstName(reader))
+        if (const xmlChar* name = Libxml().xmlTextReaderConstName(reader))
             ++m_counts[reinterpret_cast<const char*>(name)];
     }
 
@@ -435,8 +436,8 @@ struct ReaderStep {
 ReaderStep ReadOneNode(xmlTextReader* reader, MessageSink& sink, StartTagsOnLine& startTags)
 {
     ReaderStep step;
-    step.status = xmlTextReaderRead(reader);
-    NoteParserProgress(static_cast<std::uint64_t>(std::max(0, xmlTextReaderGetParserLineNumber(reader))));
+    step.status = Libxml().xmlTextReaderRead(reader);
+    NoteParserProgress(static_cast<std::uint64_t>(std::max(0, Libxml().xmlTextReaderGetParserLineNumber(reader))));
     step.messages.swap(sink.messages);
     if (step.status == 1)
         startTags.Note(reader);
@@ -517,15 +518,15 @@ StreamVerdict StreamThroughEngine(const XmlRelaxNgGrammar& grammar, const XmlRes
     ScopedLibxmlDocumentLoader loader(document, "the external entity", remote);
     MessageSink sink;
     std::unique_ptr<xmlTextReader, ReaderDeleter> reader(
-        xmlReaderForFd(fd, document.linuxPath.c_str(), nullptr, kReaderOptions));
+        Libxml().xmlReaderForFd(fd, document.linuxPath.c_str(), nullptr, kReaderOptions));
     if (!reader) {
         verdict.errors.push_back(MemoryLimitError(0));
         return verdict;
     }
     sink.reader = reader.get();
     sink.declared = &grammar.elements;
-    xmlTextReaderSetStructuredErrorHandler(reader.get(), TakeMessage, &sink);
-    if (xmlTextReaderRelaxNGSetSchema(reader.get(), grammar.schema.get()) != 0) {
+    Libxml().xmlTextReaderSetStructuredErrorHandler(reader.get(), TakeMessage, &sink);
+    if (Libxml().xmlTextReaderRelaxNGSetSchema(reader.get(), grammar.schema.get()) != 0) {
         verdict.errors.push_back(MakeXmlLoadError(
             MakeXmlErrorCode(XmlErrorGroup::ReferencedDocument, XmlErrorSource::RelaxNgErrors, XML_RNGP_PARSE_ERROR),
             0, 0, AnsiToWide("The RELAX NG engine could not take the schema " + grammar.display)));
@@ -551,7 +552,7 @@ StreamVerdict StreamThroughEngine(const XmlRelaxNgGrammar& grammar, const XmlRes
     }
     // Never a silent pass: the engine's own verdict counts even when it
     // said nothing about why.
-    if (verdict.errors.empty() && !verdict.ended && step.status == 0 && xmlTextReaderIsValid(reader.get()) == 0)
+    if (verdict.errors.empty() && !verdict.ended && step.status == 0 && Libxml().xmlTextReaderIsValid(reader.get()) == 0)
         verdict.errors.push_back(MakeXmlLoadError(
             MakeXmlErrorCode(XmlErrorGroup::Validity, XmlErrorSource::RelaxNgErrors, XML_RELAXNG_ERR_NOGRAMMAR), 0,
             0, AnsiToWide("The document does not match the RELAX NG schema " + grammar.display)));

@@ -2,6 +2,7 @@
 // and finds the first element of a document none of them covers.
 
 #include "platform/xml/schema/xml_relaxng_elements.h"
+#include "platform/xml/load/libxml_library.h"
 
 #include <algorithm>
 
@@ -14,12 +15,12 @@ constexpr const char* kRelaxNgSpace = "http://relaxng.org/ns/structure/1.0";
 bool IsRngElement(const xmlNode* node)
 {
     return node != nullptr && node->type == XML_ELEMENT_NODE && node->ns != nullptr &&
-           xmlStrEqual(node->ns->href, reinterpret_cast<const xmlChar*>(kRelaxNgSpace));
+           Libxml().xmlStrEqual(node->ns->href, reinterpret_cast<const xmlChar*>(kRelaxNgSpace));
 }
 
 bool IsRng(const xmlNode* node, const char* local)
 {
-    return IsRngElement(node) && xmlStrEqual(node->name, reinterpret_cast<const xmlChar*>(local));
+    return IsRngElement(node) && Libxml().xmlStrEqual(node->name, reinterpret_cast<const xmlChar*>(local));
 }
 
 std::string WithoutBlanksAround(std::string text)
@@ -32,18 +33,18 @@ std::string WithoutBlanksAround(std::string text)
 
 std::string Attribute(const xmlNode* node, const char* name)
 {
-    xmlChar* value = xmlGetNoNsProp(node, reinterpret_cast<const xmlChar*>(name));
+    xmlChar* value = Libxml().xmlGetNoNsProp(node, reinterpret_cast<const xmlChar*>(name));
     std::string text = value == nullptr ? std::string() : reinterpret_cast<const char*>(value);
-    xmlFree(value);
+    Libxml().Free(value);
     return WithoutBlanksAround(std::move(text));
 }
 } // namespace
 
 std::string TextOf(const xmlNode* node)
 {
-    xmlChar* content = xmlNodeGetContent(node);
+    xmlChar* content = Libxml().xmlNodeGetContent(node);
     std::string text = content == nullptr ? std::string() : reinterpret_cast<const char*>(content);
-    xmlFree(content);
+    Libxml().Free(content);
     return WithoutBlanksAround(std::move(text));
 }
 
@@ -53,7 +54,7 @@ namespace {
 std::string InheritedSpace(const xmlNode* node)
 {
     for (; node != nullptr && node->type == XML_ELEMENT_NODE; node = node->parent)
-        if (xmlHasProp(node, reinterpret_cast<const xmlChar*>("ns")) != nullptr)
+        if (Libxml().xmlHasProp(node, reinterpret_cast<const xmlChar*>("ns")) != nullptr)
             return Attribute(node, "ns");
     return {};
 }
@@ -65,7 +66,7 @@ std::optional<ExpandedName> NameOf(xmlNode* node, const std::string& qname)
     if (colon == std::string::npos)
         return ExpandedName{InheritedSpace(node), qname};
     const std::string prefix = qname.substr(0, colon);
-    const xmlNs* space = xmlSearchNs(node->doc, node, reinterpret_cast<const xmlChar*>(prefix.c_str()));
+    const xmlNs* space = Libxml().xmlSearchNs(node->doc, node, reinterpret_cast<const xmlChar*>(prefix.c_str()));
     if (space == nullptr)
         return std::nullopt;
     return ExpandedName{reinterpret_cast<const char*>(space->href), qname.substr(colon + 1)};
@@ -119,7 +120,7 @@ void ReadDeclaredElements(xmlNode* node, DeclaredElements& declared)
         if (node->type != XML_ELEMENT_NODE)
             continue;
         if (IsRng(node, "element")) {
-            if (xmlHasProp(node, reinterpret_cast<const xmlChar*>("name")) != nullptr) {
+            if (Libxml().xmlHasProp(node, reinterpret_cast<const xmlChar*>("name")) != nullptr) {
                 if (const auto name = NameOf(node, Attribute(node, "name")))
                     declared.names.insert(*name);
                 else
