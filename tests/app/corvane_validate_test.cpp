@@ -10,6 +10,7 @@
 #include <sys/wait.h>
 
 #include <algorithm>
+#include <fstream>
 #include <memory>
 #include <regex>
 #include <sstream>
@@ -398,6 +399,34 @@ TEST(CorvaneValidate, OfflineNeverTouchesTheNetwork)
     EXPECT_EQ(unreachable.err.rfind("corvane-validate: " + path + ": ", 0), 0u) << unreachable.err;
     EXPECT_NE(unreachable.err.find(url), std::string::npos) << unreachable.err;
     EXPECT_EQ(Lines(unreachable.err).size(), 1u) << unreachable.err;
+}
+
+// A catalog's answers are kept between calls only while the catalog is as it
+// was: an edited catalog, or a damaged store of answers, never gives the
+// previous call's answer.
+TEST(CorvaneValidate, CatalogAnswersKeptBetweenCallsFollowAnEditedCatalog)
+{
+    TempDir dir;
+    dir.Write("text.dtd", "<!ELEMENT note (#PCDATA)>\n");
+    dir.Write("empty.dtd", "<!ELEMENT note EMPTY>\n");
+    const auto catalogTo = [&](const std::string& dtd) {
+        dir.Write("catalog.xml", "<catalog xmlns=\"urn:oasis:names:tc:entity:xmlns:xml:catalog\">\n"
+                                 "  <system systemId=\"http://example.org/note.dtd\" uri=\"" + dtd + "\"/>\n</catalog>\n");
+    };
+    const ScopedEnvironment catalogs("XML_CATALOG_FILES", (dir.Path() / "catalog.xml").string());
+    const std::string path =
+        dir.Write("doc.xml", "<!DOCTYPE note SYSTEM \"http://example.org/note.dtd\">\n<note>text</note>\n").string();
+    const std::string store = std::string(std::getenv("XDG_CACHE_HOME")) + "/corvane/catalog-answers";
+
+    catalogTo("text.dtd");
+    EXPECT_EQ(RunProgram(kProgram, {"--offline", path}).exitStatus, 0);
+    EXPECT_EQ(RunProgram(kProgram, {"--offline", path}).exitStatus, 0);
+    catalogTo("empty.dtd"); // one byte longer, whatever the clock says
+    EXPECT_EQ(RunProgram(kProgram, {"--offline", path}).exitStatus, 1);
+    std::ofstream(store, std::ios::trunc) << "corvane catalog answers 1\n0000000000000000\nR3:abc";
+    catalogTo("text.dtd");
+    EXPECT_EQ(RunProgram(kProgram, {"--offline", path}).exitStatus, 0);
+    EXPECT_EQ(RunProgram(kProgram, {"--offline", path}).exitStatus, 0);
 }
 
 } // namespace

@@ -370,6 +370,11 @@ bool ServerUnreachable(RemoteFetchResult::Status status)
 
 } // namespace
 
+bool MakeCacheFolder(const std::string& folder)
+{
+    return MakeFolders(folder);
+}
+
 std::string RemoteCacheFolder()
 {
     const char* cacheHome = std::getenv("XDG_CACHE_HOME");

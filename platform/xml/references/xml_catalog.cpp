@@ -2,6 +2,8 @@
 #include "platform/xml/load/libxml_library.h"
 
 #include "platform/xml/load/xml_memory.h"
+#include "platform/xml/references/catalog_answers_store.h"
+#include "platform/xml/references/remote_cache.h"
 
 #include <libxml/catalog.h>
 #include <libxml/parser.h>
@@ -10,10 +12,13 @@
 
 #include <sys/stat.h>
 
+#include <cctype>
 #include <cstdlib>
+#include <map>
 #include <memory>
 #include <mutex>
 #include <sstream>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -31,6 +36,9 @@ struct CatalogState {
     // questions for every document, and the engine walks its entries anew
     // each time.
     std::unordered_map<std::string, std::optional<std::string>> answers;
+    // The answers earlier processes stored, read again at each load while
+    // the engine is not needed in this process.
+    std::optional<CatalogAnswerSnapshot> stored;
 };
 
 // Answers are kept for this many questions at most.
@@ -72,6 +80,9 @@ struct CatalogWork {
     bool active = false;
     std::string file;    // being read (or the catalogs named, until one is opened)
     std::string blamed;  // read while the parse was asked to stop
+    // Every catalog file the engine opened, with its identity when opened:
+    // what the answers given depend on.
+    std::map<std::string, std::string> filesRead;
 };
 
 CatalogWork& Work()
@@ -110,14 +121,33 @@ private:
     bool m_stopAskedBefore;
 };
 
+// A file: URL's path as the file system names it.
+std::string PercentDecoded(const std::string& text)
+{
+    std::string plain;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '%' && i + 2 < text.size() && std::isxdigit(static_cast<unsigned char>(text[i + 1])) &&
+            std::isxdigit(static_cast<unsigned char>(text[i + 2]))) {
+            plain += static_cast<char>(std::stoi(text.substr(i + 1, 2), nullptr, 16));
+            i += 2;
+        } else {
+            plain += text[i];
+        }
+    }
+    return plain;
+}
+
 // Sees every file the engine opens and takes none: a catalog file opened
 // while the catalogs are asked is the one being read.
 int NoteCatalogFileOpened(const char* name)
 {
     if (t_readingCatalogs && name != nullptr) {
+        const bool url = std::string_view(name).starts_with("file://");
         std::string file = WithoutFileScheme(name);
+        std::string identity = CatalogFileIdentity(url ? PercentDecoded(file) : file);
         CatalogWork& work = Work();
         std::lock_guard lock(work.mutex);
+        work.filesRead[url ? PercentDecoded(file) : file] = std::move(identity);
         work.file = std::move(file);
     }
     return 0;
@@ -159,6 +189,12 @@ void PrepareCatalogs(CatalogState& state)
         Libxml().xmlRegisterInputCallbacks(NoteCatalogFileOpened, OpenNothing, ReadNothing, CloseNothing);
     } else {
         Libxml().xmlCatalogCleanup();
+        // What was answered from the files before their change is stored
+        // no more.
+        state.stored.reset();
+        CatalogWork& work = Work();
+        std::lock_guard lock(work.mutex);
+        work.filesRead.clear();
     }
     state.answers.clear();
     // Reads XML_CATALOG_FILES itself, with the same default.
@@ -207,6 +243,28 @@ std::optional<std::string> AskCatalogs(const XmlCatalogQuery& query)
     return std::nullopt;
 }
 
+// Adds this process's answers to those stored, with the files they depend
+// on. A store for other roots, or one that no longer held, is replaced.
+void StoreAnswers(CatalogState& state)
+{
+    CatalogAnswerSnapshot snapshot;
+    const std::string roots = CatalogFiles();
+    if (state.stored && state.stored->roots == roots &&
+        state.stored->answers.size() + state.answers.size() <= kKeptAnswers)
+        snapshot = *state.stored;
+    snapshot.roots = roots;
+    {
+        CatalogWork& work = Work();
+        std::lock_guard lock(work.mutex);
+        for (const auto& [file, identity] : work.filesRead)
+            snapshot.files[file] = identity;
+    }
+    for (const auto& [question, answer] : state.answers)
+        snapshot.answers[question] = answer;
+    StoreCatalogAnswers(RemoteCacheFolder(), snapshot);
+    state.stored = std::move(snapshot);
+}
+
 } // namespace
 
 std::optional<std::string> ResolveThroughCatalogs(const XmlCatalogQuery& query)
@@ -214,16 +272,26 @@ std::optional<std::string> ResolveThroughCatalogs(const XmlCatalogQuery& query)
     CatalogState& state = State();
     std::lock_guard lock(state.mutex);
     const ScopedCatalogWork work;
-    PrepareCatalogs(state);
     std::string question = query.publicId;
     for (const std::string* part : {&query.systemId, &query.resolvedSystemId, &query.importedNamespace})
         question += '\x1F' + *part;
+    if (!state.initialised) {
+        if (state.recheck) {
+            state.stored = ReadStoredCatalogAnswers(RemoteCacheFolder(), CatalogFiles());
+            state.recheck = false;
+        }
+        if (state.stored)
+            if (const auto known = state.stored->answers.find(question); known != state.stored->answers.end())
+                return known->second;
+    }
+    PrepareCatalogs(state);
     if (const auto known = state.answers.find(question); known != state.answers.end())
         return known->second;
     std::optional<std::string> answer = AskCatalogs(query);
     if (state.answers.size() >= kKeptAnswers)
         state.answers.clear();
-    state.answers.emplace(std::move(question), answer);
+    state.answers.emplace(question, answer);
+    StoreAnswers(state);
     return answer;
 }
 
