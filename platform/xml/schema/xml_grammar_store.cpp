@@ -8,6 +8,7 @@
 #include <xercesc/util/XercesVersion.hpp>
 
 #include <charconv>
+#include <cstring>
 #include <utility>
 
 namespace {
@@ -47,7 +48,9 @@ public:
         if (end == std::string_view::npos)
             return std::nullopt;
         const std::string_view line = m_rest.substr(0, end);
-        if (line.size() <= name.size() || !line.starts_with(name) || line[name.size()] != ' ')
+        // A field holds one line, as the writer writes it.
+        if (line.size() <= name.size() || !line.starts_with(name) || line[name.size()] != ' ' ||
+            line.find('\r') != std::string_view::npos)
             return std::nullopt;
         m_rest.remove_prefix(end + 1);
         return line.substr(name.size() + 1);
@@ -70,6 +73,28 @@ private:
 };
 
 } // namespace
+
+// Not for defence against a forger (whoever can write the cache folder can
+// write anything the user can): for damage, and for a file changed in place.
+std::uint64_t GrammarStoreHash(std::string_view bytes, std::uint64_t seed)
+{
+    constexpr std::uint64_t kPrime = 0x9E3779B97F4A7C15ull;
+    std::uint64_t hash = seed ^ (bytes.size() * kPrime);
+    const auto mix = [&hash](std::uint64_t word) {
+        hash = (hash ^ word) * kPrime;
+        hash ^= hash >> 31;
+    };
+    std::size_t at = 0;
+    for (; at + 8 <= bytes.size(); at += 8) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, bytes.data() + at, 8);
+        mix(word);
+    }
+    std::uint64_t tail = 0;
+    std::memcpy(&tail, bytes.data() + at, bytes.size() - at);
+    mix(tail);
+    return hash;
+}
 
 std::string GrammarStoreBuild()
 {
@@ -105,13 +130,16 @@ std::string EncodeGrammarEntry(const XmlGrammarEntry& entry, std::string_view bu
     if (!writable)
         return {};
     // Over the header before it and the payload after it.
-    const std::uint64_t checksum = Fnv1a(entry.payload, Fnv1a(text));
+    const std::uint64_t checksum = GrammarStoreHash(entry.payload, GrammarStoreHash(text));
     text.append(kChecksumField).append(CacheHex(checksum)).append("\n");
     text += entry.payload;
     return text;
 }
 
-std::optional<XmlGrammarEntry> DecodeGrammarEntry(std::string_view bytes, std::string_view build)
+namespace {
+
+// Everything but the payload, which starts at `payloadAt`.
+std::optional<XmlGrammarEntry> DecodeHeader(std::string_view bytes, std::string_view build, std::size_t& payloadAt)
 {
     if (!bytes.starts_with(kMagic))
         return std::nullopt;
@@ -126,7 +154,7 @@ std::optional<XmlGrammarEntry> DecodeGrammarEntry(std::string_view bytes, std::s
     const std::string_view header = bytes.substr(kMagic.size(), checksumAt + 1 - kMagic.size());
     const std::string_view payload = bytes.substr(checksumEnd + 1);
     const auto checksum = ParseNumber<std::uint64_t>(bytes.substr(checksumStart, checksumEnd - checksumStart), 16);
-    if (!checksum || *checksum != Fnv1a(payload, Fnv1a(bytes.substr(0, checksumAt + 1))))
+    if (!checksum || *checksum != GrammarStoreHash(payload, GrammarStoreHash(bytes.substr(0, checksumAt + 1))))
         return std::nullopt;
 
     HeaderReader reader(header);
@@ -165,7 +193,30 @@ std::optional<XmlGrammarEntry> DecodeGrammarEntry(std::string_view bytes, std::s
     const auto length = reader.Count<std::uint64_t>("length");
     if (!length || *length != payload.size() || !reader.Done())
         return std::nullopt;
-    entry.payload = std::string(payload);
+    payloadAt = checksumEnd + 1;
+    return entry;
+}
+
+} // namespace
+
+std::optional<XmlGrammarEntry> DecodeGrammarEntry(std::string_view bytes, std::string_view build)
+{
+    std::size_t payloadAt = 0;
+    auto entry = DecodeHeader(bytes, build, payloadAt);
+    if (entry)
+        entry->payload = std::string(bytes.substr(payloadAt));
+    return entry;
+}
+
+std::optional<XmlGrammarEntry> DecodeGrammarEntry(std::string&& bytes, std::string_view build)
+{
+    std::size_t payloadAt = 0;
+    auto entry = DecodeHeader(bytes, build, payloadAt);
+    if (entry) {
+        // Moved, not copied: a compiled DocBook is megabytes.
+        bytes.erase(0, payloadAt);
+        entry->payload = std::move(bytes);
+    }
     return entry;
 }
 
@@ -174,19 +225,12 @@ std::optional<XmlGrammarSourceFile> IdentifyGrammarSource(const std::string& pat
     OpenedLocalFile file = OpenLocalFile(path);
     if (!file.fd)
         return std::nullopt;
-    std::uint64_t hash = Fnv1a({});
-    std::uint64_t read = 0;
-    constexpr std::size_t kBlock = 256 * 1024;
-    while (true) {
-        const std::string chunk = ReadFileBytesAt(file.fd.Get(), read, kBlock);
-        if (chunk.empty())
-            break;
-        hash = Fnv1a(chunk, hash);
-        read += chunk.size();
-    }
+    // Whole: DTDs and schemas are bounded (XmlLimits::kReferencedDocumentBytes).
+    const std::string text = ReadFileBytesAt(file.fd.Get(), 0, file.check.size + 1);
     // A file that changed while it was read is no source to trust.
-    if (read != file.check.size)
+    if (text.size() != file.check.size)
         return std::nullopt;
+    const std::uint64_t hash = GrammarStoreHash(text);
     return XmlGrammarSourceFile{path, file.check.size, file.check.modifiedNs, hash};
 }
 
@@ -210,7 +254,7 @@ std::optional<XmlGrammarEntry> ReadGrammarEntry(const std::string& key, std::uin
     const auto bytes = ReadWholeCacheFile(path, maxBytes);
     if (!bytes)
         return std::nullopt;
-    auto entry = DecodeGrammarEntry(*bytes);
+    auto entry = DecodeGrammarEntry(std::move(*bytes));
     // Another grammar's entry under the same name is no entry for this one.
     if (!entry || entry->key != key)
         return std::nullopt;
