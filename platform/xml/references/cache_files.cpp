@@ -5,6 +5,7 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -14,6 +15,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -64,6 +66,53 @@ std::optional<std::string> ReadWholeCacheFile(const std::string& path, std::uint
     if (ReadFully(fd.Get(), text.data(), text.size()) != text.size())
         return std::nullopt;
     return text;
+}
+
+CacheFileBytes::~CacheFileBytes()
+{
+    if (m_data != nullptr)
+        ::munmap(m_data, m_mapped);
+}
+
+CacheFileBytes::CacheFileBytes(CacheFileBytes&& other) noexcept
+    : m_data(std::exchange(other.m_data, nullptr))
+    , m_mapped(std::exchange(other.m_mapped, 0))
+    , m_size(std::exchange(other.m_size, 0))
+{
+}
+
+CacheFileBytes& CacheFileBytes::operator=(CacheFileBytes&& other) noexcept
+{
+    if (this != &other) {
+        this->~CacheFileBytes();
+        m_data = std::exchange(other.m_data, nullptr);
+        m_mapped = std::exchange(other.m_mapped, 0);
+        m_size = std::exchange(other.m_size, 0);
+    }
+    return *this;
+}
+
+// Anonymous memory, filled by read(2): a file truncated by another program
+// while it is read leaves a short read, where a mapping of the file itself
+// would end the process.
+std::optional<CacheFileBytes> CacheFileBytes::Read(const std::string& path, std::uint64_t largest)
+{
+    const UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK));
+    struct stat info {};
+    if (!fd || ::fstat(fd.Get(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_size == 0 ||
+        static_cast<std::uint64_t>(info.st_size) > largest)
+        return std::nullopt;
+    CacheFileBytes bytes;
+    bytes.m_size = static_cast<std::size_t>(info.st_size);
+    bytes.m_mapped = bytes.m_size;
+    void* data = ::mmap(nullptr, bytes.m_mapped, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_POPULATE,
+                        -1, 0);
+    if (data == MAP_FAILED)
+        return std::nullopt;
+    bytes.m_data = data;
+    if (ReadFully(fd.Get(), static_cast<char*>(data), bytes.m_size) != bytes.m_size)
+        return std::nullopt;
+    return bytes;
 }
 
 // No fsync: a file that a crash leaves short or zeroed fails its checksum

@@ -6,6 +6,7 @@
 // place, so a reader sees an old file or a new one, never half of one; each
 // kind of file carries its own checksum against damage from outside.
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -21,6 +22,29 @@ bool MakeCacheFolders(const std::string& folder);
 // A regular file's whole text, when it is no larger than `largest` bytes.
 // Links are not followed.
 std::optional<std::string> ReadWholeCacheFile(const std::string& path, std::uint64_t largest);
+
+// A cache file's bytes, read whole into memory that is mapped in one step:
+// a compiled grammar is megabytes, and touching fresh memory page by page
+// costs more than reading it.
+class CacheFileBytes {
+public:
+    CacheFileBytes() = default;
+    ~CacheFileBytes();
+    CacheFileBytes(CacheFileBytes&& other) noexcept;
+    CacheFileBytes& operator=(CacheFileBytes&& other) noexcept;
+    CacheFileBytes(const CacheFileBytes&) = delete;
+    CacheFileBytes& operator=(const CacheFileBytes&) = delete;
+
+    // Nothing unless `path` is a regular file of at most `largest` bytes,
+    // read whole. Links are not followed.
+    static std::optional<CacheFileBytes> Read(const std::string& path, std::uint64_t largest);
+    std::string_view View() const { return {static_cast<const char*>(m_data), m_size}; }
+
+private:
+    void* m_data = nullptr;
+    std::size_t m_mapped = 0;
+    std::size_t m_size = 0;
+};
 
 // Writes `head` then `body` as the file `path`, whole or not at all.
 bool WriteCacheFileWhole(const std::string& path, std::string_view head, std::string_view body);

@@ -43,7 +43,7 @@ private:
 
 class StringInputStream final : public xc::BinInputStream {
 public:
-    explicit StringInputStream(const std::string& bytes) : m_bytes(bytes) {}
+    explicit StringInputStream(std::string_view bytes) : m_bytes(bytes) {}
     XMLFilePos curPos() const override { return m_at; }
     XMLSize_t readBytes(XMLByte* const toFill, const XMLSize_t maxToRead) override
     {
@@ -55,7 +55,7 @@ public:
     const XMLCh* getContentType() const override { return nullptr; }
 
 private:
-    const std::string& m_bytes;
+    std::string_view m_bytes;
     std::size_t m_at = 0;
 };
 
@@ -230,7 +230,7 @@ bool ReferencesStillHold(const XmlGrammarEntry& entry)
 
 } // namespace
 
-bool ReadGrammarPayload(const std::string& payload, xc::XMLGrammarPoolImpl& pool)
+bool ReadGrammarPayload(std::string_view payload, xc::XMLGrammarPoolImpl& pool)
 {
     try {
         StringInputStream in(payload);
@@ -247,15 +247,18 @@ bool ReadGrammarPayload(const std::string& payload, xc::XMLGrammarPoolImpl& pool
     return false;
 }
 
-std::optional<XmlGrammarEntry> DtdGrammarEntry(const std::string& dtdPath, const std::u16string& rootName,
-                                               std::uint64_t maxBytes)
+std::optional<XmlStoredGrammar> DtdGrammarEntry(const std::string& dtdPath, const std::u16string& rootName,
+                                                std::uint64_t maxBytes)
 {
-    if (auto kept = ReadGrammarEntry(EntryKey(dtdPath, rootName), maxBytes); kept && ReferencesStillHold(*kept))
+    if (auto kept = ReadGrammarEntry(EntryKey(dtdPath, rootName), maxBytes); kept && ReferencesStillHold(kept->entry))
         return kept;
     auto built = BuildDtdEntry(dtdPath, rootName);
-    if (built)
-        WriteGrammarEntry(*built, maxBytes);
-    return built;
+    if (!built)
+        return std::nullopt;
+    WriteGrammarEntry(*built, maxBytes);
+    XmlStoredGrammar stored;
+    stored.entry = std::move(*built);
+    return stored;
 }
 
 XmlDtdDiskCachePool::XmlDtdDiskCachePool(xc::MemoryManager* memory, std::uint64_t maxBytes,
@@ -285,13 +288,13 @@ xc::Grammar* XmlDtdDiskCachePool::retrieveGrammar(xc::XMLGrammarDescription* des
     if (!entry)
         return nullptr;
     auto kept = std::make_unique<xc::XMLGrammarPoolImpl>(m_memory);
-    if (!ReadGrammarPayload(entry->payload, *kept))
+    if (!ReadGrammarPayload(entry->Payload(), *kept))
         return nullptr;
     xc::Grammar* grammar = kept->retrieveGrammar(description);
     if (grammar == nullptr || grammar->getGrammarType() != xc::Grammar::DTDGrammarType)
         return nullptr;
     m_kept = std::move(kept);
-    if (!entry->references.empty() && m_onLocalEntitiesRead)
+    if (!entry->entry.references.empty() && m_onLocalEntitiesRead)
         m_onLocalEntitiesRead();
     return grammar;
 }

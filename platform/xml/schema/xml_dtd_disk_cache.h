@@ -23,9 +23,10 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 
-struct XmlGrammarEntry;
+struct XmlStoredGrammar;
 
 // The pass's grammar pool: it finds nothing but the DTD, and that only
 // while the DOCTYPE is read (the parser asks for it by its file's path).
@@ -63,9 +64,9 @@ private:
 // read for the root element `rootName`: read from disk when one is there and
 // still holds, else compiled and written. Nothing when the DTD is not to be
 // kept.
-std::optional<XmlGrammarEntry> DtdGrammarEntry(const std::string& dtdPath, const std::u16string& rootName,
-                                               std::uint64_t maxBytes);
+std::optional<XmlStoredGrammar> DtdGrammarEntry(const std::string& dtdPath, const std::u16string& rootName,
+                                                std::uint64_t maxBytes);
 
 // The parser's grammar pool read back from an entry's payload into `pool`
 // (empty); false, and the pool empty, when the payload is not one.
-bool ReadGrammarPayload(const std::string& payload, xercesc::XMLGrammarPoolImpl& pool);
+bool ReadGrammarPayload(std::string_view payload, xercesc::XMLGrammarPoolImpl& pool);

@@ -2,7 +2,7 @@
 
 #include "platform/text/fnv_hash.h"
 #include "platform/xml/references/cache_files.h"
-#include "platform/xml/load/xml_positions.h"
+#include "platform/os/posix_io.h"
 #include "platform/xml/references/xml_input_sources.h"
 
 #include <xercesc/util/XercesVersion.hpp>
@@ -10,6 +10,7 @@
 #include <charconv>
 #include <cstring>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -208,29 +209,26 @@ std::optional<XmlGrammarEntry> DecodeGrammarEntry(std::string_view bytes, std::s
     return entry;
 }
 
-std::optional<XmlGrammarEntry> DecodeGrammarEntry(std::string&& bytes, std::string_view build)
-{
-    std::size_t payloadAt = 0;
-    auto entry = DecodeHeader(bytes, build, payloadAt);
-    if (entry) {
-        // Moved, not copied: a compiled DocBook is megabytes.
-        bytes.erase(0, payloadAt);
-        entry->payload = std::move(bytes);
-    }
-    return entry;
-}
-
 std::optional<XmlGrammarSourceFile> IdentifyGrammarSource(const std::string& path)
 {
     OpenedLocalFile file = OpenLocalFile(path);
     if (!file.fd)
         return std::nullopt;
-    // Whole: DTDs and schemas are bounded (XmlLimits::kReferencedDocumentBytes).
-    const std::string text = ReadFileBytesAt(file.fd.Get(), 0, file.check.size + 1);
+    // Read in blocks of one size, into memory used again for every file.
+    constexpr std::size_t kBlock = 64 * 1024;
+    thread_local std::vector<char> block(kBlock);
+    std::uint64_t hash = 0;
+    std::uint64_t read = 0;
+    while (true) {
+        const std::size_t count = ReadFully(file.fd.Get(), block.data(), kBlock);
+        hash = GrammarStoreHash({block.data(), count}, hash);
+        read += count;
+        if (count < kBlock)
+            break;
+    }
     // A file that changed while it was read is no source to trust.
-    if (text.size() != file.check.size)
+    if (read != file.check.size)
         return std::nullopt;
-    const std::uint64_t hash = GrammarStoreHash(text);
     return XmlGrammarSourceFile{path, file.check.size, file.check.modifiedNs, hash};
 }
 
@@ -246,15 +244,16 @@ std::string GrammarEntryPath(const std::string& key)
     return folder.empty() ? folder : folder + "/" + CacheHex(Fnv1a(key)) + std::string(kSuffix);
 }
 
-std::optional<XmlGrammarEntry> ReadGrammarEntry(const std::string& key, std::uint64_t maxBytes)
+std::optional<XmlStoredGrammar> ReadGrammarEntry(const std::string& key, std::uint64_t maxBytes)
 {
     const std::string path = GrammarEntryPath(key);
     if (path.empty() || maxBytes == 0)
         return std::nullopt;
-    const auto bytes = ReadWholeCacheFile(path, maxBytes);
+    auto bytes = CacheFileBytes::Read(path, maxBytes);
     if (!bytes)
         return std::nullopt;
-    auto entry = DecodeGrammarEntry(std::move(*bytes));
+    XmlStoredGrammar stored;
+    auto entry = DecodeHeader(bytes->View(), GrammarStoreBuild(), stored.payloadAt);
     // Another grammar's entry under the same name is no entry for this one.
     if (!entry || entry->key != key)
         return std::nullopt;
@@ -267,7 +266,9 @@ std::optional<XmlGrammarEntry> ReadGrammarEntry(const std::string& key, std::uin
             return std::nullopt;
     }
     MarkCacheFileUsed(path);
-    return entry;
+    stored.entry = std::move(*entry);
+    stored.bytes = std::move(*bytes);
+    return stored;
 }
 
 void WriteGrammarEntry(const XmlGrammarEntry& entry, std::uint64_t maxBytes)

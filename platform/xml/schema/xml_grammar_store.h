@@ -12,6 +12,8 @@
 // elsewhere, damage) makes it no entry, and the grammar is built and written
 // again. The folder is bounded: the least recently used entries go first.
 
+#include "platform/xml/references/cache_files.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -66,8 +68,20 @@ std::optional<XmlGrammarSourceFile> IdentifyGrammarSource(const std::string& pat
 std::string GrammarStoreFolder();
 std::string GrammarEntryPath(const std::string& key);
 
+// An entry read from disk, its payload left in the bytes read; or one just
+// built, with its payload.
+struct XmlStoredGrammar {
+    XmlGrammarEntry entry;
+    CacheFileBytes bytes;
+    std::size_t payloadAt = 0;
+    std::string_view Payload() const
+    {
+        return bytes.View().empty() ? std::string_view(entry.payload) : bytes.View().substr(payloadAt);
+    }
+};
+
 // The entry for `key`, if one is there, of this build, intact, and none of
 // its files changed. The caller checks its references.
-std::optional<XmlGrammarEntry> ReadGrammarEntry(const std::string& key, std::uint64_t maxBytes);
+std::optional<XmlStoredGrammar> ReadGrammarEntry(const std::string& key, std::uint64_t maxBytes);
 // Keeps the entry, and makes room within `maxBytes` for the folder.
 void WriteGrammarEntry(const XmlGrammarEntry& entry, std::uint64_t maxBytes);
