@@ -261,7 +261,7 @@ std::optional<XmlStoredGrammar> DtdGrammarEntry(const std::string& dtdPath, cons
     return stored;
 }
 
-XmlDtdDiskCachePool::XmlDtdDiskCachePool(xc::MemoryManager* memory, std::uint64_t maxBytes,
+XmlDtdDiskCachePool::XmlDtdDiskCachePool(XmlMemoryPool* memory, std::uint64_t maxBytes,
                                          std::function<void()> onLocalEntitiesRead)
     : xc::XMLGrammarPoolImpl(memory)
     , m_memory(memory)
@@ -287,6 +287,8 @@ xc::Grammar* XmlDtdDiskCachePool::retrieveGrammar(xc::XMLGrammarDescription* des
     const auto entry = DtdGrammarEntry(path, m_rootName, m_maxBytes);
     if (!entry)
         return nullptr;
+    // The grammar read back takes about twice its serialized size.
+    m_memory->PrefaultSlabs(2 * entry->Payload().size());
     auto kept = std::make_unique<xc::XMLGrammarPoolImpl>(m_memory);
     if (!ReadGrammarPayload(entry->Payload(), *kept))
         return nullptr;

@@ -27,6 +27,7 @@
 #include <utility>
 
 struct XmlStoredGrammar;
+class XmlMemoryPool;
 
 // The pass's grammar pool: it finds nothing but the DTD, and that only
 // while the DOCTYPE is read (the parser asks for it by its file's path).
@@ -36,8 +37,7 @@ public:
     // bound counts it); the entries take at most `maxBytes` on disk.
     // `onLocalEntitiesRead` hears that the grammar read local parameter
     // entities when it was built, as the document's own reading would have.
-    XmlDtdDiskCachePool(xercesc::MemoryManager* memory, std::uint64_t maxBytes,
-                        std::function<void()> onLocalEntitiesRead);
+    XmlDtdDiskCachePool(XmlMemoryPool* memory, std::uint64_t maxBytes, std::function<void()> onLocalEntitiesRead);
     ~XmlDtdDiskCachePool() override;
 
     // From a DOCTYPE with an external subset and no internal one, naming the
@@ -52,7 +52,7 @@ public:
     xercesc::Grammar* retrieveGrammar(xercesc::XMLGrammarDescription* description) override;
 
 private:
-    xercesc::MemoryManager* m_memory;
+    XmlMemoryPool* m_memory;
     bool m_expecting = false;
     std::u16string m_rootName;
     std::uint64_t m_maxBytes;
