@@ -145,8 +145,8 @@ void MarkCacheFileUsed(const std::string& path)
         ::utimensat(AT_FDCWD, path.c_str(), nullptr, AT_SYMLINK_NOFOLLOW);
 }
 
-// The one just written is the most recent and stays.
-void KeepCacheFilesWithin(const std::string& folder, std::string_view suffix, std::uint64_t maxBytes)
+void KeepCacheFilesWithin(const std::string& folder, std::string_view suffix, std::uint64_t maxBytes,
+                          const std::string& justWritten)
 {
     const std::unique_ptr<DIR, FolderDeleter> listing(::opendir(folder.c_str()));
     if (!listing)
@@ -175,8 +175,11 @@ void KeepCacheFilesWithin(const std::string& folder, std::string_view suffix, st
             continue;
         }
         const auto size = static_cast<std::uint64_t>(info.st_size);
-        entries.push_back({path, static_cast<std::int64_t>(info.st_mtime), size});
         total += size;
+        // Several are written within a second: their times tell them apart
+        // to the nanosecond.
+        if (path != justWritten)
+            entries.push_back({path, info.st_mtim.tv_sec * 1'000'000'000ll + info.st_mtim.tv_nsec, size});
     }
     if (total <= maxBytes)
         return;

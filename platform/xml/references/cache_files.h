@@ -54,8 +54,9 @@ void MarkCacheFileUsed(const std::string& path);
 
 // Removes the least recently used files of `folder` whose names end in
 // `suffix` until they take at most `maxBytes`, and the temporary files that a
-// program ending mid-write left behind.
-void KeepCacheFilesWithin(const std::string& folder, std::string_view suffix, std::uint64_t maxBytes);
+// program ending mid-write left behind. The file `justWritten` stays.
+void KeepCacheFilesWithin(const std::string& folder, std::string_view suffix, std::uint64_t maxBytes,
+                          const std::string& justWritten);
 
 // 16 lowercase hex digits.
 std::string CacheHex(std::uint64_t value);

@@ -156,7 +156,7 @@ public:
         if (m_path.empty() || header.size() + entry.body.size() > m_maxBytes || !MakeCacheFolders(m_folder) ||
             !WriteCacheFileWhole(m_path, header, entry.body))
             return;
-        KeepCacheFilesWithin(m_folder, kEntrySuffix, m_maxBytes);
+        KeepCacheFilesWithin(m_folder, kEntrySuffix, m_maxBytes, m_path);
     }
 
 private:

@@ -280,5 +280,5 @@ void WriteGrammarEntry(const XmlGrammarEntry& entry, std::uint64_t maxBytes)
     const std::string folder = GrammarStoreFolder();
     if (!MakeCacheFolders(folder) || !WriteCacheFileWhole(path, bytes, {}))
         return;
-    KeepCacheFilesWithin(folder, kSuffix, maxBytes);
+    KeepCacheFilesWithin(folder, kSuffix, maxBytes, path);
 }

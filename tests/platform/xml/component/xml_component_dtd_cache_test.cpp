@@ -161,6 +161,23 @@ TEST_F(DtdCacheTest, ASizeOrTimeChangeIsNoticedToo)
     EXPECT_EQ(LoadFile(m_document).Group(), XmlErrorGroup::Validity);
 }
 
+// Each load writes a new entry; the folder's bound makes the older ones go,
+// several written within the same second too, never the one just written.
+TEST_F(DtdCacheTest, TheFolderKeepsToItsBoundLeastRecentlyUsedFirst)
+{
+    ASSERT_TRUE(LoadFile(m_document).Valid());
+    const auto one = fs::file_size(EntryPath());
+    ChangeLoadSettings([one](XmlLoadSettings& settings) { settings.grammarCacheMaxBytes = 2 * one + one / 2; });
+    std::vector<std::string> entries{EntryPath()};
+    for (const std::string root : {"a", "b", "c"}) {
+        const fs::path file = m_dir.Write(root + ".xml", "<!DOCTYPE " + root + " SYSTEM \"book.dtd\"><" + root + "/>");
+        EXPECT_EQ(LoadFile(file).Group(), XmlErrorGroup::Validity); // the DTD declares no such root
+        entries.push_back(GrammarEntryPath(root + " " + (m_dir.Path() / "book.dtd").string()));
+    }
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        EXPECT_EQ(fs::exists(entries[i]), i >= 2) << i;
+}
+
 TEST_F(DtdCacheTest, DocBookThroughTheSystemCatalogValidatesAlikeFromTheDisk)
 {
     ASSERT_TRUE(fs::exists("/etc/xml/catalog")) << "scripts/install-deps installs docbook-xml";
