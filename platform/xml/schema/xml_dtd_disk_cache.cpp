@@ -287,8 +287,8 @@ xc::Grammar* XmlDtdDiskCachePool::retrieveGrammar(xc::XMLGrammarDescription* des
     const auto entry = DtdGrammarEntry(path, m_rootName, m_maxBytes);
     if (!entry)
         return nullptr;
-    // The grammar read back takes about twice its serialized size.
-    m_memory->PrefaultSlabs(2 * entry->Payload().size());
+    // The grammar read back takes two to three times its serialized size.
+    m_memory->PrefaultSlabs(3 * entry->Payload().size());
     auto kept = std::make_unique<xc::XMLGrammarPoolImpl>(m_memory);
     if (!ReadGrammarPayload(entry->Payload(), *kept))
         return nullptr;
