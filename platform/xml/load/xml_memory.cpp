@@ -5,6 +5,7 @@
 
 #include <sys/mman.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdlib>
 #include <new>
@@ -151,9 +152,11 @@ void XmlMemoryPool::ReleaseLarge(void* header)
 
 void XmlMemoryPool::PrefaultSlabs(std::size_t bytes)
 {
+    // Beyond this the pages come one by one, as without it.
+    constexpr std::size_t kLargestRegion = 64 * 1024 * 1024;
     if (!kPooling || m_region != nullptr || bytes == 0)
         return;
-    const std::size_t rounded = (bytes + kSlabBytes - 1) / kSlabBytes * kSlabBytes;
+    const std::size_t rounded = (std::min(bytes, kLargestRegion) + kSlabBytes - 1) / kSlabBytes * kSlabBytes;
     void* region = ::mmap(nullptr, rounded, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_POPULATE, -1, 0);
     if (region == MAP_FAILED)
         return;
