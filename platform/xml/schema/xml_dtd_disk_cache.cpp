@@ -252,6 +252,10 @@ std::optional<XmlStoredGrammar> DtdGrammarEntry(const std::string& dtdPath, cons
 {
     if (auto kept = ReadGrammarEntry(EntryKey(dtdPath, rootName), maxBytes); kept && ReferencesStillHold(kept->entry))
         return kept;
+    // Compiled apart, the DTD costs more than in the document: only worth
+    // it when the next process finds it.
+    if (!GrammarStoreWritable())
+        return std::nullopt;
     auto built = BuildDtdEntry(dtdPath, rootName);
     if (!built)
         return std::nullopt;

@@ -7,6 +7,8 @@
 
 #include <xercesc/util/XercesVersion.hpp>
 
+#include <unistd.h>
+
 #include <charconv>
 #include <cstring>
 #include <utility>
@@ -236,6 +238,12 @@ std::string GrammarStoreFolder()
 {
     const std::string folder = CorvaneCacheFolder();
     return folder.empty() ? folder : folder + "/grammars";
+}
+
+bool GrammarStoreWritable()
+{
+    const std::string folder = GrammarStoreFolder();
+    return !folder.empty() && MakeCacheFolders(folder) && ::access(folder.c_str(), W_OK | X_OK) == 0;
 }
 
 std::string GrammarEntryPath(const std::string& key)

@@ -66,6 +66,9 @@ std::optional<XmlGrammarSourceFile> IdentifyGrammarSource(const std::string& pat
 
 // The folder and the file of the entry for `key`; empty without a cache folder.
 std::string GrammarStoreFolder();
+// Whether entries can be written there: without a folder to keep them in, a
+// grammar compiled to be kept would be compiled in every process again.
+bool GrammarStoreWritable();
 std::string GrammarEntryPath(const std::string& key);
 
 // An entry read from disk, its payload left in the bytes read; or one just
