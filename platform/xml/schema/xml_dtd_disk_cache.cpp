@@ -228,6 +228,17 @@ bool ReferencesStillHold(const XmlGrammarEntry& entry)
     });
 }
 
+// The bound on parser work stopped the build or the read-back: the parser
+// then reads the DTD in the document under a fresh bound, where it stops
+// alike, at the place it would have stopped without the disk.
+void ResumeStallGuardIfFired()
+{
+    if (!ParserStallGuardFired())
+        return;
+    NoteParserProgress();
+    ArmParserStallGuard();
+}
+
 } // namespace
 
 bool ReadGrammarPayload(std::string_view payload, xc::XMLGrammarPoolImpl& pool)
@@ -289,13 +300,17 @@ xc::Grammar* XmlDtdDiskCachePool::retrieveGrammar(xc::XMLGrammarDescription* des
     if (!path.starts_with('/'))
         return nullptr;
     const auto entry = DtdGrammarEntry(path, m_rootName, m_maxBytes);
-    if (!entry)
+    if (!entry) {
+        ResumeStallGuardIfFired();
         return nullptr;
+    }
     // The grammar read back takes two to three times its serialized size.
     m_memory->PrefaultSlabs(3 * entry->Payload().size());
     auto kept = std::make_unique<xc::XMLGrammarPoolImpl>(m_memory);
-    if (!ReadGrammarPayload(entry->Payload(), *kept))
+    if (!ReadGrammarPayload(entry->Payload(), *kept)) {
+        ResumeStallGuardIfFired();
         return nullptr;
+    }
     xc::Grammar* grammar = kept->retrieveGrammar(description);
     if (grammar == nullptr || grammar->getGrammarType() != xc::Grammar::DTDGrammarType)
         return nullptr;

@@ -161,6 +161,25 @@ TEST_F(DtdCacheTest, ASizeOrTimeChangeIsNoticedToo)
     EXPECT_EQ(LoadFile(m_document).Group(), XmlErrorGroup::Validity);
 }
 
+// A DTD too costly to compile within the bound on parser work stops the load
+// where it stops without the disk, not a build apart that lets it go on.
+TEST_F(DtdCacheTest, ADtdTooCostlyToCompileStopsTheLoadAsWithoutTheDisk)
+{
+    std::string names;
+    for (int i = 0; i < 12'000; ++i)
+        names += "|n" + std::to_string(i);
+    m_dir.Write("costly.dtd", "<!ELEMENT doc (#PCDATA" + names + ")*>\n");
+    const fs::path file = m_dir.Write("costly.xml", "<!DOCTYPE doc SYSTEM \"costly.dtd\">\n<doc/>\n");
+    ChangeLoadSettings([](XmlLoadSettings& settings) { settings.stallTime = std::chrono::milliseconds(150); });
+    UseCache(false);
+    const XmlLoadOutcome compiled = LoadFile(file);
+    UseCache(true);
+    const XmlLoadOutcome fromDisk = LoadFile(file);
+    ChangeLoadSettings([](XmlLoadSettings& settings) { settings.stallTime = XmlLoadSettings{}.stallTime; });
+    EXPECT_EQ(compiled.code, XmlOwnErrorCode(XmlOwnError::ParserStalled)) << compiled;
+    ExpectSameVerdict(compiled, fromDisk, "a DTD beyond the bound");
+}
+
 // Each load writes a new entry; the folder's bound makes the older ones go,
 // several written within the same second too, never the one just written.
 TEST_F(DtdCacheTest, TheFolderKeepsToItsBoundLeastRecentlyUsedFirst)
