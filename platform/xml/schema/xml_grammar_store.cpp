@@ -16,6 +16,9 @@
 
 namespace {
 
+// Raised whenever what an entry holds, or how its grammar is compiled,
+// changes: entries of one release are not all that a development build
+// between releases can trust.
 constexpr std::string_view kMagic = "corvane-grammar 1\n";
 constexpr std::string_view kSuffix = ".grammar";
 // The header holds a line per file and per reference: a few hundred for the
