@@ -46,7 +46,7 @@ soak-sanitize:
 # the other targets from running; make fails at the end. A target's own
 # libFuzzer flags (a dictionary, a longer input) are in tests/fuzz/<name>.options.
 FUZZ_SECONDS ?= 600
-FUZZERS = folder_path string_format filter_and_command_line drive_path registry xml_component
+FUZZERS = folder_path string_format filter_and_command_line drive_path registry xml_component grammar_entry
 fuzz:
 	@scripts/install-deps --fuzz
 	@cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCORVANE_FUZZ=ON \

@@ -155,11 +155,12 @@ void UseLoadOptions(const ValidateOptions& options)
     // paths; the text format is the window's report, in drive paths.
     if (options.format != OutputFormat::Text)
         SetShownPathForm(ShownPathForm::Linux);
-    if (options.offline) {
-        XmlLoadSettings settings = CurrentXmlLoadSettings();
+    XmlLoadSettings settings = CurrentXmlLoadSettings();
+    if (options.offline)
         settings.remote.networkAllowed = false;
-        SetXmlLoadSettings(settings);
-    }
+    if (options.noGrammarCache)
+        settings.grammarCacheMaxBytes = 0;
+    SetXmlLoadSettings(settings);
 }
 
 } // namespace

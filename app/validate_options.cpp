@@ -3,7 +3,7 @@
 #include <string_view>
 
 const char* const kValidateUsage =
-    "usage: corvane-validate [--format=text|gnu|json] [--all-errors] [--quiet] [--offline] [--] FILE...\n"
+    "usage: corvane-validate [--format=text|gnu|json] [--all-errors] [--quiet] [--offline] [--no-grammar-cache] [--] FILE...\n"
     "       corvane-validate --help | --version\n";
 
 const char* const kValidateHelp =
@@ -26,6 +26,8 @@ const char* const kValidateHelp =
     "  --quiet, -q     print no verdicts: the exit status alone tells\n"
     "  --offline       never use the network: referenced documents come from the\n"
     "                  catalogs and the cache of fetched documents only\n"
+    "  --no-grammar-cache  compile every DTD afresh: neither read nor write the compiled\n"
+    "                  DTDs kept in ~/.cache/corvane/grammars\n"
     "  --help, -h      this text\n"
     "  --version       the program's version\n"
     "  --              ends the options: every later argument is a FILE\n"
@@ -80,6 +82,8 @@ ParsedCommandLine ParseValidateCommandLine(const std::vector<std::string>& argum
             options.quiet = true;
         } else if (arg == "--offline") {
             options.offline = true;
+        } else if (arg == "--no-grammar-cache") {
+            options.noGrammarCache = true;
         } else if (arg == "--format" || arg.rfind("--format=", 0) == 0) {
             std::string_view name;
             if (arg == "--format") {

@@ -12,6 +12,7 @@ struct ValidateOptions {
     bool allErrors = false;
     bool quiet = false;
     bool offline = false;
+    bool noGrammarCache = false;
     bool help = false;
     bool version = false;
     std::vector<std::string> files; // as the user named them

@@ -2,11 +2,15 @@
 // shared corpus and compares each verdict with the corpus' expected one.
 //
 //   corvane-conformance --set NAME --corpus UNPACKED_DIR --floors FLOORS_TSV --out DIR
-//                       [--known KNOWN_TSV] [--limit N]
+//                       [--known KNOWN_TSV] [--limit N] [--warm-run yes]
 //
 // Writes DIR/NAME.results.tsv (every case) and DIR/NAME.disagreements.tsv,
 // prints the agreement, and exits 0 when it reaches the set's floor and every
 // disagreement is a known one, 1 when not, 2 when the run could not be set up.
+// The cases share one cache folder (tests/support/isolated_environment.cpp),
+// which starts empty: the first case to name a DTD compiles it and keeps it
+// on disk, later ones read it back. With --warm-run yes the set runs a second
+// time over what the first run kept, and every verdict must be the same.
 
 #include "platform/text/drive_path.h"
 #include "platform/ui/headless_window.h"
@@ -51,6 +55,7 @@ struct Options {
     fs::path out;
     fs::path known;
     std::optional<std::size_t> limit;
+    bool warmRun = false;
 };
 
 std::optional<Options> ParseOptions(int argc, char** argv)
@@ -69,6 +74,8 @@ std::optional<Options> ParseOptions(int argc, char** argv)
             options.out = value;
         } else if (name == "--known") {
             options.known = value;
+        } else if (name == "--warm-run") {
+            options.warmRun = std::string_view(value) == "yes";
         } else if (name == "--limit") {
             std::size_t n = 0;
             const std::string_view text = value;
@@ -254,7 +261,7 @@ int main(int argc, char** argv)
     const auto options = ParseOptions(argc, argv);
     if (!options) {
         std::cerr << "usage: corvane-conformance --set NAME --corpus UNPACKED_DIR --floors "
-                     "FLOORS_TSV --out DIR [--known KNOWN_TSV] [--limit N]\n";
+                     "FLOORS_TSV --out DIR [--known KNOWN_TSV] [--limit N] [--warm-run yes]\n";
         return 64;
     }
     UseCorvaneResources();
@@ -305,6 +312,20 @@ int main(int argc, char** argv)
         cases.size(), [&](std::size_t i) { return Validate(folder / cases[i].input); }, kLimits,
         &guard);
     const double runSeconds = std::chrono::duration<double>(Clock::now() - runStart).count();
+    std::vector<std::string> warmDiffers;
+    if (options->warmRun) {
+        const std::vector<Outcome> warm = RunIsolated(
+            cases.size(), [&](std::size_t i) { return Validate(folder / cases[i].input); }, kLimits, &guard);
+        for (std::size_t i = 0; i < cases.size(); ++i) {
+            const Outcome& a = outcomes[i];
+            const Outcome& b = warm[i];
+            if (a.got != b.got || a.code != b.code || a.line != b.line || a.position != b.position ||
+                a.description != b.description)
+                warmDiffers.push_back(cases[i].input + ": " + b.code + " " + b.line + ":" + b.position + " " +
+                                      b.description + " (first run: " + a.code + " " + a.line + ":" +
+                                      a.position + " " + a.description + ")");
+        }
+    }
 
     std::error_code ec;
     fs::create_directories(options->out, ec);
@@ -357,15 +378,22 @@ int main(int argc, char** argv)
     else
         floorCount = static_cast<std::size_t>(*floor->fraction * static_cast<double>(cases.size()));
     const bool aboveFloor = agreed >= floorCount && !cases.empty();
-    const bool pass = aboveFloor && fresh.empty();
+    const bool pass = aboveFloor && fresh.empty() && warmDiffers.empty();
 
     std::cout << set->name << ": " << agreed << " of " << cases.size() << " agree ("
               << Percent(agreed, cases.size()) << "), floor " << floor->text << " -> " << floorCount
               << " cases: "
               << (pass          ? "PASS"
                   : !aboveFloor ? "BELOW FLOOR"
+                  : fresh.empty() ? "THE WARM RUN DIFFERS"
                                 : "NEW DISAGREEMENTS")
               << '\n';
+    if (options->warmRun)
+        std::cout << "  a second run over the compiled grammars the first kept on disk: "
+                  << (warmDiffers.empty() ? "every verdict alike" : std::to_string(warmDiffers.size()) + " differ")
+                  << '\n';
+    for (const auto& line : warmDiffers)
+        std::cout << "    " << line << '\n';
     if (!fresh.empty()) {
         std::cout << "  " << fresh.size()
                   << " disagreement(s) not in the known list (a regression, or investigate and "

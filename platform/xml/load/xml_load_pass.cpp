@@ -19,15 +19,22 @@
 namespace xc = xercesc;
 
 XmlLoadPass::XmlLoadPass(const XmlLoadRequest& request, std::uint64_t documentBytes, XmlPassMode mode,
-                         XmlCachedSchemaSet* schemas, XmlGrammarUse use, XmlIdentityChecks identity)
+                         XmlCachedSchemaSet* schemas, XmlGrammarUse use, XmlIdentityChecks identity, bool keptDtd)
     : m_request(request)
     , m_mode(mode)
     , m_use(schemas != nullptr ? use : XmlGrammarUse::None)
     , m_identity(identity)
     , m_memory(XmlLimits::kParserMemoryFloor + XmlLimits::kParserMemoryPerDocumentByte * documentBytes)
+    , m_keptDtds(keptDtd && m_use == XmlGrammarUse::None && mode != XmlPassMode::Probe &&
+                         mode != XmlPassMode::WellFormed && request.settings.grammarCacheMaxBytes > 0
+                     ? std::make_unique<XmlDtdDiskCachePool>(&m_memory, request.settings.grammarCacheMaxBytes,
+                                                             [this] { m_resolver.NoteLocalEntityRead(); })
+                     : nullptr)
     , m_references(mode, m_use, AnsiToWide(request.linuxPath))
-    , m_reader(&m_memory, m_use == XmlGrammarUse::None ? nullptr : schemas->pool.get(), *this,
-               XmlLimits::kTextAllowanceChars + XmlLimits::kTextCharsPerDocumentByte * documentBytes)
+    , m_reader(&m_memory,
+               m_use != XmlGrammarUse::None ? static_cast<xercesc::XMLGrammarPool*>(schemas->pool.get())
+                                            : m_keptDtds.get(),
+               *this, XmlLimits::kTextAllowanceChars + XmlLimits::kTextCharsPerDocumentByte * documentBytes)
     , m_resolver(m_registry, *this, &m_memory, request.settings.remote, request.notice)
     , m_errors(request.linuxPath, m_registry, m_reader, m_references)
 {
@@ -152,10 +159,25 @@ void XmlLoadPass::OnProcessingInstruction(std::u16string_view target, std::u16st
         m_associations.push_back(ParseXmlModelData(data, line, column));
 }
 
-void XmlLoadPass::OnDoctype(std::u16string_view systemId, bool namesDtd)
+void XmlLoadPass::OnDoctype(std::u16string_view systemId, bool namesDtd, bool internalSubset,
+                            std::u16string_view rootName)
 {
-    if (m_references.NoteDoctype(systemId, namesDtd))
+    if (m_references.NoteDoctype(systemId, namesDtd, internalSubset))
         throw XmlParseStop{};
+    if (m_keptDtds && m_plainDeclaration && m_references.DtdFromFilesAlone())
+        m_keptDtds->ExpectDtd(std::u16string(rootName));
+}
+
+void XmlLoadPass::OnXmlDeclaration(std::u16string_view version, std::u16string_view standalone)
+{
+    m_plainDeclaration = (version.empty() || version == u"1.0") && standalone != u"yes";
+}
+
+void XmlLoadPass::OnRootElement()
+{
+    m_references.NoteRootElement();
+    if (m_keptDtds)
+        m_keptDtds->ExpectNoDtd();
 }
 
 void XmlLoadPass::OnLimitReached(std::uint32_t ownError, std::uint64_t line, std::uint64_t column)
@@ -206,7 +228,11 @@ void XmlLoadPass::ConfigureReader()
     // derivation) see only the grammars it holds itself, and would pass a
     // broken schema that went straight to the pool.
     m_reader.setFeature(xc::XMLUni::fgXercesCacheGrammarFromParse, false);
-    m_reader.setFeature(xc::XMLUni::fgXercesUseCachedGrammarInParse, m_use == XmlGrammarUse::Reuse);
+    m_reader.setFeature(xc::XMLUni::fgXercesUseCachedGrammarInParse, m_use == XmlGrammarUse::Reuse || m_keptDtds);
+    // A DTD from the disk serves only a DOCTYPE without an internal subset;
+    // with one, the parser reads the subsets itself.
+    if (m_keptDtds)
+        m_reader.setFeature(xc::XMLUni::fgXercesIgnoreCachedDTD, true);
     m_security.setEntityExpansionLimit(XmlLimits::kEntityExpansions);
     m_reader.setProperty(xc::XMLUni::fgXercesSecurityManager, &m_security);
     m_reader.setXMLEntityResolver(&m_resolver);

@@ -5,6 +5,7 @@
 // past validity errors (never past any other kind) up to a bound.
 
 #include "platform/xml/references/xml_entity_resolver.h"
+#include "platform/xml/schema/xml_dtd_disk_cache.h"
 #include "platform/xml/schema/xml_grammar_cache.h"
 #include "platform/xml/load/xml_memory.h"
 #include "platform/xml/load/xml_model_associations.h"
@@ -16,14 +17,18 @@
 
 #include <xercesc/util/SecurityManager.hpp>
 
+#include <memory>
 #include <optional>
 #include <vector>
 
 class XmlLoadPass final : public XmlReaderObserver, public XmlReferenceEvents {
 public:
+    // `keptDtd`: the document's DOCTYPE names an external subset only (as
+    // an earlier pass found), so its DTD may come compiled from the disk
+    // when the settings allow (xml_dtd_disk_cache.h).
     XmlLoadPass(const XmlLoadRequest& request, std::uint64_t documentBytes, XmlPassMode mode,
                 XmlCachedSchemaSet* schemas = nullptr, XmlGrammarUse use = XmlGrammarUse::None,
-                XmlIdentityChecks identity = XmlIdentityChecks::OursWherePossible);
+                XmlIdentityChecks identity = XmlIdentityChecks::OursWherePossible, bool keptDtd = false);
 
     void Run();
     // Before Run: the document is validated against the schema at
@@ -32,6 +37,8 @@ public:
     void UseExternalSchema(const std::u16string& space, const std::u16string& location);
 
     bool RestartRequested() const { return m_references.RestartRequested(); }
+    // Whether the DOCTYPE this pass read lets the DTD come from the disk.
+    bool DtdFromFilesAlone() const { return m_references.DtdFromFilesAlone(); }
     bool ValidatedAgainstDtdAndSchema() const
     {
         return m_references.DtdInForce() && m_references.SchemaRequested();
@@ -58,8 +65,10 @@ public:
     void OnParserMessage(std::u16string_view domain, std::uint32_t code, XmlErrorSeverity severity,
                          std::u16string_view text, std::u16string_view systemId, std::uint64_t line,
                          std::uint64_t column) override;
-    void OnDoctype(std::u16string_view systemId, bool namesDtd) override;
-    void OnRootElement() override { m_references.NoteRootElement(); }
+    void OnDoctype(std::u16string_view systemId, bool namesDtd, bool internalSubset,
+                   std::u16string_view rootName) override;
+    void OnXmlDeclaration(std::u16string_view version, std::u16string_view standalone) override;
+    void OnRootElement() override;
     void OnProcessingInstruction(std::u16string_view target, std::u16string_view data, std::uint64_t line,
                                  std::uint64_t column) override;
     [[noreturn]] void OnLimitReached(std::uint32_t ownError, std::uint64_t line, std::uint64_t column) override;
@@ -85,6 +94,8 @@ private:
     bool m_needsParserIdentityChecks = false;
     // Declared first: everything the parser allocates lives in it.
     XmlMemoryPool m_memory;
+    // Before the reader, which uses it.
+    std::unique_ptr<XmlDtdDiskCachePool> m_keptDtds;
     xercesc::SecurityManager m_security;
     XmlResourceRegistry m_registry;
     XmlReferenceTracker m_references;
@@ -93,4 +104,7 @@ private:
     XmlPassErrorCapture m_errors;
     std::vector<XmlModelAssociation> m_associations;
     std::u16string m_externalSchema;
+    // A standalone document, or one of another XML version, reads its DTD
+    // by other rules: it always reads it itself.
+    bool m_plainDeclaration = true;
 };

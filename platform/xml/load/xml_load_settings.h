@@ -23,6 +23,9 @@ struct XmlLoadSettings {
     // quick item validators). Off, the parser's own checks do it all: tests
     // and profiles compare the two.
     bool quickChecks = true;
+    // The room the compiled DTDs kept on disk may take
+    // (xml_grammar_store.h); 0 keeps none and reads none.
+    std::uint64_t grammarCacheMaxBytes = 64ull * 1024 * 1024;
     // How referenced documents are fetched over the network and cached.
     RemoteFetchLimits remote;
 };

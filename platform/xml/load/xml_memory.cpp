@@ -3,6 +3,9 @@
 #include <xercesc/util/OutOfMemoryException.hpp>
 #include <xercesc/util/PlatformUtils.hpp>
 
+#include <sys/mman.h>
+
+#include <algorithm>
 #include <atomic>
 #include <cstdlib>
 #include <new>
@@ -112,6 +115,8 @@ XmlMemoryPool::~XmlMemoryPool()
 {
     for (void* slab : m_slabs)
         std::free(slab);
+    if (m_region != nullptr)
+        ::munmap(m_region, m_regionBytes);
     while (m_largeBlocks != nullptr) {
         auto* links = static_cast<LargeBlockLinks*>(m_largeBlocks);
         m_largeBlocks = links->next;
@@ -145,6 +150,20 @@ void XmlMemoryPool::ReleaseLarge(void* header)
     std::free(links);
 }
 
+void XmlMemoryPool::PrefaultSlabs(std::size_t bytes)
+{
+    // Beyond this the pages come one by one, as without it.
+    constexpr std::size_t kLargestRegion = 64 * 1024 * 1024;
+    if (!kPooling || m_region != nullptr || bytes == 0)
+        return;
+    const std::size_t rounded = (std::min(bytes, kLargestRegion) + kSlabBytes - 1) / kSlabBytes * kSlabBytes;
+    void* region = ::mmap(nullptr, rounded, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_POPULATE, -1, 0);
+    if (region == MAP_FAILED)
+        return;
+    m_region = static_cast<std::byte*>(region);
+    m_regionBytes = rounded;
+}
+
 xercesc::MemoryManager* XmlMemoryPool::getExceptionMemoryManager()
 {
     // Exceptions may outlive the load that raised them.
@@ -159,10 +178,16 @@ void* XmlMemoryPool::AllocateFromClass(std::size_t sizeClass)
     }
     const std::size_t blockBytes = sizeof(BlockHeader) + (sizeClass + 1) * kGranule;
     if (m_slabLeft < blockBytes) {
-        void* slab = std::malloc(kSlabBytes);
-        if (slab == nullptr)
-            return nullptr;
-        m_slabs.push_back(slab);
+        void* slab = nullptr;
+        if (m_regionUsed + kSlabBytes <= m_regionBytes) {
+            slab = m_region + m_regionUsed;
+            m_regionUsed += kSlabBytes;
+        } else {
+            slab = std::malloc(kSlabBytes);
+            if (slab == nullptr)
+                return nullptr;
+            m_slabs.push_back(slab);
+        }
         m_slabCursor = static_cast<std::byte*>(slab);
         m_slabLeft = kSlabBytes;
     }

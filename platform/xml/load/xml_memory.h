@@ -42,6 +42,12 @@ public:
     void* allocate(XMLSize_t size) override;
     void deallocate(void* p) override;
 
+    // Maps about `bytes` of slabs in one step, their pages present: a load
+    // about to fill megabytes at once (a compiled grammar read back from the
+    // disk) would otherwise meet each fresh page with a fault of its own.
+    // What the load may hold is bounded as before.
+    void PrefaultSlabs(std::size_t bytes);
+
     std::uint64_t Ceiling() const { return m_ceiling; }
     std::uint64_t BytesInUse() const { return m_inUse; }
     // Whether an allocation failed at the ceiling (rather than for want of
@@ -67,6 +73,9 @@ private:
     bool m_ceilingReached = false;
     std::array<FreeBlock*, kClassCount> m_free{};
     std::vector<void*> m_slabs;
+    std::byte* m_region = nullptr; // the slabs mapped at once, used first
+    std::size_t m_regionBytes = 0;
+    std::size_t m_regionUsed = 0;
     std::byte* m_slabCursor = nullptr;
     std::size_t m_slabLeft = 0;
     void* m_largeBlocks = nullptr; // the large blocks not yet released, linked

@@ -89,6 +89,7 @@ struct PassesOutcome {
     bool checkDtdToo = false;
     std::vector<PassError> further; // when every error was asked for
     std::vector<XmlModelAssociation> associations; // the prolog's xml-model instructions
+    bool keptDtd = false; // the DTD may come compiled from the disk
 };
 
 // Debian's library turns every DOCTYPE into an error when this is set; a
@@ -109,14 +110,15 @@ std::optional<XmlSchemaSetKey> KeptSchemasKey(const XmlLoadRequest& request)
 // A validating pass with our own identity-constraint engine where it can
 // serve; run again with the parser's own when the schemas need that.
 std::unique_ptr<XmlLoadPass> RunValidatingPass(const XmlLoadRequest& request, std::uint64_t size,
-                                               XmlCachedSchemaSet* schemas, XmlGrammarUse use)
+                                               XmlCachedSchemaSet* schemas, XmlGrammarUse use, bool keptDtd = false)
 {
-    auto pass = std::make_unique<XmlLoadPass>(request, size, XmlPassMode::Full, schemas, use);
+    auto pass = std::make_unique<XmlLoadPass>(request, size, XmlPassMode::Full, schemas, use,
+                                              XmlIdentityChecks::OursWherePossible, keptDtd);
     pass->Run();
     if (pass->NeedsParserIdentityChecks()) {
         pass.reset();
         pass = std::make_unique<XmlLoadPass>(request, size, XmlPassMode::Full, schemas, use,
-                                             XmlIdentityChecks::Parser);
+                                             XmlIdentityChecks::Parser, keptDtd);
         pass->Run();
     }
     return pass;
@@ -135,7 +137,7 @@ std::optional<PassesOutcome> ValidateWithKeptSchemas(const XmlLoadRequest& reque
     {
         const auto pass = RunValidatingPass(request, size, kept.get(), XmlGrammarUse::Reuse);
         if (!pass->RestartRequested())
-            outcome = PassesOutcome{pass->Error(), false, pass->FurtherErrors(), pass->Associations()};
+            outcome = PassesOutcome{pass->Error(), false, pass->FurtherErrors(), pass->Associations(), false};
         const PassError* error = pass->LatestError();
         // The parser completes a grammar's content models when it first needs
         // them; one cut short by a limit is not kept.
@@ -158,12 +160,13 @@ PassesOutcome ProbeThenValidate(const XmlLoadRequest& request, std::uint64_t siz
                                               request.validate ? XmlPassMode::Probe : XmlPassMode::WellFormed);
     pass->Run();
     auto collected = pass->RestartRequested() && key ? NewSchemaSet(*key) : nullptr;
+    const bool keptDtd = pass->DtdFromFilesAlone();
     if (pass->RestartRequested()) {
         pass.reset();
-        pass = RunValidatingPass(request, size, collected.get(), XmlGrammarUse::Collect);
+        pass = RunValidatingPass(request, size, collected.get(), XmlGrammarUse::Collect, keptDtd);
     }
     PassesOutcome outcome{pass->Error(), pass->ValidatedAgainstDtdAndSchema(), pass->FurtherErrors(),
-                          pass->Associations()};
+                          pass->Associations(), keptDtd};
     const bool keep = collected && pass->KeepCollectedSchemas(*key, *collected->pool);
     if (keep)
         collected->sources = pass->SchemaSources();
@@ -176,9 +179,10 @@ PassesOutcome ProbeThenValidate(const XmlLoadRequest& request, std::uint64_t siz
 // The parser validates elements against the schemas alone when there are
 // both; the DTD gets a pass of its own, and the earlier error wins.
 std::optional<PassError> WithDtdChecked(const XmlLoadRequest& request, std::uint64_t size,
-                                        std::optional<PassError> first)
+                                        std::optional<PassError> first, bool keptDtd)
 {
-    XmlLoadPass pass(request, size, XmlPassMode::DtdOnly);
+    XmlLoadPass pass(request, size, XmlPassMode::DtdOnly, nullptr, XmlGrammarUse::None,
+                     XmlIdentityChecks::OursWherePossible, keptDtd);
     pass.Run();
     const auto& dtdError = pass.Error();
     if (dtdError && (!first || dtdError->documentPosition < first->documentPosition))
@@ -190,7 +194,8 @@ std::optional<PassError> WithDtdChecked(const XmlLoadRequest& request, std::uint
 // of the document (the schemas' first where both place one alike).
 void WithDtdErrorsMerged(const XmlLoadRequest& request, std::uint64_t size, PassesOutcome& outcome)
 {
-    XmlLoadPass pass(request, size, XmlPassMode::DtdOnly);
+    XmlLoadPass pass(request, size, XmlPassMode::DtdOnly, nullptr, XmlGrammarUse::None,
+                     XmlIdentityChecks::OursWherePossible, outcome.keptDtd);
     pass.Run();
     std::vector<PassError> all;
     const auto add = [&all](const std::optional<PassError>& first, const std::vector<PassError>& further) {
@@ -300,7 +305,7 @@ std::optional<XmlLoadError> LoadOnce(const XmlLoadRequest& request, std::vector<
     if (outcome->checkDtdToo && request.multipleErrors)
         WithDtdErrorsMerged(request, size, *outcome);
     else if (outcome->checkDtdToo)
-        outcome->first = WithDtdChecked(request, size, std::move(outcome->first));
+        outcome->first = WithDtdChecked(request, size, std::move(outcome->first), outcome->keptDtd);
     WithAssociationsChecked(request, size, *outcome);
     if (!outcome->first)
         return IncompleteFinalCharacter(request);

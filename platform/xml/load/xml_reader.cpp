@@ -147,8 +147,15 @@ void XmlSaxReader::doctypeDecl(const xc::DTDElementDecl& elemDecl, const XMLCh* 
                                const bool hasExtSubset)
 {
     m_observer.OnDoctype(hasExtSubset ? View(systemId) : std::u16string_view(),
-                         hasIntSubset || hasExtSubset);
+                         hasIntSubset || hasExtSubset, hasIntSubset, View(elemDecl.getFullName()));
     xc::SAX2XMLReaderImpl::doctypeDecl(elemDecl, publicId, systemId, hasIntSubset, hasExtSubset);
+}
+
+void XmlSaxReader::XMLDecl(const XMLCh* const versionStr, const XMLCh* const encodingStr,
+                           const XMLCh* const standaloneStr, const XMLCh* const actualEncodingStr)
+{
+    m_observer.OnXmlDeclaration(View(versionStr), View(standaloneStr));
+    xc::SAX2XMLReaderImpl::XMLDecl(versionStr, encodingStr, standaloneStr, actualEncodingStr);
 }
 
 void XmlSaxReader::startElement(const xc::XMLElementDecl& elemDecl, const unsigned int urlId,

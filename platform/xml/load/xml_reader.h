@@ -26,8 +26,13 @@ public:
                                  std::uint64_t column) = 0;
     // The DOCTYPE, before its subsets are read: the system literal of its
     // external subset (empty if none), and whether it names a DTD at all (an
-    // internal or an external subset). May end the parse.
-    virtual void OnDoctype(std::u16string_view systemId, bool namesDtd) = 0;
+    // internal or an external subset), whether it has an internal subset,
+    // and the root element it names. May end the parse.
+    virtual void OnDoctype(std::u16string_view systemId, bool namesDtd, bool internalSubset,
+                           std::u16string_view rootName) = 0;
+    // The document's XML declaration, if it has one: its version and its
+    // standalone declaration (empty where it gives none).
+    virtual void OnXmlDeclaration(std::u16string_view /*version*/, std::u16string_view /*standalone*/) {}
     // The root element's start tag has been read.
     virtual void OnRootElement() = 0;
     // A processing instruction of the document (not of its DTD), where the
@@ -69,6 +74,8 @@ public:
     void docCharacters(const XMLCh* const chars, const XMLSize_t length,
                        const bool cdataSection) override;
     void docPI(const XMLCh* const target, const XMLCh* const data) override;
+    void XMLDecl(const XMLCh* const versionStr, const XMLCh* const encodingStr, const XMLCh* const standaloneStr,
+                 const XMLCh* const actualEncodingStr) override;
     void ignorableWhitespace(const XMLCh* const chars, const XMLSize_t length,
                              const bool cdataSection) override;
 

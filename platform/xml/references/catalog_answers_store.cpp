@@ -1,12 +1,9 @@
 #include "platform/xml/references/catalog_answers_store.h"
 
-#include "platform/os/posix_io.h"
-#include "platform/xml/references/remote_cache.h"
+#include "platform/xml/references/cache_files.h"
 #include "platform/text/fnv_hash.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <string_view>
@@ -116,17 +113,8 @@ std::optional<CatalogAnswerSnapshot> ReadStoredCatalogAnswers(const std::string&
 {
     if (folder.empty())
         return std::nullopt;
-    const int fd = ::open((folder + kFileName).c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
-    if (fd < 0)
-        return std::nullopt;
-    struct stat info {};
-    std::string text;
-    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && static_cast<std::size_t>(info.st_size) <= kMaxStoreBytes) {
-        text.resize(static_cast<std::size_t>(info.st_size));
-        text.resize(ReadFully(fd, text.data(), text.size()));
-    }
-    ::close(fd);
-    std::optional<CatalogAnswerSnapshot> snapshot = Parse(text);
+    const std::optional<std::string> text = ReadWholeCacheFile(folder + kFileName, kMaxStoreBytes);
+    std::optional<CatalogAnswerSnapshot> snapshot = text ? Parse(*text) : std::nullopt;
     if (!snapshot || snapshot->roots != roots)
         return std::nullopt;
     for (const auto& [path, identity] : snapshot->files)
@@ -137,17 +125,8 @@ std::optional<CatalogAnswerSnapshot> ReadStoredCatalogAnswers(const std::string&
 
 void StoreCatalogAnswers(const std::string& folder, const CatalogAnswerSnapshot& snapshot)
 {
-    if (folder.empty() || !MakeCacheFolder(folder))
-        return;
     const std::string text = Serialise(snapshot);
-    if (text.size() > kMaxStoreBytes)
+    if (folder.empty() || text.size() > kMaxStoreBytes || !MakeCacheFolders(folder))
         return;
-    const std::string path = folder + kFileName;
-    const std::string temporary = path + "." + std::to_string(::getpid()) + ".tmp";
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0600);
-    if (fd < 0)
-        return;
-    const bool written = WriteAll(fd, text);
-    if (::close(fd) != 0 || !written || ::rename(temporary.c_str(), path.c_str()) != 0)
-        ::unlink(temporary.c_str());
+    WriteCacheFileWhole(folder + kFileName, text, {});
 }

@@ -1,24 +1,13 @@
 #include "platform/xml/references/remote_cache.h"
 
 #include "platform/text/fnv_hash.h"
-#include "platform/os/posix_io.h"
-#include "platform/os/unique_fd.h"
-
-#include <dirent.h>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include "platform/xml/references/cache_files.h"
 
 #include <algorithm>
-#include <atomic>
 #include <cctype>
-#include <cerrno>
-#include <cstdlib>
 #include <ctime>
-#include <memory>
 #include <optional>
 #include <string_view>
-#include <vector>
 
 namespace {
 
@@ -26,17 +15,6 @@ constexpr std::string_view kMagic = "corvane-cache 1\n";
 constexpr std::string_view kEntrySuffix = ".entry";
 // The header of an entry: a few short lines. A larger one is damage.
 constexpr std::size_t kLargestHeader = 64 * 1024;
-// A temporary file this old was left by a program that ended mid-write.
-constexpr std::int64_t kAbandonedSeconds = 3600;
-
-std::string Hex(std::uint64_t value)
-{
-    static constexpr char kDigits[] = "0123456789abcdef";
-    std::string text(16, '0');
-    for (int i = 15; i >= 0; --i, value >>= 4)
-        text[static_cast<std::size_t>(i)] = kDigits[value & 0xF];
-    return text;
-}
 
 std::int64_t Now()
 {
@@ -76,7 +54,7 @@ std::string EncodeHeader(const CacheEntry& entry)
     field("etag", entry.etag);
     field("last-modified", entry.lastModified);
     field("length", std::to_string(entry.body.size()));
-    field("checksum", Hex(Fnv1a(entry.body)));
+    field("checksum", CacheHex(Fnv1a(entry.body)));
     text += "\n";
     return text;
 }
@@ -137,94 +115,19 @@ std::optional<CacheEntry> Decode(const std::string& text)
         text.size() - bodyStart != static_cast<std::uint64_t>(*length))
         return std::nullopt;
     entry.body = text.substr(bodyStart);
-    if (Hex(Fnv1a(entry.body)) != checksum)
+    if (CacheHex(Fnv1a(entry.body)) != checksum)
         return std::nullopt;
     entry.stored = *stored;
     entry.freshUntil = *freshUntil;
     return entry;
 }
 
-std::optional<std::string> ReadWhole(const std::string& path, std::uint64_t largest)
-{
-    const UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK));
-    struct stat info {};
-    if (!fd || ::fstat(fd.Get(), &info) != 0 || !S_ISREG(info.st_mode) ||
-        static_cast<std::uint64_t>(info.st_size) > largest)
-        return std::nullopt;
-    std::string text(static_cast<std::size_t>(info.st_size), '\0');
-    if (ReadFully(fd.Get(), text.data(), text.size()) != text.size())
-        return std::nullopt;
-    return text;
-}
-
-bool MakeFolders(const std::string& folder)
-{
-    for (std::size_t slash = folder.find('/', 1);; slash = folder.find('/', slash + 1)) {
-        const std::string part = folder.substr(0, slash);
-        if (::mkdir(part.c_str(), 0700) != 0 && errno != EEXIST)
-            return false;
-        if (slash == std::string::npos)
-            break;
-    }
-    struct stat info {};
-    return ::stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-}
-
-struct FolderDeleter {
-    void operator()(DIR* folder) const { ::closedir(folder); }
-};
-
-// The least recently used entries go until the folder fits its bound; the
-// one just written is the most recent and stays.
-void KeepWithin(const std::string& folder, std::uint64_t maxBytes)
-{
-    const std::unique_ptr<DIR, FolderDeleter> listing(::opendir(folder.c_str()));
-    if (!listing)
-        return;
-    struct Found {
-        std::string path;
-        std::int64_t used;
-        std::uint64_t size;
-    };
-    std::vector<Found> entries;
-    std::uint64_t total = 0;
-    const std::int64_t now = Now();
-    while (const dirent* item = ::readdir(listing.get())) {
-        const std::string_view name = item->d_name;
-        const bool entry = name.ends_with(kEntrySuffix);
-        const bool temporary = name.find(".tmp-") != std::string_view::npos;
-        if (!entry && !temporary)
-            continue;
-        const std::string path = folder + "/" + std::string(name);
-        struct stat info {};
-        if (::lstat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
-            continue;
-        if (temporary) {
-            if (now - info.st_mtime > kAbandonedSeconds)
-                ::unlink(path.c_str());
-            continue;
-        }
-        const auto size = static_cast<std::uint64_t>(info.st_size);
-        entries.push_back({path, static_cast<std::int64_t>(info.st_mtime), size});
-        total += size;
-    }
-    if (total <= maxBytes)
-        return;
-    std::sort(entries.begin(), entries.end(), [](const Found& a, const Found& b) { return a.used < b.used; });
-    for (const Found& found : entries) {
-        if (total <= maxBytes)
-            break;
-        // Another program may have removed it first; the space is free either way.
-        ::unlink(found.path.c_str());
-        total -= found.size;
-    }
-}
-
 class RemoteCache {
 public:
     RemoteCache(std::string folder, const std::string& url, std::uint64_t maxBytes)
         : m_folder(std::move(folder))
-        , m_path(m_folder.empty() ? std::string() : m_folder + "/" + Hex(Fnv1a(url)) + std::string(kEntrySuffix))
+        , m_path(m_folder.empty() ? std::string() : m_folder + "/" + CacheHex(Fnv1a(url)) +
+                                                          std::string(kEntrySuffix))
         , m_url(url)
         , m_maxBytes(maxBytes)
     {
@@ -235,7 +138,7 @@ public:
     {
         if (m_path.empty())
             return std::nullopt;
-        auto text = ReadWhole(m_path, largestBody + kLargestHeader);
+        auto text = ReadWholeCacheFile(m_path, largestBody + kLargestHeader);
         if (!text)
             return std::nullopt;
         auto entry = Decode(*text);
@@ -244,35 +147,16 @@ public:
         return entry;
     }
 
-    void MarkUsed() const
-    {
-        if (!m_path.empty())
-            ::utimensat(AT_FDCWD, m_path.c_str(), nullptr, AT_SYMLINK_NOFOLLOW);
-    }
+    void MarkUsed() const { MarkCacheFileUsed(m_path); }
 
     // A copy that cannot be written costs only the next fetch.
     void Write(const CacheEntry& entry) const
     {
         const std::string header = EncodeHeader(entry);
-        if (m_path.empty() || header.size() + entry.body.size() > m_maxBytes || !MakeFolders(m_folder))
+        if (m_path.empty() || header.size() + entry.body.size() > m_maxBytes || !MakeCacheFolders(m_folder) ||
+            !WriteCacheFileWhole(m_path, header, entry.body))
             return;
-        static std::atomic<unsigned> counter{0};
-        const std::string temporary =
-            m_path + ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
-        {
-            const UniqueFd fd(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600));
-            if (!fd)
-                return;
-            if (!WriteAll(fd.Get(), header) || !WriteAll(fd.Get(), entry.body)) {
-                ::unlink(temporary.c_str());
-                return;
-            }
-        }
-        if (::rename(temporary.c_str(), m_path.c_str()) != 0) {
-            ::unlink(temporary.c_str());
-            return;
-        }
-        KeepWithin(m_folder, m_maxBytes);
+        KeepCacheFilesWithin(m_folder, kEntrySuffix, m_maxBytes, m_path);
     }
 
 private:
@@ -370,21 +254,9 @@ bool ServerUnreachable(RemoteFetchResult::Status status)
 
 } // namespace
 
-bool MakeCacheFolder(const std::string& folder)
-{
-    return MakeFolders(folder);
-}
-
 std::string RemoteCacheFolder()
 {
-    const char* cacheHome = std::getenv("XDG_CACHE_HOME");
-    // A relative XDG_CACHE_HOME is invalid and is to be ignored.
-    if (cacheHome != nullptr && cacheHome[0] == '/')
-        return std::string(cacheHome) + "/corvane";
-    const char* home = std::getenv("HOME");
-    if (home != nullptr && home[0] == '/')
-        return std::string(home) + "/.cache/corvane";
-    return {};
+    return CorvaneCacheFolder();
 }
 
 RemoteFetchResult FetchThroughCache(const std::string& url, const RemoteFetchLimits& limits,

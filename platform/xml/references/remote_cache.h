@@ -30,5 +30,3 @@ RemoteFetchResult FetchThroughCache(const std::string& url, const RemoteFetchLim
 // The cache's folder for the current environment; empty when neither
 // XDG_CACHE_HOME nor HOME names an absolute folder.
 std::string RemoteCacheFolder();
-// Makes the folder and those above it that are missing; whether it is there.
-bool MakeCacheFolder(const std::string& folder);

@@ -3,7 +3,7 @@
 
 #include "platform/xml/load/xml_memory.h"
 #include "platform/xml/references/catalog_answers_store.h"
-#include "platform/xml/references/remote_cache.h"
+#include "platform/xml/references/cache_files.h"
 
 #include <libxml/catalog.h>
 #include <libxml/parser.h>
@@ -261,7 +261,7 @@ void StoreAnswers(CatalogState& state)
     }
     for (const auto& [question, answer] : state.answers)
         snapshot.answers[question] = answer;
-    StoreCatalogAnswers(RemoteCacheFolder(), snapshot);
+    StoreCatalogAnswers(CorvaneCacheFolder(), snapshot);
     state.stored = std::move(snapshot);
 }
 
@@ -277,7 +277,7 @@ std::optional<std::string> ResolveThroughCatalogs(const XmlCatalogQuery& query)
         question += '\x1F' + *part;
     if (!state.initialised) {
         if (state.recheck) {
-            state.stored = ReadStoredCatalogAnswers(RemoteCacheFolder(), CatalogFiles());
+            state.stored = ReadStoredCatalogAnswers(CorvaneCacheFolder(), CatalogFiles());
             state.recheck = false;
         }
         if (state.stored)

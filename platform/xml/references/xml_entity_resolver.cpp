@@ -255,6 +255,16 @@ std::optional<XmlResolvedLocation> CatalogMappedLocation(const std::string& refe
     return CatalogMappedLocation({{}, reference, CatalogForm(written), {}});
 }
 
+XmlResolvedLocation FollowedLocation(const std::string& publicId, const std::string& systemId,
+                                     const XmlResource& referrer)
+{
+    XmlResolvedLocation written = ResolveXmlLocation(systemId, referrer);
+    // A location the catalogs map is read wherever it leads.
+    if (auto mapped = CatalogMappedLocation({publicId, systemId, CatalogForm(written), {}}))
+        return std::move(*mapped);
+    return written;
+}
+
 XmlResolvedLocation ResolveXmlLocation(const std::string& reference, const XmlResource& referrer)
 {
     XmlResolvedLocation target;
@@ -426,12 +436,8 @@ xc::InputSource* XmlReferenceResolver::LoadReference(const xc::XMLResourceIdenti
         return new (m_manager) MemoryInputSource(empty, standInId, m_manager);
     }
 
-    const XmlResolvedLocation written = ResolveXmlLocation(raw, referrer);
-    const std::optional<XmlResolvedLocation> mapped =
-        importMapped ? importMapped
-                     : CatalogMappedLocation({WideToAnsi(ToU16(identifier.getPublicId())), raw, CatalogForm(written), {}});
-    // A location the catalogs map is read wherever it leads.
-    const XmlResolvedLocation& target = mapped ? *mapped : written;
+    const std::string publicId = WideToAnsi(ToU16(identifier.getPublicId()));
+    const XmlResolvedLocation target = importMapped ? *importMapped : FollowedLocation(publicId, raw, referrer);
     const std::string display = target.location.empty() ? raw : DisplayName(target);
     if (!target.Resolved())
         m_events.FailReference(OwnErrorOf(target.problemKind),
@@ -447,6 +453,8 @@ xc::InputSource* XmlReferenceResolver::LoadReference(const xc::XMLResourceIdenti
                               systemId == m_events.DoctypeSystemId();
         m_dtdSubsetRead = m_dtdSubsetRead || isSubset;
         declaredEntity = !isSubset;
+        if (m_dtdReads && !target.remote)
+            m_dtdReads(publicId, raw, referrer, target.location);
     }
     return LoadLocal(target, kind, declaredEntity, display, referrerName, where);
 }

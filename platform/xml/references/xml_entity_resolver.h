@@ -35,6 +35,7 @@
 #include <xercesc/util/XMLEntityResolver.hpp>
 
 #include <chrono>
+#include <functional>
 #include <optional>
 #include <set>
 #include <string>
@@ -87,6 +88,10 @@ struct XmlResolvedLocation {
     bool Resolved() const { return problemKind == XmlLocationProblem::None; }
 };
 XmlResolvedLocation ResolveXmlLocation(const std::string& reference, const XmlResource& referrer);
+// Where a DOCTYPE's or a DTD's reference leads: resolved against its
+// referrer, then mapped through the catalogs.
+XmlResolvedLocation FollowedLocation(const std::string& publicId, const std::string& systemId,
+                                     const XmlResource& referrer);
 
 // Where the catalogs map a reference, as a place to read (or why it names
 // none); nothing when no catalog maps it. A catalog is the user's own
@@ -112,6 +117,16 @@ public:
 
     xercesc::InputSource* resolveEntity(xercesc::XMLResourceIdentifier* identifier) override;
 
+    // Hears of every local file a DTD reference (not the DOCTYPE's subset)
+    // is about to read, with what named it: a grammar kept on disk is used
+    // again only where the same references still lead to the same files.
+    using DtdReadListener = std::function<void(const std::string& publicId, const std::string& systemId,
+                                               const XmlResource& referrer, const std::string& target)>;
+    void ListenToDtdReads(DtdReadListener listener) { m_dtdReads = std::move(listener); }
+    // The document's DTD came from a kept grammar that read local entities
+    // when it was built: the load counts them as read.
+    void NoteLocalEntityRead() { m_localEntityRead = true; }
+
 private:
     xercesc::InputSource* LoadReference(const xercesc::XMLResourceIdentifier& identifier,
                                         const std::u16string& systemId, const XmlResource& referrer,
@@ -134,4 +149,5 @@ private:
     RemoteFetchLimits m_limits;
     LoadNoticeListener m_notice;
     std::chrono::milliseconds m_remoteTimeLeft;
+    DtdReadListener m_dtdReads;
 };

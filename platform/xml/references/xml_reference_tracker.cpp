@@ -15,9 +15,10 @@ XmlReferenceTracker::XmlReferenceTracker(XmlPassMode mode, XmlGrammarUse use, st
 // A DOCTYPE with a subset names a DTD, and the document is validated against
 // it (one that declares nothing leaves every element undeclared). A bare
 // <!DOCTYPE name> names no DTD.
-bool XmlReferenceTracker::NoteDoctype(std::u16string_view systemId, bool namesDtd)
+bool XmlReferenceTracker::NoteDoctype(std::u16string_view systemId, bool namesDtd, bool internalSubset)
 {
     m_doctypeSystemId = systemId;
+    m_internalSubset = internalSubset;
     if (!namesDtd)
         return false;
     m_dtdInForce = true;

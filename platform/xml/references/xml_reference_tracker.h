@@ -17,7 +17,7 @@ public:
     XmlReferenceTracker(XmlPassMode mode, XmlGrammarUse use, std::u16string mainSystemId);
 
     // Each returns whether the pass must stop here to start over.
-    [[nodiscard]] bool NoteDoctype(std::u16string_view systemId, bool namesDtd);
+    [[nodiscard]] bool NoteDoctype(std::u16string_view systemId, bool namesDtd, bool internalSubset);
     [[nodiscard]] bool NoteReference(bool schemaGrammar, const xercesc::Locator* where);
     void NoteRootElement() { m_inContent = true; }
 
@@ -28,6 +28,9 @@ public:
     bool SchemaNamedAfterRoot() const { return m_schemaAfterRoot; }
     const std::u16string& MainSystemId() const { return m_mainSystemId; }
     const std::u16string& DoctypeSystemId() const { return m_doctypeSystemId; }
+    // The DOCTYPE names an external subset and has no internal one: its DTD
+    // depends on its files alone, and may come compiled from the disk.
+    bool DtdFromFilesAlone() const { return !m_doctypeSystemId.empty() && !m_internalSubset; }
     // In the main document: the reference being followed (zero if none yet).
     const XmlDocumentPosition& ReferencePosition() const { return m_referencePosition; }
 
@@ -43,5 +46,6 @@ private:
     bool m_schemaAfterRoot = false;
     bool m_inContent = false;
     std::u16string m_doctypeSystemId;
+    bool m_internalSubset = false;
     XmlDocumentPosition m_referencePosition;
 };

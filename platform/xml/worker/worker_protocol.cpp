@@ -59,6 +59,7 @@ std::string EncodeRequest(const WorkerRequest& request)
     writer.U64(settings.remote.cacheMaxBytes);
     writer.U8(request.load.multipleErrors ? 1 : 0);
     writer.U8(settings.quickChecks ? 1 : 0);
+    writer.U64(settings.grammarCacheMaxBytes);
     writer.U8(request.progressWanted ? 1 : 0);
     writer.U8(request.pathForm == ShownPathForm::Linux ? 1 : 0);
     return writer.Framed(MessageKind::Load);
@@ -83,6 +84,7 @@ std::optional<WorkerRequest> DecodeRequest(std::string_view body)
     settings.remote.cacheMaxBytes = reader.U64();
     request.load.multipleErrors = reader.U8() != 0;
     settings.quickChecks = reader.U8() != 0;
+    settings.grammarCacheMaxBytes = reader.U64();
     request.progressWanted = reader.U8() != 0;
     request.pathForm = reader.U8() != 0 ? ShownPathForm::Linux : ShownPathForm::Drive;
     if (!reader.Ok())
