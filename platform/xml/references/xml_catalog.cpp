@@ -39,10 +39,17 @@ struct CatalogState {
     // The answers earlier processes stored, read again at each load while
     // the engine is not needed in this process.
     std::optional<CatalogAnswerSnapshot> stored;
+    // The first answers a process gives are written at once (a call for one
+    // document asks a few dozen at most); after those, each write waits for
+    // twice as many new ones as the last, so that a batch asking thousands
+    // of questions does not rewrite a growing file after each one.
+    std::size_t unwritten = 0;
+    std::size_t writeAfter = 1;
 };
 
 // Answers are kept for this many questions at most.
 constexpr std::size_t kKeptAnswers = 4096;
+constexpr std::size_t kAnswersWrittenAtOnce = 64;
 
 CatalogState& State()
 {
@@ -291,7 +298,12 @@ std::optional<std::string> ResolveThroughCatalogs(const XmlCatalogQuery& query)
     if (state.answers.size() >= kKeptAnswers)
         state.answers.clear();
     state.answers.emplace(question, answer);
-    StoreAnswers(state);
+    if (++state.unwritten >= state.writeAfter) {
+        StoreAnswers(state);
+        state.unwritten = 0;
+        if (state.answers.size() > kAnswersWrittenAtOnce)
+            state.writeAfter *= 2;
+    }
     return answer;
 }
 
