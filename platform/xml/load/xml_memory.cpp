@@ -78,15 +78,18 @@ bool ParserStallGuardFired()
     return t_guard.fired;
 }
 
+// Called for every node of the document, so no locked instruction: the
+// watchdog only asks whether the count moved, and an increment that another
+// thread's overlapped one swallowed still moves it.
 void NoteParserProgress()
 {
-    g_events.fetch_add(1, std::memory_order_relaxed);
+    g_events.store(g_events.load(std::memory_order_relaxed) + 1, std::memory_order_relaxed);
 }
 
 void NoteParserProgress(std::uint64_t line)
 {
     g_eventLine.store(line, std::memory_order_relaxed);
-    g_events.fetch_add(1, std::memory_order_relaxed);
+    NoteParserProgress();
 }
 
 std::uint64_t ParserProgressEvents()

@@ -22,7 +22,10 @@
 #include <map>
 #include <mutex>
 #include <optional>
+#include <string>
+#include <string_view>
 #include <utility>
+#include <vector>
 
 using xmlrelaxng::DeclaredElements;
 using xmlrelaxng::FirstUndeclared;
@@ -395,21 +398,34 @@ std::string Describe(const Failure& failure, const std::string& schema)
 constexpr int kReaderOptions = XML_PARSE_NOENT | XML_PARSE_DTDLOAD | XML_PARSE_BIG_LINES;
 
 // The start tags the reader passed on the current node's line, by name:
-// which of several alike on a line is the failing one.
+// which of several alike on a line is the failing one. Kept in place from
+// line to line: the names' buffers are reused, so that a document of one
+// element per line costs no allocation per element.
 class StartTagsOnLine {
 public:
-    void Note(xmlTextReader* reader)
+    void Note(const LibxmlLibrary& xml, xmlTextReader* reader)
     {
-        if (Libxml().xmlTextReaderNodeType(reader) != XML_READER_TYPE_ELEMENT)
+        if (xml.xmlTextReaderNodeType(reader) != XML_READER_TYPE_ELEMENT)
             return;
-        const xmlNode* current = Libxml().xmlTextReaderCurrentNode(reader);
+        const xmlNode* current = xml.xmlTextReaderCurrentNode(reader);
         const auto nodeLine = current == nullptr ? 0 : static_cast<std::uint64_t>(current->line);
         if (nodeLine != m_line) {
-            m_counts.clear();
+            m_used = 0;
             m_line = nodeLine;
         }
-        if (const xmlChar* name = Libxml().xmlTextReaderConstName(reader))
-            ++m_counts[reinterpret_cast<const char*>(name)];
+        const xmlChar* name = xml.xmlTextReaderConstName(reader);
+        if (name == nullptr)
+            return;
+        const std::string_view text(reinterpret_cast<const char*>(name));
+        if (TagCount* known = Find(text)) {
+            ++known->count;
+            return;
+        }
+        if (m_used == m_counts.size())
+            m_counts.emplace_back();
+        m_counts[m_used].name.assign(text);
+        m_counts[m_used].count = 1;
+        ++m_used;
     }
 
     // Counted from 1; 0 when the reader passed no such tag on that line.
@@ -417,13 +433,29 @@ public:
     {
         if (line != m_line)
             return 0;
-        const auto found = m_counts.find(name);
-        return found == m_counts.end() ? 0 : found->second;
+        for (std::size_t i = 0; i < m_used; ++i)
+            if (m_counts[i].name == name)
+                return m_counts[i].count;
+        return 0;
     }
 
 private:
+    struct TagCount {
+        std::string name;
+        int count = 0;
+    };
+
+    TagCount* Find(std::string_view name)
+    {
+        for (std::size_t i = 0; i < m_used; ++i)
+            if (m_counts[i].name == name)
+                return &m_counts[i];
+        return nullptr;
+    }
+
     std::uint64_t m_line = 0;
-    std::map<std::string, int> m_counts;
+    std::vector<TagCount> m_counts; // the first m_used are this line's
+    std::size_t m_used = 0;
 };
 
 // What the engine said while the reader took one node.
@@ -436,11 +468,12 @@ struct ReaderStep {
 ReaderStep ReadOneNode(xmlTextReader* reader, MessageSink& sink, StartTagsOnLine& startTags)
 {
     ReaderStep step;
-    step.status = Libxml().xmlTextReaderRead(reader);
-    NoteParserProgress(static_cast<std::uint64_t>(std::max(0, Libxml().xmlTextReaderGetParserLineNumber(reader))));
+    const LibxmlLibrary& xml = Libxml();
+    step.status = xml.xmlTextReaderRead(reader);
+    NoteParserProgress(static_cast<std::uint64_t>(std::max(0, xml.xmlTextReaderGetParserLineNumber(reader))));
     step.messages.swap(sink.messages);
     if (step.status == 1)
-        startTags.Note(reader);
+        startTags.Note(xml, reader);
     step.undeclared = std::move(sink.undeclared);
     sink.undeclared.reset();
     sink.looked = false;

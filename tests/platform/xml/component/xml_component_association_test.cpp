@@ -131,6 +131,12 @@ std::vector<AssociationCase> Cases()
         {"RelaxNgElementNotAllowed",
          {{"note.rng", kNoteRng}, {"doc.xml", Note(RngModel("note.rng"), "3", "2024-05-01", "  <cc/><cc/>\n")}},
          RelaxNg(XmlErrorGroup::Validity, 38), 6, 3, {"cc"}},
+        {"RelaxNgSecondOfTwoAlikeOnALine",
+         {{"list.rng", "<element name=\"list\" xmlns=\"http://relaxng.org/ns/structure/1.0\" "
+                       "datatypeLibrary=\"http://www.w3.org/2001/XMLSchema-datatypes\">"
+                       "<zeroOrMore><element name=\"n\"><data type=\"int\"/></element></zeroOrMore></element>\n"},
+          {"doc.xml", RngModel("list.rng") + "<list>\n<n>1</n> <n>2</n> <n>x</n>\n</list>\n"}},
+         RelaxNg(XmlErrorGroup::Validity, 3), 3, 19, {"x"}},
         {"RelaxNgStartTagOverLinesIsPlacedAtItsStart",
          {{"note.rng", kNoteRng},
           {"doc.xml", Note(RngModel("note.rng"), "3", "2024-05-01", "  <cc\n    x=\"1\"\n  />\n")}},
