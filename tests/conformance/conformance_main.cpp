@@ -8,9 +8,10 @@
 // prints the agreement, and exits 0 when it reaches the set's floor and every
 // disagreement is a known one, 1 when not, 2 when the run could not be set up.
 // The cases share one cache folder (tests/support/isolated_environment.cpp),
-// which starts empty: the first case to name a DTD compiles it and keeps it
-// on disk, later ones read it back. With --warm-run yes the set runs a second
-// time over what the first run kept, and every verdict must be the same.
+// which starts empty: the first case to name a DTD or a set of schemas
+// compiles it and keeps it on disk, later ones read it back. With --warm-run
+// yes the set runs a second time over what the first run kept, and every
+// verdict must be the same.
 
 #include "platform/text/drive_path.h"
 #include "platform/ui/headless_window.h"

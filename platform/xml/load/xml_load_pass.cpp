@@ -42,6 +42,11 @@ XmlLoadPass::XmlLoadPass(const XmlLoadRequest& request, std::uint64_t documentBy
                                                              request.displayPath, request.linuxPath, false});
     if (request.multipleErrors)
         m_errors.CollectFurtherErrors();
+    if (m_use == XmlGrammarUse::Collect)
+        m_resolver.ListenToGrammarReads([this](const std::string& publicId, const std::string& systemId,
+                                               const XmlResource& referrer, const std::string& target) {
+            m_schemaReferences.push_back({publicId, systemId, referrer.linuxPath, target});
+        });
     ConfigureReader();
 }
 

@@ -60,6 +60,8 @@ public:
     const std::vector<XmlModelAssociation>& Associations() const { return m_associations; }
     // The files the collected schemas were read from.
     std::vector<XmlCachedSchemaSet::Source> SchemaSources() const;
+    // The references the collected schemas followed to other files.
+    const std::vector<XmlGrammarReference>& SchemaReferences() const { return m_schemaReferences; }
 
     // XmlReaderObserver
     void OnParserMessage(std::u16string_view domain, std::uint32_t code, XmlErrorSeverity severity,
@@ -104,6 +106,7 @@ private:
     XmlPassErrorCapture m_errors;
     std::vector<XmlModelAssociation> m_associations;
     std::u16string m_externalSchema;
+    std::vector<XmlGrammarReference> m_schemaReferences;
     // A standalone document, or one of another XML version, reads its DTD
     // by other rules: it always reads it itself.
     bool m_plainDeclaration = true;

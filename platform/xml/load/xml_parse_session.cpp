@@ -6,6 +6,7 @@
 #include "platform/xml/references/xml_catalog.h"
 #include "platform/xml/component/xml_error_codes.h"
 #include "platform/xml/schema/xml_grammar_cache.h"
+#include "platform/xml/schema/xml_schema_disk_cache.h"
 #include "platform/xml/references/xml_input_sources.h"
 #include "platform/xml/load/xml_limit_reasons.h"
 #include "platform/xml/load/xml_limits.h"
@@ -130,6 +131,8 @@ std::optional<PassesOutcome> ValidateWithKeptSchemas(const XmlLoadRequest& reque
                                                      const std::optional<XmlSchemaSetKey>& key)
 {
     auto kept = key ? TakeCachedSchemaSet(*key) : nullptr;
+    if (!kept && key)
+        kept = StoredSchemaSet(*key, request.settings.grammarCacheMaxBytes);
     if (!kept)
         return std::nullopt;
     std::optional<PassesOutcome> outcome;
@@ -168,11 +171,15 @@ PassesOutcome ProbeThenValidate(const XmlLoadRequest& request, std::uint64_t siz
     PassesOutcome outcome{pass->Error(), pass->ValidatedAgainstDtdAndSchema(), pass->FurtherErrors(),
                           pass->Associations(), keptDtd};
     const bool keep = collected && pass->KeepCollectedSchemas(*key, *collected->pool);
-    if (keep)
+    if (keep) {
         collected->sources = pass->SchemaSources();
+        collected->references = pass->SchemaReferences();
+    }
     pass.reset(); // the parser lets go of the collected schemas first
-    if (keep)
+    if (keep) {
+        StoreSchemaSet(*collected, request.settings.grammarCacheMaxBytes);
         KeepSchemaSet(std::move(collected));
+    }
     return outcome;
 }
 

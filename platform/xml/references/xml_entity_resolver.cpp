@@ -453,8 +453,13 @@ xc::InputSource* XmlReferenceResolver::LoadReference(const xc::XMLResourceIdenti
                               systemId == m_events.DoctypeSystemId();
         m_dtdSubsetRead = m_dtdSubsetRead || isSubset;
         declaredEntity = !isSubset;
-        if (m_dtdReads && !target.remote)
-            m_dtdReads(publicId, raw, referrer, target.location);
+        if (m_grammarReads)
+            m_grammarReads(publicId, raw, referrer, target.location);
+    } else if (m_grammarReads && (kind == XmlResourceKind::Schema || kind == XmlResourceKind::SchemaEntity) &&
+               referrer.kind != XmlResourceKind::MainDocument) {
+        // A namespace the catalogs map reads as no location at all, which
+        // the listener cannot follow again: it hears an empty one.
+        m_grammarReads(publicId, importMapped ? std::string() : raw, referrer, target.location);
     }
     return LoadLocal(target, kind, declaredEntity, display, referrerName, where);
 }

@@ -117,12 +117,15 @@ public:
 
     xercesc::InputSource* resolveEntity(xercesc::XMLResourceIdentifier* identifier) override;
 
-    // Hears of every local file a DTD reference (not the DOCTYPE's subset)
-    // is about to read, with what named it: a grammar kept on disk is used
-    // again only where the same references still lead to the same files.
-    using DtdReadListener = std::function<void(const std::string& publicId, const std::string& systemId,
-                                               const XmlResource& referrer, const std::string& target)>;
-    void ListenToDtdReads(DtdReadListener listener) { m_dtdReads = std::move(listener); }
+    // Hears of every local file a DTD reference, or a schema's reference to
+    // another schema or an entity, is about to read, with what named it: a
+    // grammar kept on disk is used again only where the same references
+    // still lead to the same files. The document's own references are not
+    // heard (its DOCTYPE's subset, its schema hints): what they lead to is
+    // part of what names the grammar.
+    using GrammarReadListener = std::function<void(const std::string& publicId, const std::string& systemId,
+                                                   const XmlResource& referrer, const std::string& target)>;
+    void ListenToGrammarReads(GrammarReadListener listener) { m_grammarReads = std::move(listener); }
     // The document's DTD came from a kept grammar that read local entities
     // when it was built: the load counts them as read.
     void NoteLocalEntityRead() { m_localEntityRead = true; }
@@ -149,5 +152,5 @@ private:
     RemoteFetchLimits m_limits;
     LoadNoticeListener m_notice;
     std::chrono::milliseconds m_remoteTimeLeft;
-    DtdReadListener m_dtdReads;
+    GrammarReadListener m_grammarReads;
 };

@@ -8,10 +8,8 @@
 #include "platform/xml/references/xml_input_sources.h"
 #include "platform/xml/schema/xml_grammar_store.h"
 
-#include <xercesc/framework/BinOutputStream.hpp>
 #include <xercesc/framework/XMLDTDDescription.hpp>
 #include <xercesc/sax/SAXException.hpp>
-#include <xercesc/util/BinInputStream.hpp>
 #include <xercesc/util/OutOfMemoryException.hpp>
 #include <xercesc/util/SecurityManager.hpp>
 #include <xercesc/util/XMLException.hpp>
@@ -27,37 +25,6 @@
 namespace {
 
 namespace xc = xercesc;
-
-class StringOutputStream final : public xc::BinOutputStream {
-public:
-    XMLFilePos curPos() const override { return m_bytes.size(); }
-    void writeBytes(const XMLByte* const toWrite, const XMLSize_t maxToWrite) override
-    {
-        m_bytes.append(reinterpret_cast<const char*>(toWrite), maxToWrite);
-    }
-    std::string& Bytes() { return m_bytes; }
-
-private:
-    std::string m_bytes;
-};
-
-class StringInputStream final : public xc::BinInputStream {
-public:
-    explicit StringInputStream(std::string_view bytes) : m_bytes(bytes) {}
-    XMLFilePos curPos() const override { return m_at; }
-    XMLSize_t readBytes(XMLByte* const toFill, const XMLSize_t maxToRead) override
-    {
-        const std::size_t count = std::min<std::size_t>(maxToRead, m_bytes.size() - m_at);
-        std::memcpy(toFill, m_bytes.data() + m_at, count);
-        m_at += count;
-        return count;
-    }
-    const XMLCh* getContentType() const override { return nullptr; }
-
-private:
-    std::string_view m_bytes;
-    std::size_t m_at = 0;
-};
 
 // The builder's side of the resolver: a reference that cannot be followed
 // ends the build, which leaves the DTD to the document's own reading.
@@ -168,7 +135,7 @@ std::optional<XmlGrammarEntry> BuildDtdEntry(const std::string& dtdPath, const s
     offline.networkAllowed = false;
     offline.cacheMaxBytes = 0;
     XmlReferenceResolver inner(registry, events, &memory, offline, {});
-    inner.ListenToDtdReads([&](const std::string& publicId, const std::string& written,
+    inner.ListenToGrammarReads([&](const std::string& publicId, const std::string& written,
                                const XmlResource& referrer, const std::string& target) {
         entry.references.push_back({publicId, written, referrer.linuxPath, target});
         readPaths.insert(target);
@@ -191,9 +158,9 @@ std::optional<XmlGrammarEntry> BuildDtdEntry(const std::string& dtdPath, const s
             } catch (const DtdReadWhole&) {
             }
             reader.HandGrammarsToPool();
-            StringOutputStream out;
-            pool.serializeGrammars(&out);
-            entry.payload = std::move(out.Bytes());
+            entry.payload = GrammarPayload(pool);
+            if (entry.payload.empty())
+                return std::nullopt;
         } catch (const XmlParseStop&) {
             return std::nullopt;
         } catch (const xc::OutOfMemoryException&) {
@@ -217,17 +184,6 @@ std::optional<XmlGrammarEntry> BuildDtdEntry(const std::string& dtdPath, const s
     return entry;
 }
 
-// The references of the entry still lead where they led when it was built
-// (the catalogs may have changed since).
-bool ReferencesStillHold(const XmlGrammarEntry& entry)
-{
-    return std::all_of(entry.references.begin(), entry.references.end(), [](const XmlGrammarReference& reference) {
-        const XmlResource referrer{XmlResourceKind::Dtd, reference.referrer, reference.referrer, false};
-        const XmlResolvedLocation now = FollowedLocation(reference.publicId, reference.systemId, referrer);
-        return now.Resolved() && !now.remote && now.location == reference.target;
-    });
-}
-
 // The bound on parser work stopped the build or the read-back: the parser
 // then reads the DTD in the document under a fresh bound, where it stops
 // alike, at the place it would have stopped without the disk.
@@ -241,27 +197,10 @@ void ResumeStallGuardIfFired()
 
 } // namespace
 
-bool ReadGrammarPayload(std::string_view payload, xc::XMLGrammarPoolImpl& pool)
-{
-    try {
-        StringInputStream in(payload);
-        pool.deserializeGrammars(&in);
-        return true;
-    } catch (const xc::OutOfMemoryException&) {
-    } catch (const xc::XMLException&) {
-    } catch (const std::bad_alloc&) {
-    }
-    try {
-        pool.clear();
-    } catch (...) {
-    }
-    return false;
-}
-
 std::optional<XmlStoredGrammar> DtdGrammarEntry(const std::string& dtdPath, const std::u16string& rootName,
                                                 std::uint64_t maxBytes)
 {
-    if (auto kept = ReadGrammarEntry(EntryKey(dtdPath, rootName), maxBytes); kept && ReferencesStillHold(kept->entry))
+    if (auto kept = ReadGrammarEntry(EntryKey(dtdPath, rootName), maxBytes); kept && GrammarReferencesStillHold(kept->entry))
         return kept;
     // Compiled apart, the DTD costs more than in the document: only worth
     // it when the next process finds it.

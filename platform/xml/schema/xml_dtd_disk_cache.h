@@ -66,7 +66,3 @@ private:
 // kept.
 std::optional<XmlStoredGrammar> DtdGrammarEntry(const std::string& dtdPath, const std::u16string& rootName,
                                                 std::uint64_t maxBytes);
-
-// The parser's grammar pool read back from an entry's payload into `pool`
-// (empty); false, and the pool empty, when the payload is not one.
-bool ReadGrammarPayload(std::string_view payload, xercesc::XMLGrammarPoolImpl& pool);

@@ -14,6 +14,7 @@
 
 #include "platform/xml/load/xml_load_state.h"
 #include "platform/xml/load/xml_memory.h"
+#include "platform/xml/schema/xml_grammar_store.h"
 
 #include <xercesc/framework/XMLGrammarPoolImpl.hpp>
 
@@ -46,6 +47,9 @@ struct XmlCachedSchemaSet {
         std::int64_t modifiedNs = 0;
     };
     std::vector<Source> sources;
+    // The schemas' references to other files, as the grammars kept on disk
+    // record them.
+    std::vector<XmlGrammarReference> references;
     // Declared before the pool: the pool's grammars live in this memory.
     std::unique_ptr<XmlMemoryPool> memory;
     std::unique_ptr<xercesc::XMLGrammarPoolImpl> pool;

@@ -5,16 +5,57 @@
 #include "platform/os/posix_io.h"
 #include "platform/xml/references/xml_input_sources.h"
 
+#include "platform/xml/references/xml_entity_resolver.h"
+
+#include <xercesc/framework/BinOutputStream.hpp>
+#include <xercesc/util/BinInputStream.hpp>
+#include <xercesc/util/OutOfMemoryException.hpp>
+#include <xercesc/util/XMLException.hpp>
 #include <xercesc/util/XercesVersion.hpp>
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <charconv>
 #include <cstring>
+#include <new>
 #include <utility>
 #include <vector>
 
 namespace {
+
+namespace xc = xercesc;
+
+class StringOutputStream final : public xc::BinOutputStream {
+public:
+    XMLFilePos curPos() const override { return m_bytes.size(); }
+    void writeBytes(const XMLByte* const toWrite, const XMLSize_t maxToWrite) override
+    {
+        m_bytes.append(reinterpret_cast<const char*>(toWrite), maxToWrite);
+    }
+    std::string& Bytes() { return m_bytes; }
+
+private:
+    std::string m_bytes;
+};
+
+class StringInputStream final : public xc::BinInputStream {
+public:
+    explicit StringInputStream(std::string_view bytes) : m_bytes(bytes) {}
+    XMLFilePos curPos() const override { return m_at; }
+    XMLSize_t readBytes(XMLByte* const toFill, const XMLSize_t maxToRead) override
+    {
+        const std::size_t count = std::min<std::size_t>(maxToRead, m_bytes.size() - m_at);
+        std::memcpy(toFill, m_bytes.data() + m_at, count);
+        m_at += count;
+        return count;
+    }
+    const XMLCh* getContentType() const override { return nullptr; }
+
+private:
+    std::string_view m_bytes;
+    std::size_t m_at = 0;
+};
 
 // Raised whenever what an entry holds, or how its grammar is compiled,
 // changes: entries of one release are not all that a development build
@@ -292,4 +333,43 @@ void WriteGrammarEntry(const XmlGrammarEntry& entry, std::uint64_t maxBytes)
     if (!MakeCacheFolders(folder) || !WriteCacheFileWhole(path, bytes, {}))
         return;
     KeepCacheFilesWithin(folder, kSuffix, maxBytes, path);
+}
+
+std::string GrammarPayload(xc::XMLGrammarPoolImpl& pool)
+{
+    try {
+        StringOutputStream out;
+        pool.serializeGrammars(&out);
+        return std::move(out.Bytes());
+    } catch (const xc::OutOfMemoryException&) {
+    } catch (const xc::XMLException&) {
+    } catch (const std::bad_alloc&) {
+    }
+    return {};
+}
+
+bool ReadGrammarPayload(std::string_view payload, xc::XMLGrammarPoolImpl& pool)
+{
+    try {
+        StringInputStream in(payload);
+        pool.deserializeGrammars(&in);
+        return true;
+    } catch (const xc::OutOfMemoryException&) {
+    } catch (const xc::XMLException&) {
+    } catch (const std::bad_alloc&) {
+    }
+    try {
+        pool.clear();
+    } catch (...) {
+    }
+    return false;
+}
+
+bool GrammarReferencesStillHold(const XmlGrammarEntry& entry)
+{
+    return std::all_of(entry.references.begin(), entry.references.end(), [](const XmlGrammarReference& reference) {
+        const XmlResource referrer{XmlResourceKind::Dtd, reference.referrer, reference.referrer, false};
+        const XmlResolvedLocation now = FollowedLocation(reference.publicId, reference.systemId, referrer);
+        return now.Resolved() && !now.remote && now.location == reference.target;
+    });
 }

@@ -14,6 +14,8 @@
 
 #include "platform/xml/references/cache_files.h"
 
+#include <xercesc/framework/XMLGrammarPoolImpl.hpp>
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -88,3 +90,13 @@ struct XmlStoredGrammar {
 std::optional<XmlStoredGrammar> ReadGrammarEntry(const std::string& key, std::uint64_t maxBytes);
 // Keeps the entry, and makes room within `maxBytes` for the folder.
 void WriteGrammarEntry(const XmlGrammarEntry& entry, std::uint64_t maxBytes);
+
+// The parser's grammar pool as an entry's payload; empty when it cannot be
+// written (an empty pool, say).
+std::string GrammarPayload(xercesc::XMLGrammarPoolImpl& pool);
+// The parser's grammar pool read back from an entry's payload into `pool`
+// (empty); false, and the pool empty, when the payload is not one.
+bool ReadGrammarPayload(std::string_view payload, xercesc::XMLGrammarPoolImpl& pool);
+// The references of the entry still lead where they led when it was built
+// (the catalogs may have changed since).
+bool GrammarReferencesStillHold(const XmlGrammarEntry& entry);

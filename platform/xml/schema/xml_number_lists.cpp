@@ -123,6 +123,14 @@ public:
                 return quick.get();
         return nullptr;
     }
+    // The built-in type a quick validator stands for; nothing for any other.
+    xc::DatatypeValidator* BuiltInFor(const xc::DatatypeValidator* validator) const
+    {
+        for (const auto& [from, quick] : m_quick)
+            if (quick.get() == validator)
+                return const_cast<xc::DatatypeValidator*>(from);
+        return nullptr;
+    }
 
 private:
     template <typename Quick>
@@ -141,7 +149,10 @@ const QuickValidators& TheQuickValidators()
     return validators;
 }
 
-void QuickenLists(xc::SchemaGrammar& grammar, const QuickValidators& quick)
+// What takes the place of a validator, if anything does.
+using Replacement = xc::DatatypeValidator* (*)(const QuickValidators&, const xc::DatatypeValidator*);
+
+void QuickenLists(xc::SchemaGrammar& grammar, const QuickValidators& quick, Replacement replacementFor)
 {
     xc::DatatypeValidatorFactory* types = grammar.getDatatypeRegistry();
     auto* own = types == nullptr ? nullptr : types->getUserDefinedRegistry();
@@ -152,14 +163,14 @@ void QuickenLists(xc::SchemaGrammar& grammar, const QuickValidators& quick)
         xc::DatatypeValidator& type = each.nextElement();
         if (type.getType() != xc::DatatypeValidator::List)
             continue;
-        if (xc::DatatypeValidator* replacement = quick.QuickFor(type.getBaseValidator()))
+        if (xc::DatatypeValidator* replacement = replacementFor(quick, type.getBaseValidator()))
             type.*MemberOf(BaseValidatorTag{}) = replacement;
     }
 }
 
 // Attributes declared with a built-in number type (a point's id, a record's
 // sequence number) get the quick validator as their type.
-void QuickenAttributes(xc::SchemaGrammar& grammar, const QuickValidators& quick)
+void QuickenAttributes(xc::SchemaGrammar& grammar, const QuickValidators& quick, Replacement replacementFor)
 {
     auto* complexTypes = grammar.getComplexTypeRegistry();
     if (complexTypes == nullptr)
@@ -172,7 +183,7 @@ void QuickenAttributes(xc::SchemaGrammar& grammar, const QuickValidators& quick)
         xc::XMLAttDefList& attributes = type.getAttDefList();
         for (XMLSize_t i = 0; i < attributes.getAttDefCount(); ++i) {
             auto& attribute = static_cast<xc::SchemaAttDef&>(attributes.getAttDef(i));
-            if (xc::DatatypeValidator* replacement = quick.QuickFor(attribute.getDatatypeValidator()))
+            if (xc::DatatypeValidator* replacement = replacementFor(quick, attribute.getDatatypeValidator()))
                 attribute.setDatatypeValidator(replacement);
         }
     }
@@ -182,7 +193,7 @@ void QuickenAttributes(xc::SchemaGrammar& grammar, const QuickValidators& quick)
 // takes part in a check that compares it by identity: a default or fixed
 // value (checked again when an xsi:type changes the type), a block on
 // derivation, membership of a substitution group.
-void QuickenElements(xc::SchemaGrammar& grammar, const QuickValidators& quick)
+void QuickenElements(xc::SchemaGrammar& grammar, const QuickValidators& quick, Replacement replacementFor)
 {
     auto elements = grammar.getElemEnumerator();
     while (elements.hasMoreElements()) {
@@ -191,18 +202,28 @@ void QuickenElements(xc::SchemaGrammar& grammar, const QuickValidators& quick)
             (element.getMiscFlags() & xc::SchemaSymbols::XSD_FIXED) != 0 || element.getDefaultValue() != nullptr ||
             element.getSubstitutionGroupElem() != nullptr)
             continue;
-        if (xc::DatatypeValidator* replacement = quick.QuickFor(element.getDatatypeValidator()))
+        if (xc::DatatypeValidator* replacement = replacementFor(quick, element.getDatatypeValidator()))
             element.setDatatypeValidator(replacement);
     }
 }
 
-void QuickenGrammar(xc::Grammar& grammar, const QuickValidators& quick)
+void QuickenGrammar(xc::Grammar& grammar, const QuickValidators& quick, Replacement replacementFor)
 {
     if (grammar.getGrammarType() != xc::Grammar::SchemaGrammarType)
         return;
-    QuickenLists(static_cast<xc::SchemaGrammar&>(grammar), quick);
-    QuickenAttributes(static_cast<xc::SchemaGrammar&>(grammar), quick);
-    QuickenElements(static_cast<xc::SchemaGrammar&>(grammar), quick);
+    QuickenLists(static_cast<xc::SchemaGrammar&>(grammar), quick, replacementFor);
+    QuickenAttributes(static_cast<xc::SchemaGrammar&>(grammar), quick, replacementFor);
+    QuickenElements(static_cast<xc::SchemaGrammar&>(grammar), quick, replacementFor);
+}
+
+xc::DatatypeValidator* QuickFor(const QuickValidators& quick, const xc::DatatypeValidator* validator)
+{
+    return quick.QuickFor(validator);
+}
+
+xc::DatatypeValidator* BuiltInFor(const QuickValidators& quick, const xc::DatatypeValidator* validator)
+{
+    return quick.BuiltInFor(validator);
 }
 
 } // namespace
@@ -211,9 +232,16 @@ void QuickenNumberLists(const xc::GrammarResolver& grammars)
 {
     const QuickValidators& quick = TheQuickValidators();
     for (auto each = grammars.getGrammarEnumerator(); each.hasMoreElements();)
-        QuickenGrammar(each.nextElement(), quick);
+        QuickenGrammar(each.nextElement(), quick, QuickFor);
     for (auto each = grammars.getReferencedGrammarEnumerator(); each.hasMoreElements();)
-        QuickenGrammar(each.nextElement(), quick);
+        QuickenGrammar(each.nextElement(), quick, QuickFor);
+}
+
+void RestoreBuiltInNumberTypes(xc::XMLGrammarPool& pool)
+{
+    const QuickValidators& quick = TheQuickValidators();
+    for (auto each = pool.getGrammarEnumerator(); each.hasMoreElements();)
+        QuickenGrammar(each.nextElement(), quick, BuiltInFor);
 }
 
 bool QuickNumberAccepted(const char16_t* item, const char16_t* typeName)

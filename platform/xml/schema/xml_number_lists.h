@@ -15,11 +15,17 @@
 // its message never change. The built-in type stays the ancestor: values
 // still compare in its value space.
 
+#include <xercesc/framework/XMLGrammarPool.hpp>
 #include <xercesc/validators/common/GrammarResolver.hpp>
 
 // Gives the number lists and number attributes of the parse's schemas their
 // quick validators. Safe to call again on schemas already given them.
 void QuickenNumberLists(const xercesc::GrammarResolver& grammars);
+// Gives the schemas in the pool back their built-in number types: the quick
+// validators belong to this process, and schemas written for another one
+// must name the types the parser knows by name. The next parse that uses
+// the schemas quickens them again.
+void RestoreBuiltInNumberTypes(xercesc::XMLGrammarPool& pool);
 
 // Whether the quick path accepts the value as a double, decimal, integer,
 // nonNegativeInteger or positiveInteger (names as in XML Schema); false means
