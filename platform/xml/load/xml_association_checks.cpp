@@ -10,6 +10,7 @@
 #include "platform/xml/schema/xml_relaxng.h"
 
 #include <libxml/xmlreader.h>
+#include <pthread.h>
 
 #include <algorithm>
 #include <memory>
@@ -85,11 +86,12 @@ PassError InDocument(XmlLoadError error)
 class AssociationCheck {
 public:
     AssociationCheck(const XmlLoadRequest& request, std::uint64_t documentBytes,
-                     const XmlModelAssociation& association, std::size_t room)
+                     const XmlModelAssociation& association, std::size_t room, const std::atomic<bool>* stop)
         : m_request(request)
         , m_documentBytes(documentBytes)
         , m_association(association)
         , m_room(room)
+        , m_stop(stop)
         , m_document{XmlResourceKind::MainDocument, ShownDocumentPath(request), request.linuxPath, false}
         , m_instruction("named by the xml-model instruction at line " + std::to_string(association.line))
     {
@@ -174,7 +176,7 @@ private:
             return {InDocument(std::move(*error))};
         }
         std::vector<PassError> found;
-        for (XmlLoadError& error : ValidateWithRelaxNg(*std::get<0>(compiled), m_document, m_room, Remote()))
+        for (XmlLoadError& error : ValidateWithRelaxNg(*std::get<0>(compiled), m_document, m_room, Remote(), m_stop))
             found.push_back(InDocument(std::move(error)));
         return found;
     }
@@ -219,6 +221,7 @@ private:
     std::uint64_t m_documentBytes;
     const XmlModelAssociation& m_association;
     std::size_t m_room;
+    const std::atomic<bool>* m_stop;
     XmlResource m_document;
     std::string m_instruction;
     XmlResolvedLocation m_target;
@@ -229,14 +232,14 @@ private:
 
 std::vector<PassError> CheckXmlModelAssociations(const XmlLoadRequest& request, std::uint64_t documentBytes,
                                                  const std::vector<XmlModelAssociation>& associations,
-                                                 std::size_t maxErrors)
+                                                 std::size_t maxErrors, const std::atomic<bool>* stop)
 {
     std::vector<PassError> found;
     for (const XmlModelAssociation& association : associations) {
         if (found.size() >= maxErrors)
             break;
         std::vector<PassError> errors =
-            AssociationCheck(request, documentBytes, association, maxErrors - found.size()).Run();
+            AssociationCheck(request, documentBytes, association, maxErrors - found.size(), stop).Run();
         for (PassError& error : errors) {
             if (found.size() >= maxErrors)
                 break;
@@ -244,4 +247,66 @@ std::vector<PassError> CheckXmlModelAssociations(const XmlLoadRequest& request, 
         }
     }
     return found;
+}
+
+XmlAssociationsAhead::XmlAssociationsAhead(const XmlLoadRequest& request, std::uint64_t documentBytes)
+    : m_request(request), m_documentBytes(documentBytes)
+{
+}
+
+XmlAssociationsAhead::~XmlAssociationsAhead()
+{
+    m_stop = true;
+    if (m_thread)
+        ::pthread_join(*m_thread, nullptr);
+}
+
+void XmlAssociationsAhead::Start(const std::vector<XmlModelAssociation>& associations)
+{
+    if (m_thread || !m_request.validate || associations.empty())
+        return;
+    // RELAX NG alone: it reads the document on its own, and its errors for
+    // fewer asked are the first of those for more. Other languages wait for
+    // their turn.
+    for (const XmlModelAssociation& association : associations)
+        if (!association.malformed.empty() || XmlModelLanguageOf(association) != XmlModelLanguage::RelaxNg)
+            return;
+    m_associations = associations;
+    pthread_attr_t attributes;
+    ::pthread_attr_init(&attributes);
+    // As deep as the parsing thread's: the engine recurses as the document nests.
+    pthread_t thread{};
+    const bool started = ::pthread_attr_setstacksize(&attributes, XmlLimits::kParserStackBytes) == 0 &&
+                         ::pthread_create(&thread, &attributes, &XmlAssociationsAhead::Main, this) == 0;
+    ::pthread_attr_destroy(&attributes);
+    // Without a thread (no room for its stack, say) the checks run in turn.
+    if (started)
+        m_thread = thread;
+}
+
+void* XmlAssociationsAhead::Main(void* self)
+{
+    auto& ahead = *static_cast<XmlAssociationsAhead*>(self);
+    const std::size_t room = ahead.m_request.multipleErrors ? XmlLimits::kReportedErrors : 1;
+    try {
+        ahead.m_found = CheckXmlModelAssociations(ahead.m_request, ahead.m_documentBytes, ahead.m_associations, room,
+                                                  &ahead.m_stop);
+    } catch (...) {
+        ahead.m_failed = true; // checked again in turn, where the failure is reported as usual
+    }
+    return nullptr;
+}
+
+std::optional<std::vector<PassError>> XmlAssociationsAhead::Take(const std::vector<XmlModelAssociation>& associations,
+                                                                 std::size_t maxErrors)
+{
+    if (!m_thread)
+        return std::nullopt;
+    ::pthread_join(*m_thread, nullptr);
+    m_thread.reset();
+    if (m_failed || associations != m_associations)
+        return std::nullopt;
+    if (m_found.size() > maxErrors)
+        m_found.resize(maxErrors);
+    return std::move(m_found);
 }

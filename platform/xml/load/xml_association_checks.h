@@ -12,15 +12,56 @@
 #include "platform/xml/load/xml_pass_errors.h"
 #include "platform/xml/references/xml_entity_resolver.h"
 
+#include <pthread.h>
+
+#include <atomic>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 // The errors the associations find, in the order of the instructions and,
 // for one association, of the document: the first only when `maxErrors` is
 // 1. `documentBytes` is the document's size (for the bounds of an XSD pass).
+// Once `stop` is set, a RELAX NG check ends at its next node.
 std::vector<PassError> CheckXmlModelAssociations(const XmlLoadRequest& request, std::uint64_t documentBytes,
                                                  const std::vector<XmlModelAssociation>& associations,
-                                                 std::size_t maxErrors);
+                                                 std::size_t maxErrors, const std::atomic<bool>* stop = nullptr);
+
+// The associations checked beside the passes over the document, on a thread
+// of their own, from the moment the passes reach the root element (the
+// prolog, and so every association, is known then). The passes' verdict
+// still decides whether their errors count: taken only when it asks for
+// them; stopped and dropped otherwise. Only a document whose associations
+// are all RELAX NG is checked ahead: that check streams the document by
+// itself, and its first errors do not depend on how many are asked for. The
+// worker's bound on work without progress counts every thread's processor
+// time, so an engine that runs away here still ends in the usual report.
+class XmlAssociationsAhead {
+public:
+    XmlAssociationsAhead(const XmlLoadRequest& request, std::uint64_t documentBytes);
+    ~XmlAssociationsAhead(); // stops the check, and waits for it
+    XmlAssociationsAhead(const XmlAssociationsAhead&) = delete;
+    XmlAssociationsAhead& operator=(const XmlAssociationsAhead&) = delete;
+
+    // Starts the check of the prolog's associations, once.
+    void Start(const std::vector<XmlModelAssociation>& associations);
+    // Waits for the check, and gives its first `maxErrors` errors when it
+    // was started for these associations and ran to its end; nothing when
+    // they are to be checked in turn.
+    std::optional<std::vector<PassError>> Take(const std::vector<XmlModelAssociation>& associations,
+                                               std::size_t maxErrors);
+
+private:
+    static void* Main(void* self);
+
+    const XmlLoadRequest& m_request;
+    std::uint64_t m_documentBytes;
+    std::vector<XmlModelAssociation> m_associations;
+    std::atomic<bool> m_stop{false};
+    std::optional<pthread_t> m_thread;
+    std::vector<PassError> m_found;
+    bool m_failed = false;
+};
 
 // --- The seam for the Schematron engine -------------------------------------
 //

@@ -35,7 +35,7 @@ inline constexpr std::uint64_t kParserMemoryPerDocumentByte = 4;
 inline constexpr std::uint64_t kReferencedDocumentBytes = 64ull * 1024 * 1024;
 
 // The parser's work between two document events, in processor time of the
-// parsing thread: reading and compiling the schemas named at one place, or
+// threads that parse: reading and compiling the schemas named at one place, or
 // checking one element. Large real schemas compile in a few seconds; a
 // sequence repeated thousands of times, or a pattern that backtracks
 // exponentially, takes minutes. Processor time, so that a busy machine does
@@ -43,7 +43,7 @@ inline constexpr std::uint64_t kReferencedDocumentBytes = 64ull * 1024 * 1024;
 inline constexpr std::chrono::seconds kParserStallTime{20};
 
 // The time a load waits for its worker to show that it gets further: a
-// document event or processor time of the parsing thread each count (a
+// document event or processor time of the threads that parse each count (a
 // network fetch waiting within its own timeouts uses a little every second).
 // A worker that shows neither for this long (stopped, held by a debugger,
 // blocked outside its bounded waits) is ended, and the load reports it.

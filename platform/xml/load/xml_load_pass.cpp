@@ -183,6 +183,8 @@ void XmlLoadPass::OnRootElement()
     m_references.NoteRootElement();
     if (m_keptDtds)
         m_keptDtds->ExpectNoDtd();
+    if (m_onPrologRead)
+        m_onPrologRead(m_associations);
 }
 
 void XmlLoadPass::OnLimitReached(std::uint32_t ownError, std::uint64_t line, std::uint64_t column)

@@ -17,6 +17,7 @@
 
 #include <xercesc/util/SecurityManager.hpp>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -58,6 +59,12 @@ public:
     bool KeepCollectedSchemas(const XmlSchemaSetKey& key, xercesc::XMLGrammarPool& pool);
     // The xml-model instructions of the document's prolog, in its order.
     const std::vector<XmlModelAssociation>& Associations() const { return m_associations; }
+    // Before Run: `heard` hears the prolog's associations when the pass
+    // reaches the root element, while it goes on reading.
+    void WhenPrologRead(std::function<void(const std::vector<XmlModelAssociation>&)> heard)
+    {
+        m_onPrologRead = std::move(heard);
+    }
     // The files the collected schemas were read from.
     std::vector<XmlCachedSchemaSet::Source> SchemaSources() const;
     // The references the collected schemas followed to other files.
@@ -105,6 +112,7 @@ private:
     XmlReferenceResolver m_resolver;
     XmlPassErrorCapture m_errors;
     std::vector<XmlModelAssociation> m_associations;
+    std::function<void(const std::vector<XmlModelAssociation>&)> m_onPrologRead;
     std::u16string m_externalSchema;
     std::vector<XmlGrammarReference> m_schemaReferences;
     // A standalone document, or one of another XML version, reads its DTD

@@ -16,7 +16,7 @@
 // event. No setting of the parser bounds it: a content model with a sequence
 // repeated thousands of times takes minutes to compile, when the element
 // first needs it. The reader notes each event; a watchdog outside the parse
-// compares them with the processor time the parsing thread used, and asks
+// compares them with the processor time the parsing threads used, and asks
 // the parse to stop. While the guard is armed, the parser's next allocation
 // on the parsing thread then fails, and the load reports a resource limit.
 void ArmParserStallGuard();

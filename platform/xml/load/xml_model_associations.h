@@ -39,6 +39,7 @@ struct XmlModelAssociation {
     // Why the instruction's data is not a list of pseudo-attributes; empty
     // when it is one.
     std::string malformed;
+    friend bool operator==(const XmlModelAssociation&, const XmlModelAssociation&) = default;
 };
 
 // Reads an instruction's data (what follows the target). A data that breaks

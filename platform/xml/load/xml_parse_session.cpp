@@ -101,6 +101,13 @@ void KeepDtdsEnabled()
         ::unsetenv("XERCES_DISABLE_DTD");
 }
 
+// The associations are checked beside the pass that first reads the prolog.
+void CheckAssociationsAhead(XmlLoadPass& pass, XmlAssociationsAhead* ahead)
+{
+    if (ahead != nullptr)
+        pass.WhenPrologRead([ahead](const std::vector<XmlModelAssociation>& associations) { ahead->Start(associations); });
+}
+
 std::optional<XmlSchemaSetKey> KeptSchemasKey(const XmlLoadRequest& request)
 {
     if (!request.validate)
@@ -111,10 +118,12 @@ std::optional<XmlSchemaSetKey> KeptSchemasKey(const XmlLoadRequest& request)
 // A validating pass with our own identity-constraint engine where it can
 // serve; run again with the parser's own when the schemas need that.
 std::unique_ptr<XmlLoadPass> RunValidatingPass(const XmlLoadRequest& request, std::uint64_t size,
-                                               XmlCachedSchemaSet* schemas, XmlGrammarUse use, bool keptDtd = false)
+                                               XmlCachedSchemaSet* schemas, XmlGrammarUse use, bool keptDtd = false,
+                                               XmlAssociationsAhead* ahead = nullptr)
 {
     auto pass = std::make_unique<XmlLoadPass>(request, size, XmlPassMode::Full, schemas, use,
                                               XmlIdentityChecks::OursWherePossible, keptDtd);
+    CheckAssociationsAhead(*pass, ahead);
     pass->Run();
     if (pass->NeedsParserIdentityChecks()) {
         pass.reset();
@@ -128,7 +137,8 @@ std::unique_ptr<XmlLoadPass> RunValidatingPass(const XmlLoadRequest& request, st
 // Nothing when no schemas are kept for the document, or when it names a
 // schema they do not cover (the load then starts over without them).
 std::optional<PassesOutcome> ValidateWithKeptSchemas(const XmlLoadRequest& request, std::uint64_t size,
-                                                     const std::optional<XmlSchemaSetKey>& key)
+                                                     const std::optional<XmlSchemaSetKey>& key,
+                                                     XmlAssociationsAhead& ahead)
 {
     auto kept = key ? TakeCachedSchemaSet(*key) : nullptr;
     if (!kept && key)
@@ -138,7 +148,7 @@ std::optional<PassesOutcome> ValidateWithKeptSchemas(const XmlLoadRequest& reque
     std::optional<PassesOutcome> outcome;
     bool intact = true;
     {
-        const auto pass = RunValidatingPass(request, size, kept.get(), XmlGrammarUse::Reuse);
+        const auto pass = RunValidatingPass(request, size, kept.get(), XmlGrammarUse::Reuse, false, &ahead);
         if (!pass->RestartRequested())
             outcome = PassesOutcome{pass->Error(), false, pass->FurtherErrors(), pass->Associations(), false};
         const PassError* error = pass->LatestError();
@@ -157,10 +167,11 @@ std::optional<PassesOutcome> ValidateWithKeptSchemas(const XmlLoadRequest& reque
 // validate against, then again from the start with validation, collecting
 // the schemas it reads for later loads.
 PassesOutcome ProbeThenValidate(const XmlLoadRequest& request, std::uint64_t size,
-                                const std::optional<XmlSchemaSetKey>& key)
+                                const std::optional<XmlSchemaSetKey>& key, XmlAssociationsAhead& ahead)
 {
     auto pass = std::make_unique<XmlLoadPass>(request, size,
                                               request.validate ? XmlPassMode::Probe : XmlPassMode::WellFormed);
+    CheckAssociationsAhead(*pass, &ahead);
     pass->Run();
     auto collected = pass->RestartRequested() && key ? NewSchemaSet(*key) : nullptr;
     const bool keptDtd = pass->DtdFromFilesAlone();
@@ -228,7 +239,8 @@ void WithDtdErrorsMerged(const XmlLoadRequest& request, std::uint64_t size, Pass
 // The schemas the document associates through xml-model are checked once
 // its xsi hints and its DTD passed (or, asked for every error, found only
 // validity errors): their errors follow, in the order of the instructions.
-void WithAssociationsChecked(const XmlLoadRequest& request, std::uint64_t size, PassesOutcome& outcome)
+void WithAssociationsChecked(const XmlLoadRequest& request, std::uint64_t size, PassesOutcome& outcome,
+                             XmlAssociationsAhead& ahead)
 {
     if (!request.validate || outcome.associations.empty())
         return;
@@ -239,7 +251,10 @@ void WithAssociationsChecked(const XmlLoadRequest& request, std::uint64_t size, 
     if (kept >= XmlLimits::kReportedErrors)
         return;
     const std::size_t room = request.multipleErrors ? XmlLimits::kReportedErrors - kept : 1;
-    for (PassError& error : CheckXmlModelAssociations(request, size, outcome.associations, room)) {
+    auto found = ahead.Take(outcome.associations, room);
+    if (!found)
+        found = CheckXmlModelAssociations(request, size, outcome.associations, room);
+    for (PassError& error : *found) {
         // An XSD named this way is checked with the document's own hints,
         // whose errors are already there.
         const auto same = [&error](const PassError& known) {
@@ -306,14 +321,15 @@ std::optional<XmlLoadError> LoadOnce(const XmlLoadRequest& request, std::vector<
     KeepDtdsEnabled();
     RecheckCatalogsForNextLoad();
     const auto key = KeptSchemasKey(request);
-    auto outcome = ValidateWithKeptSchemas(request, size, key);
+    XmlAssociationsAhead ahead(request, size);
+    auto outcome = ValidateWithKeptSchemas(request, size, key, ahead);
     if (!outcome)
-        outcome = ProbeThenValidate(request, size, key);
+        outcome = ProbeThenValidate(request, size, key, ahead);
     if (outcome->checkDtdToo && request.multipleErrors)
         WithDtdErrorsMerged(request, size, *outcome);
     else if (outcome->checkDtdToo)
         outcome->first = WithDtdChecked(request, size, std::move(outcome->first), outcome->keptDtd);
-    WithAssociationsChecked(request, size, *outcome);
+    WithAssociationsChecked(request, size, *outcome, ahead);
     if (!outcome->first)
         return IncompleteFinalCharacter(request);
     if (further != nullptr) {

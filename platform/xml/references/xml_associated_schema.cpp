@@ -17,7 +17,9 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <atomic>
 #include <cstring>
+#include <mutex>
 #include <utility>
 
 namespace {
@@ -110,9 +112,16 @@ std::variant<XmlFetchedDocument, XmlFetchFailure> FetchTarget(const XmlResolvedL
 }
 
 // The library's way in: every external document it would open itself.
+// The library's loader, for threads where no scope is alive.
+std::atomic<xmlExternalEntityLoader> g_libraryLoader{nullptr};
+
 xmlParserInputPtr LoadThroughPolicy(const char* url, const char* id, xmlParserCtxtPtr context)
 {
-    if (t_loader == nullptr || url == nullptr)
+    if (t_loader == nullptr) {
+        const xmlExternalEntityLoader library = g_libraryLoader.load();
+        return library != nullptr ? library(url, id, context) : nullptr;
+    }
+    if (url == nullptr)
         return nullptr;
     std::optional<XmlFetchedDocument> document = t_loader->Load(url, id == nullptr ? std::string() : id);
     if (!document)
@@ -153,16 +162,20 @@ ScopedLibxmlDocumentLoader::ScopedLibxmlDocumentLoader(XmlResource origin, std::
                                                        XmlRemoteAccess remote, bool keepTexts)
     : m_origin(std::move(origin)), m_subject(std::move(subject)), m_remote(std::move(remote)),
       m_keepTexts(keepTexts),
-      m_previousLoader(Libxml().xmlGetExternalEntityLoader()),
       m_outer(t_loader)
 {
+    // The library's loader is one for the whole process: it is set once, and
+    // stays, so that a scope on one thread never takes it from another.
+    static std::once_flag installed;
+    std::call_once(installed, [] {
+        g_libraryLoader = Libxml().xmlGetExternalEntityLoader();
+        Libxml().xmlSetExternalEntityLoader(LoadThroughPolicy);
+    });
     t_loader = this;
-    Libxml().xmlSetExternalEntityLoader(LoadThroughPolicy);
 }
 
 ScopedLibxmlDocumentLoader::~ScopedLibxmlDocumentLoader()
 {
-    Libxml().xmlSetExternalEntityLoader(m_previousLoader);
     t_loader = m_outer;
 }
 

@@ -85,6 +85,5 @@ private:
     std::vector<XmlResource> m_read;
     bool m_keepTexts;
     std::vector<std::string> m_texts;
-    xmlExternalEntityLoader m_previousLoader = nullptr;
     ScopedLibxmlDocumentLoader* m_outer = nullptr;
 };

@@ -470,7 +470,15 @@ ReaderStep ReadOneNode(xmlTextReader* reader, MessageSink& sink, StartTagsOnLine
     ReaderStep step;
     const LibxmlLibrary& xml = Libxml();
     step.status = xml.xmlTextReaderRead(reader);
-    NoteParserProgress(static_cast<std::uint64_t>(std::max(0, xml.xmlTextReaderGetParserLineNumber(reader))));
+    // Noted every so many nodes: the check may run beside the parser, and
+    // the two noting every node would fight over the same counter. The
+    // watchdog looks every few tens of milliseconds.
+    constexpr unsigned kNodesPerNote = 256;
+    thread_local unsigned nodesUnnoted = 0;
+    if (++nodesUnnoted >= kNodesPerNote || step.status != 1) {
+        nodesUnnoted = 0;
+        NoteParserProgress(static_cast<std::uint64_t>(std::max(0, xml.xmlTextReaderGetParserLineNumber(reader))));
+    }
     step.messages.swap(sink.messages);
     if (step.status == 1)
         startTags.Note(xml, reader);
@@ -544,7 +552,8 @@ struct StreamVerdict {
 };
 
 StreamVerdict StreamThroughEngine(const XmlRelaxNgGrammar& grammar, const XmlResource& document, int fd,
-                                  std::size_t maxErrors, const XmlRemoteAccess& remote)
+                                  std::size_t maxErrors, const XmlRemoteAccess& remote,
+                                  const std::atomic<bool>* stop)
 {
     StreamVerdict verdict;
     std::lock_guard engine(EngineMutex());
@@ -568,6 +577,8 @@ StreamVerdict StreamThroughEngine(const XmlRelaxNgGrammar& grammar, const XmlRes
     ReaderStep step;
     StartTagsOnLine startTags;
     while (verdict.errors.size() < maxErrors && !verdict.ended) {
+        if (stop != nullptr && stop->load(std::memory_order_relaxed))
+            return verdict;
         step = ReadOneNode(reader.get(), sink, startTags);
         verdict.ended = MemoryFailureIn(step.messages);
         if (verdict.ended)
@@ -612,7 +623,8 @@ void MoveToStartTags(const std::string& linuxPath, std::vector<StartTagQuery>& p
 } // namespace
 
 std::vector<XmlLoadError> ValidateWithRelaxNg(const XmlRelaxNgGrammar& grammar, const XmlResource& document,
-                                              std::size_t maxErrors, const XmlRemoteAccess& remote)
+                                              std::size_t maxErrors, const XmlRemoteAccess& remote,
+                                              const std::atomic<bool>* stop)
 {
     OpenedLocalFile file = OpenLocalFile(document.linuxPath);
     if (!file.fd) {
@@ -621,7 +633,7 @@ std::vector<XmlLoadError> ValidateWithRelaxNg(const XmlRelaxNgGrammar& grammar, 
         errors.push_back(MakeXmlLoadError(XmlOwnErrorCode(unreadable.ownError), 0, 0, AnsiToWide(unreadable.reason)));
         return errors;
     }
-    StreamVerdict verdict = StreamThroughEngine(grammar, document, file.fd.Get(), maxErrors, remote);
+    StreamVerdict verdict = StreamThroughEngine(grammar, document, file.fd.Get(), maxErrors, remote, stop);
     MoveToStartTags(document.linuxPath, verdict.places, verdict.errors);
     if (verdict.ended && verdict.errors.size() < maxErrors)
         verdict.errors.push_back(std::move(*verdict.ended));

@@ -15,6 +15,7 @@
 #include "platform/xml/load/xml_load_state.h"
 #include "platform/xml/references/xml_associated_schema.h"
 
+#include <atomic>
 #include <memory>
 #include <string>
 #include <variant>
@@ -32,6 +33,8 @@ CompileRelaxNg(const XmlResolvedLocation& target, const std::string& reference, 
                const XmlRemoteAccess& remote);
 
 // The document's errors against the grammar, in the order of the document:
-// the first only, or every one up to `maxErrors`.
+// the first only, or every one up to `maxErrors`. Once `stop` is set, the
+// check ends at the next node, with what it found so far.
 std::vector<XmlLoadError> ValidateWithRelaxNg(const XmlRelaxNgGrammar& grammar, const XmlResource& document,
-                                              std::size_t maxErrors, const XmlRemoteAccess& remote);
+                                              std::size_t maxErrors, const XmlRemoteAccess& remote,
+                                              const std::atomic<bool>* stop = nullptr);

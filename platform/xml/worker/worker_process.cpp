@@ -253,13 +253,8 @@ public:
         ::pthread_attr_destroy(&attributes);
         if (started != 0) // no room for the large stack: the default one still serves most documents
             started = ::pthread_create(&m_thread, nullptr, &ParseThread::Main, this);
-        if (started != 0)
-            return false;
-        m_timed = ::pthread_getcpuclockid(m_thread, &m_clock) == 0;
-        return true;
+        return started == 0;
     }
-
-    std::optional<clockid_t> CpuClock() const { return m_timed ? std::optional(m_clock) : std::nullopt; }
 
 private:
     static void* Main(void*)
@@ -282,11 +277,9 @@ private:
     }
 
     pthread_t m_thread{};
-    clockid_t m_clock{};
-    bool m_timed = false;
 };
 
-std::chrono::nanoseconds ThreadCpuTime(clockid_t clock)
+std::chrono::nanoseconds CpuTime(clockid_t clock)
 {
     timespec now{};
     if (::clock_gettime(clock, &now) != 0)
@@ -294,11 +287,20 @@ std::chrono::nanoseconds ThreadCpuTime(clockid_t clock)
     return std::chrono::seconds(now.tv_sec) + std::chrono::nanoseconds(now.tv_nsec);
 }
 
+// The processor time the load has used: every thread's but the watchdog's,
+// which is the one asking. The parsing thread may hand part of the load to
+// a thread of its own (the associations checked ahead), whose time counts
+// alike; a thread's time stays counted after it ended.
+std::chrono::nanoseconds LoadCpuTime()
+{
+    return CpuTime(CLOCK_PROCESS_CPUTIME_ID) - CpuTime(CLOCK_THREAD_CPUTIME_ID);
+}
+
 // Tells the caller that the load under way gets further, so that the caller
 // can end a worker that does not (stopped, held by a debugger, blocked
 // outside its bounded waits): no processor-time bound sees a process that
-// uses no processor. The signs are the parsing thread's own: a document
-// event, or processor time it used. A network fetch that waits within its
+// uses no processor. The signs are the load's own: a document event, or
+// processor time its threads used. A network fetch that waits within its
 // timeouts shows as the latter: the network library wakes at least once a
 // second to look at them. A beat goes at most every `beatEvery`, and only
 // after such a sign; a load shorter than that sends none.
@@ -346,11 +348,10 @@ private:
 // without allocating), the worker reports the bound itself and ends. It
 // looks every 50 ms while loads come, and sleeps once none came for a
 // second (the parsing thread notices a parent that went away then).
-[[noreturn]] void Watch(const ParseThread& parser)
+[[noreturn]] void Watch()
 {
     constexpr auto kTick = std::chrono::milliseconds(50);
     constexpr auto kRestAfter = std::chrono::seconds(1);
-    const std::optional<clockid_t> cpuClock = parser.CpuClock();
     LoadWatch& watch = Watched();
     Heartbeat heartbeat;
     std::uint64_t watched = 0;
@@ -384,10 +385,8 @@ private:
         if (!running)
             continue;
         const std::uint64_t events = ParserProgressEvents();
-        const std::chrono::nanoseconds used = cpuClock ? ThreadCpuTime(*cpuClock) : std::chrono::nanoseconds{};
+        const std::chrono::nanoseconds used = LoadCpuTime();
         heartbeat.Look(loads, beatEvery, events, used);
-        if (!cpuClock)
-            continue;
         if (loads != watched || events != eventsSeen) {
             watched = loads;
             eventsSeen = events;
@@ -439,7 +438,7 @@ private:
     ParseThread parser;
     if (!parser.Start())
         _exit(2);
-    Watch(parser);
+    Watch();
 }
 
 namespace {

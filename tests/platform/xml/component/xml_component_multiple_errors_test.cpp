@@ -102,6 +102,41 @@ TEST(XmlComponentMultipleErrors, EveryValidityErrorInDocumentOrder)
     }
 }
 
+// The errors of a RELAX NG grammar the document names follow those of its
+// schema hint, in the room the bound on reported errors leaves them.
+TEST(XmlComponentMultipleErrors, RelaxNgErrorsFollowInTheRoomLeft)
+{
+    TempDir dir;
+    dir.Write("survey.xsd", kSchema);
+    dir.Write("survey.rng", "<element name=\"survey\" xmlns=\"http://relaxng.org/ns/structure/1.0\" "
+                            "datatypeLibrary=\"http://www.w3.org/2001/XMLSchema-datatypes\">"
+                            "<attribute name=\"noNamespaceSchemaLocation\" "
+                            "ns=\"http://www.w3.org/2001/XMLSchema-instance\"/>"
+                            "<zeroOrMore><element name=\"point\"><data type=\"integer\"/></element></zeroOrMore>"
+                            "</element>");
+    const char* model = "\n<?xml-model href=\"survey.rng\" schematypens=\"http://relaxng.org/ns/structure/1.0\"?>";
+    const auto rngErrors = [](const Reported& reported) {
+        std::vector<long> lines;
+        for (std::size_t i = 0; i < reported.codes.size(); ++i)
+            if (XmlErrorSourceOf(reported.codes[i]) == XmlErrorSource::RelaxNgErrors)
+                lines.push_back(reported.lines[i]);
+        return lines;
+    };
+    // Line 4 holds the first point.
+    const Reported few = AllErrors(dir.Write("few.xml", Survey({"1.5", "x", "2"}, model)), true);
+    EXPECT_EQ(few.lines, (std::vector<long>{5, 4, 5}));
+    EXPECT_EQ(rngErrors(few), (std::vector<long>{4, 5}));
+    // Asked for the first error, the hint's is the one.
+    const Reported first = AllErrors(dir.Write("first.xml", Survey({"1.5", "x", "2"}, model)), false);
+    EXPECT_EQ(first.lines, (std::vector<long>{5}));
+    EXPECT_EQ(rngErrors(first), (std::vector<long>{}));
+    std::vector<std::string> points(990, "x");
+    points.insert(points.begin(), "1.5");
+    const Reported bounded = AllErrors(dir.Write("bounded.xml", Survey(points, model)), true);
+    ASSERT_EQ(bounded.lines.size(), 1000u);
+    EXPECT_EQ(rngErrors(bounded), (std::vector<long>{4, 5, 6, 7, 8, 9, 10, 11, 12, 13}));
+}
+
 TEST(XmlComponentMultipleErrors, LaterErrorsCountColumnsInCharacters)
 {
     TempDir dir;
