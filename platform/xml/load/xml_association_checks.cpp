@@ -5,6 +5,7 @@
 #include "platform/text/text_encoding.h"
 #include "platform/xml/component/xml_error_codes.h"
 #include "platform/xml/load/xml_load_pass.h"
+#include "platform/xml/load/xml_memory.h"
 #include "platform/xml/references/xml_associated_schema.h"
 #include "platform/xml/references/xml_input_sources.h"
 #include "platform/xml/schema/xml_relaxng.h"
@@ -287,6 +288,7 @@ void XmlAssociationsAhead::Start(const std::vector<XmlModelAssociation>& associa
 void* XmlAssociationsAhead::Main(void* self)
 {
     auto& ahead = *static_cast<XmlAssociationsAhead*>(self);
+    const ParserHelperThreadTime counted;
     const std::size_t room = ahead.m_request.multipleErrors ? XmlLimits::kReportedErrors : 1;
     try {
         ahead.m_found = CheckXmlModelAssociations(ahead.m_request, ahead.m_documentBytes, ahead.m_associations, room,

@@ -34,8 +34,8 @@ std::vector<PassError> CheckXmlModelAssociations(const XmlLoadRequest& request, 
 // them; stopped and dropped otherwise. Only a document whose associations
 // are all RELAX NG is checked ahead: that check streams the document by
 // itself, and its first errors do not depend on how many are asked for. The
-// worker's bound on work without progress counts every thread's processor
-// time, so an engine that runs away here still ends in the usual report.
+// worker's bound on work without progress counts this thread's processor
+// time too, so an engine that runs away here still ends in the usual report.
 class XmlAssociationsAhead {
 public:
     XmlAssociationsAhead(const XmlLoadRequest& request, std::uint64_t documentBytes);

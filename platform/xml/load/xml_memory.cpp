@@ -3,11 +3,14 @@
 #include <xercesc/util/OutOfMemoryException.hpp>
 #include <xercesc/util/PlatformUtils.hpp>
 
+#include <pthread.h>
 #include <sys/mman.h>
+#include <time.h>
 
 #include <algorithm>
 #include <atomic>
 #include <cstdlib>
+#include <mutex>
 #include <new>
 
 namespace {
@@ -90,6 +93,64 @@ void NoteParserProgress(std::uint64_t line)
 {
     g_eventLine.store(line, std::memory_order_relaxed);
     NoteParserProgress();
+}
+
+namespace {
+
+std::chrono::nanoseconds CpuTimeOf(clockid_t clock)
+{
+    timespec now{};
+    if (::clock_gettime(clock, &now) != 0)
+        return {};
+    return std::chrono::seconds(now.tv_sec) + std::chrono::nanoseconds(now.tv_nsec);
+}
+
+// A helper's clock is read only while it is signed up, that is, alive.
+struct HelperThreads {
+    std::mutex mutex;
+    std::vector<clockid_t> alive;
+    std::chrono::nanoseconds ended{};
+};
+
+HelperThreads& Helpers()
+{
+    static HelperThreads helpers;
+    return helpers;
+}
+
+} // namespace
+
+ParserHelperThreadTime::ParserHelperThreadTime()
+{
+    clockid_t clock{};
+    if (::pthread_getcpuclockid(::pthread_self(), &clock) != 0)
+        return;
+    HelperThreads& helpers = Helpers();
+    std::lock_guard lock(helpers.mutex);
+    helpers.alive.push_back(clock);
+    m_signedUp = true;
+}
+
+ParserHelperThreadTime::~ParserHelperThreadTime()
+{
+    if (!m_signedUp)
+        return;
+    clockid_t clock{};
+    ::pthread_getcpuclockid(::pthread_self(), &clock);
+    HelperThreads& helpers = Helpers();
+    std::lock_guard lock(helpers.mutex);
+    helpers.ended += CpuTimeOf(CLOCK_THREAD_CPUTIME_ID);
+    std::erase(helpers.alive, clock);
+}
+
+std::chrono::nanoseconds ParserHelperThreadsCpuTime()
+{
+    HelperThreads& helpers = Helpers();
+    std::lock_guard lock(helpers.mutex);
+    std::chrono::nanoseconds total = helpers.ended;
+    for (const clockid_t clock : helpers.alive)
+        total += CpuTimeOf(clock);
+    return total;
 }
 
 std::uint64_t ParserProgressEvents()

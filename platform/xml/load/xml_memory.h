@@ -8,6 +8,7 @@
 #include <xercesc/framework/MemoryManager.hpp>
 
 #include <array>
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -30,6 +31,23 @@ std::uint64_t ParserProgressLine(); // the line of the last event that named one
 void StopParserAtNextAllocation();
 // Whether the watchdog asked the parse under way to stop.
 bool ParserStopRequested();
+
+// A thread that works for the load beside the parsing thread (the
+// associations checked ahead) counts toward the bound too: made on that
+// thread, this signs it up while it lives, and keeps the time it used once
+// it ends.
+class ParserHelperThreadTime {
+public:
+    ParserHelperThreadTime();
+    ~ParserHelperThreadTime();
+    ParserHelperThreadTime(const ParserHelperThreadTime&) = delete;
+    ParserHelperThreadTime& operator=(const ParserHelperThreadTime&) = delete;
+
+private:
+    bool m_signedUp = false;
+};
+// For the watchdog: the processor time every helper thread used so far.
+std::chrono::nanoseconds ParserHelperThreadsCpuTime();
 
 class XmlMemoryPool final : public xercesc::MemoryManager {
 public:

@@ -253,8 +253,13 @@ public:
         ::pthread_attr_destroy(&attributes);
         if (started != 0) // no room for the large stack: the default one still serves most documents
             started = ::pthread_create(&m_thread, nullptr, &ParseThread::Main, this);
-        return started == 0;
+        if (started != 0)
+            return false;
+        m_timed = ::pthread_getcpuclockid(m_thread, &m_clock) == 0;
+        return true;
     }
+
+    std::optional<clockid_t> CpuClock() const { return m_timed ? std::optional(m_clock) : std::nullopt; }
 
 private:
     static void* Main(void*)
@@ -277,6 +282,8 @@ private:
     }
 
     pthread_t m_thread{};
+    clockid_t m_clock{};
+    bool m_timed = false;
 };
 
 std::chrono::nanoseconds CpuTime(clockid_t clock)
@@ -287,13 +294,13 @@ std::chrono::nanoseconds CpuTime(clockid_t clock)
     return std::chrono::seconds(now.tv_sec) + std::chrono::nanoseconds(now.tv_nsec);
 }
 
-// The processor time the load has used: every thread's but the watchdog's,
-// which is the one asking. The parsing thread may hand part of the load to
-// a thread of its own (the associations checked ahead), whose time counts
-// alike; a thread's time stays counted after it ended.
-std::chrono::nanoseconds LoadCpuTime()
+// The processor time the load has used: the parsing thread's, and that of
+// the threads it hands part of the load to (a thread's time stays counted
+// after it ended). Not the process's: the watchdog's own time would move it
+// while the load is held.
+std::chrono::nanoseconds LoadCpuTime(clockid_t parsingThread)
 {
-    return CpuTime(CLOCK_PROCESS_CPUTIME_ID) - CpuTime(CLOCK_THREAD_CPUTIME_ID);
+    return CpuTime(parsingThread) + ParserHelperThreadsCpuTime();
 }
 
 // Tells the caller that the load under way gets further, so that the caller
@@ -348,10 +355,11 @@ private:
 // without allocating), the worker reports the bound itself and ends. It
 // looks every 50 ms while loads come, and sleeps once none came for a
 // second (the parsing thread notices a parent that went away then).
-[[noreturn]] void Watch()
+[[noreturn]] void Watch(const ParseThread& parser)
 {
     constexpr auto kTick = std::chrono::milliseconds(50);
     constexpr auto kRestAfter = std::chrono::seconds(1);
+    const std::optional<clockid_t> cpuClock = parser.CpuClock();
     LoadWatch& watch = Watched();
     Heartbeat heartbeat;
     std::uint64_t watched = 0;
@@ -385,8 +393,10 @@ private:
         if (!running)
             continue;
         const std::uint64_t events = ParserProgressEvents();
-        const std::chrono::nanoseconds used = LoadCpuTime();
+        const std::chrono::nanoseconds used = cpuClock ? LoadCpuTime(*cpuClock) : std::chrono::nanoseconds{};
         heartbeat.Look(loads, beatEvery, events, used);
+        if (!cpuClock)
+            continue;
         if (loads != watched || events != eventsSeen) {
             watched = loads;
             eventsSeen = events;
@@ -438,7 +448,7 @@ private:
     ParseThread parser;
     if (!parser.Start())
         _exit(2);
-    Watch();
+    Watch(parser);
 }
 
 namespace {
