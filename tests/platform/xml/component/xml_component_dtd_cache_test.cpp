@@ -42,14 +42,8 @@ protected:
         m_dir.Write("parts.mod", kTextParts);
         m_document = m_dir.Write("doc.xml", Book("", "<part>text</part>"));
     }
-    void TearDown() override { UseCache(true); }
+    void TearDown() override { UseGrammarCache(true); }
 
-    static void UseCache(bool on)
-    {
-        ChangeLoadSettings([on](XmlLoadSettings& settings) {
-            settings.grammarCacheMaxBytes = on ? XmlLoadSettings{}.grammarCacheMaxBytes : 0;
-        });
-    }
     std::string EntryPath() const { return GrammarEntryPath("book " + (m_dir.Path() / "book.dtd").string()); }
     std::optional<XmlGrammarEntry> Entry() const
     {
@@ -70,14 +64,6 @@ protected:
     fs::path m_document;
 };
 
-void ExpectSameVerdict(const XmlLoadOutcome& a, const XmlLoadOutcome& b, const std::string& what)
-{
-    EXPECT_EQ(a.status, b.status) << what << ": " << a << " / " << b;
-    EXPECT_EQ(a.code, b.code) << what;
-    EXPECT_EQ(a.line, b.line) << what;
-    EXPECT_EQ(a.position, b.position) << what;
-    EXPECT_EQ(a.reason, b.reason) << what;
-}
 
 TEST_F(DtdCacheTest, AReadBackDtdGivesTheVerdictOfACompiledOne)
 {
@@ -97,10 +83,10 @@ TEST_F(DtdCacheTest, AReadBackDtdGivesTheVerdictOfACompiledOne)
         const std::string what = c.attributes + c.parts;
         m_dir.Write("doc.xml", Book(c.attributes, c.parts));
         fs::remove_all(GrammarStoreFolder());
-        UseCache(false);
+        UseGrammarCache(false);
         const XmlLoadOutcome compiled = LoadFile(m_document);
         EXPECT_FALSE(fs::exists(EntryPath())) << what;
-        UseCache(true);
+        UseGrammarCache(true);
         const XmlLoadOutcome cold = LoadFile(m_document);
         ASSERT_TRUE(Entry().has_value()) << what;
         const XmlLoadOutcome warm = LoadFile(m_document);
@@ -171,9 +157,9 @@ TEST_F(DtdCacheTest, ADtdTooCostlyToCompileStopsTheLoadAsWithoutTheDisk)
     m_dir.Write("costly.dtd", "<!ELEMENT doc (#PCDATA" + names + ")*>\n");
     const fs::path file = m_dir.Write("costly.xml", "<!DOCTYPE doc SYSTEM \"costly.dtd\">\n<doc/>\n");
     ChangeLoadSettings([](XmlLoadSettings& settings) { settings.stallTime = std::chrono::milliseconds(150); });
-    UseCache(false);
+    UseGrammarCache(false);
     const XmlLoadOutcome compiled = LoadFile(file);
-    UseCache(true);
+    UseGrammarCache(true);
     const XmlLoadOutcome fromDisk = LoadFile(file);
     ChangeLoadSettings([](XmlLoadSettings& settings) { settings.stallTime = XmlLoadSettings{}.stallTime; });
     EXPECT_EQ(compiled.code, XmlOwnErrorCode(XmlOwnError::ParserStalled)) << compiled;
@@ -213,9 +199,9 @@ TEST_F(DtdCacheTest, DocBookThroughTheSystemCatalogValidatesAlikeFromTheDisk)
     for (const std::string& body : bodies) {
         const fs::path file = m_dir.Write("article.xml", doctype + body + "\n");
         fs::remove_all(GrammarStoreFolder());
-        UseCache(false);
+        UseGrammarCache(false);
         const XmlLoadOutcome compiled = LoadFile(file);
-        UseCache(true);
+        UseGrammarCache(true);
         const XmlLoadOutcome cold = LoadFile(file);
         const XmlLoadOutcome warm = LoadFile(file);
         EXPECT_TRUE(fs::exists(GrammarEntryPath("article /usr/share/xml/docbook/schema/dtd/4.5/docbookx.dtd")));

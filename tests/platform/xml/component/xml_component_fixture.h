@@ -150,3 +150,21 @@ inline XmlLoadOutcome LoadFile(const std::filesystem::path& file, bool validate 
         return {};
     return LoadWith(*document, DriveForm(file), validate);
 }
+
+// Two loads' verdicts alike: the status, the code, the place and the words.
+inline void ExpectSameVerdict(const XmlLoadOutcome& a, const XmlLoadOutcome& b, const std::string& what)
+{
+    EXPECT_EQ(a.status, b.status) << what << ": " << a << " / " << b;
+    EXPECT_EQ(a.code, b.code) << what;
+    EXPECT_EQ(a.line, b.line) << what;
+    EXPECT_EQ(a.position, b.position) << what;
+    EXPECT_EQ(a.reason, b.reason) << what;
+}
+
+// The compiled grammars kept on disk used, or not, by the loads that follow.
+inline void UseGrammarCache(bool on)
+{
+    ChangeLoadSettings([on](XmlLoadSettings& settings) {
+        settings.grammarCacheMaxBytes = on ? XmlLoadSettings{}.grammarCacheMaxBytes : 0;
+    });
+}

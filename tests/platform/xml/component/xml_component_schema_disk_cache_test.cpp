@@ -65,16 +65,10 @@ protected:
     }
     void TearDown() override
     {
-        UseCache(true);
+        UseGrammarCache(true);
         ForgetCachedSchemaSets();
     }
 
-    static void UseCache(bool on)
-    {
-        ChangeLoadSettings([on](XmlLoadSettings& settings) {
-            settings.grammarCacheMaxBytes = on ? XmlLoadSettings{}.grammarCacheMaxBytes : 0;
-        });
-    }
     // The import reaches the parts through the catalog.
     void UsePartsFile(const std::string& name)
     {
@@ -103,14 +97,6 @@ protected:
     fs::path m_document;
 };
 
-void ExpectSameVerdict(const XmlLoadOutcome& a, const XmlLoadOutcome& b, const std::string& what)
-{
-    EXPECT_EQ(a.status, b.status) << what << ": " << a << " / " << b;
-    EXPECT_EQ(a.code, b.code) << what;
-    EXPECT_EQ(a.line, b.line) << what;
-    EXPECT_EQ(a.position, b.position) << what;
-    EXPECT_EQ(a.reason, b.reason) << what;
-}
 
 TEST_F(SchemaDiskCacheTest, ASetReadBackGivesTheVerdictOfACompiledOne)
 {
@@ -132,10 +118,10 @@ TEST_F(SchemaDiskCacheTest, ASetReadBackGivesTheVerdictOfACompiledOne)
         const std::string what = c.attributes + c.body;
         m_dir.Write("order.xml", Order(c.attributes, c.body));
         fs::remove_all(GrammarStoreFolder());
-        UseCache(false);
+        UseGrammarCache(false);
         const XmlLoadOutcome compiled = LoadInNewProcess();
         EXPECT_TRUE(Entries().empty()) << what;
-        UseCache(true);
+        UseGrammarCache(true);
         const XmlLoadOutcome cold = LoadInNewProcess();
         // A set is kept once the document's content was reached.
         if (c.valid) {
