@@ -204,6 +204,14 @@ void Type(QFileDialog& chooser, const QString& typed)
 {
     auto* name = chooser.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
     ASSERT_NE(name, nullptr);
+    // Typed into the name box, which has the focus then. A box without it
+    // takes the name of the file the dialog's completion selects (the file
+    // "quoted" for a name holding "quoted") once the dialog has read the
+    // folder, which it does on a thread of its own.
+    chooser.activateWindow();
+    name->setFocus(Qt::OtherFocusReason);
+    QApplication::processEvents();
+    ASSERT_TRUE(name->hasFocus());
     name->setText(typed);
     static_cast<QDialog&>(chooser).accept(); // public there, and virtual
 }
