@@ -19,6 +19,8 @@
 #include "validation/validation_run.h"
 
 #include <algorithm>
+#include <chrono>
+#include <cstdlib>
 #include <cstdio>
 #include <iostream>
 #include <memory>
@@ -163,6 +165,28 @@ void UseLoadOptions(const ValidateOptions& options)
     SetXmlLoadSettings(settings);
 }
 
+// How long the worker waits for the next call once this one is done with
+// it: CORVANE_WORKER_STAYS seconds, 0 for not at all. A call that reads
+// standard input, or compiles every grammar afresh, neither uses nor leaves
+// one: the first hands the worker a descriptor of its own, the second wants
+// nothing an earlier call kept.
+std::chrono::seconds WorkerStays(const ValidateOptions& options)
+{
+    constexpr std::chrono::seconds kByDefault{15};
+    constexpr std::chrono::seconds kLongest{24 * 60 * 60};
+    if (options.noGrammarCache ||
+        std::find(options.files.begin(), options.files.end(), kStandardInput) != options.files.end())
+        return std::chrono::seconds{0};
+    const char* named = std::getenv("CORVANE_WORKER_STAYS");
+    if (named == nullptr || *named == '\0')
+        return kByDefault;
+    char* end = nullptr;
+    const long long seconds = std::strtoll(named, &end, 10);
+    if (*end != '\0' || seconds < 0)
+        return kByDefault;
+    return std::min(std::chrono::seconds{seconds}, kLongest);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -186,6 +210,7 @@ int main(int argc, char** argv)
         return kExitValid;
     }
     UseLoadOptions(options);
+    LetLaterRunsUseThisParser(WorkerStays(options));
     // The parser's worker starts while the rest of the call gets ready: on
     // a small file its start is most of the check.
     PrepareValidationRuns();

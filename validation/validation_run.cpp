@@ -192,3 +192,8 @@ void PrepareValidationRuns()
 {
     PrepareValidationLoads();
 }
+
+void LetLaterRunsUseThisParser(std::chrono::seconds staysFor)
+{
+    LetLoadWorkerServeLaterRuns(staysFor);
+}

@@ -9,6 +9,7 @@
 #include "platform/win/win_types.h"
 #include "platform/win/window.h"
 
+#include <chrono>
 #include <vector>
 
 // The success verdict, fixed in the program rather than taken from the string
@@ -63,3 +64,7 @@ void ExpectValidationRun(const CString& strXmlPath, bool bAllErrors = false);
 // parser starts in the background now, so that the first run does not pay
 // for its start. Returns at once.
 void PrepareValidationRuns();
+
+// A program run once per file lets the parser it started serve the next run
+// of the same kind for `staysFor` after it ends (zero: it ends with it).
+void LetLaterRunsUseThisParser(std::chrono::seconds staysFor);

@@ -3,6 +3,7 @@
 // reports the one before: told ahead, the parser reads those documents
 // meanwhile, on every processor. A window knows only that a load will come.
 
+#include <chrono>
 #include <string>
 
 // A document a later validation run loads, by its drive path, with every
@@ -15,3 +16,10 @@ void ExpectValidationLoad(const std::string& drivePath, bool allErrors);
 // the load does not wait for its start. Returns without waiting for the
 // parser to be ready.
 void PrepareValidationLoads();
+
+// A program run once per document lets its parser's worker stay, once it is
+// done with it, for the next run of the same kind (the same program, user,
+// folder, environment and limits) until `staysFor` passes without one; that
+// run then loads in it instead of starting a worker of its own. Zero: the
+// worker ends with the program.
+void LetLoadWorkerServeLaterRuns(std::chrono::seconds staysFor);

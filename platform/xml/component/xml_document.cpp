@@ -287,3 +287,8 @@ void PrepareValidationLoads()
 {
     StartXmlWorker();
 }
+
+void LetLoadWorkerServeLaterRuns(std::chrono::seconds staysFor)
+{
+    LetXmlWorkerServeLaterCalls(staysFor);
+}

@@ -63,6 +63,10 @@ std::uint64_t LineAtByte(const std::string& linuxPath, std::uint64_t bytes)
     return line;
 }
 
+// A kept worker that does not say it is ready within this (stopped, say)
+// is left alone: the call starts a worker of its own.
+constexpr std::chrono::milliseconds kKeptWorkerAnswer{2000};
+
 std::atomic<pid_t>& KnownProcessId()
 {
     static std::atomic<pid_t> pid{::getpid()};
@@ -186,6 +190,9 @@ std::optional<XmlLoadError> WorkerClient::Follow(const XmlLoadRequest& load, std
             ReportLoadNotice(*notice);
         } else if (message->kind == MessageKind::MemoryBound) {
             memoryBound = true;
+        } else if (message->kind == MessageKind::Fatal) {
+            MessageReader reader(message->body);
+            m_fatalSignal = reader.U8();
         } else if (message->kind == MessageKind::Alive) {
             // Heard from: nothing else to do.
         } else if (message->kind == MessageKind::Result) {
@@ -270,11 +277,20 @@ void WorkerClient::End()
     Reap();
 }
 
+WorkerClient::~WorkerClient()
+{
+    // Closing the connection, between loads, leaves the worker to the next
+    // call; one kept already goes back to waiting for it.
+    if (m_pid > 0 && m_staysFor.count() > 0 && m_ahead.empty() && m_owner == ThisProcess())
+        Forget();
+    Kill();
+}
+
 void WorkerClient::Kill()
 {
     if (m_pid <= 0)
         return;
-    if (m_owner == ThisProcess() && ::kill(m_pid, SIGKILL) == 0)
+    if (m_owner == ThisProcess() && ::kill(m_pid, SIGKILL) == 0 && m_child)
         m_killed.push_back(m_pid);
     Forget();
 }
@@ -330,13 +346,21 @@ std::optional<XmlLoadError> WorkerClient::Start()
     UniqueFd theirs(ends[1]);
 
     m_environment = environment;
+    std::optional<KeptWorkerPlace> place = KeptWorkerPlaceFor(environment, m_staysFor);
+    if (place) {
+        if (auto kept = ConnectToKeptWorker(*place, kKeptWorkerAnswer)) {
+            m_keptLock = std::move(kept->lock);
+            Started(kept->pid, std::move(kept->socket), false);
+            return std::nullopt;
+        }
+    }
     if (RunsNoOtherThread()) {
         const pid_t pid = ::fork();
         if (pid < 0)
             return StartFailed(errno);
         if (pid == 0)
-            BecomeWorker(theirs.Get());
-        Started(pid, std::move(mine));
+            BecomeWorker(theirs.Get(), std::move(place));
+        Started(pid, std::move(mine), true);
         return std::nullopt;
     }
     environment.push_back(std::string(kWorkerFdVariable) + "=" + std::to_string(kWorkerFd));
@@ -370,13 +394,15 @@ std::optional<XmlLoadError> WorkerClient::Start()
     ::posix_spawnattr_destroy(&attributes);
     if (failed != 0)
         return StartFailed(failed);
-    Started(pid, std::move(mine));
+    Started(pid, std::move(mine), true);
     return std::nullopt;
 }
 
-void WorkerClient::Started(pid_t pid, UniqueFd socket)
+void WorkerClient::Started(pid_t pid, UniqueFd socket, bool child)
 {
+    m_fatalSignal = 0;
     m_pid = pid;
+    m_child = child;
     m_visiblePid = pid;
     m_owner = ThisProcess();
     m_socket = std::move(socket);
@@ -420,8 +446,9 @@ bool WorkerClient::RunsNoOtherThread()
 }
 
 // In the copy: the same set-up a fresh worker gets from its start.
-void WorkerClient::BecomeWorker(int theirs)
+void WorkerClient::BecomeWorker(int theirs, std::optional<KeptWorkerPlace> place)
 {
+    SetKeptWorkerPlace(std::move(place));
     if (::dup2(theirs, kWorkerFd) < 0)
         _exit(2);
     const int devNull = ::open("/dev/null", O_RDWR | O_CLOEXEC);
@@ -462,6 +489,12 @@ std::string WorkerClient::Reap()
 {
     int status = 0;
     pid_t got = 0;
+    // A kept worker is not this process's child: it tells how it ended, if it can.
+    if (!m_child) {
+        const int fatal = m_fatalSignal;
+        Forget();
+        return fatal > 0 ? SignalName(fatal) : "";
+    }
     do {
         got = ::waitpid(m_pid, &status, 0);
     } while (got < 0 && errno == EINTR);
@@ -488,6 +521,7 @@ void WorkerClient::Forget()
     m_ahead.clear();
     ++m_generation;
     m_socket.Reset();
+    m_keptLock.Reset();
     m_pid = 0;
     m_visiblePid = 0;
 }

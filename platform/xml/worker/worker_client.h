@@ -4,6 +4,7 @@
 // and reports a worker that died or went silent.
 
 #include "platform/xml/worker/worker_protocol.h"
+#include "platform/xml/worker/kept_worker.h"
 #include "platform/os/unique_fd.h"
 #include "platform/xml/load/xml_limits.h"
 
@@ -26,8 +27,13 @@ WorkerRequest RequestFor(const XmlLoadRequest& load);
 
 class WorkerClient {
 public:
-    // The process is ending: its worker is killed, not waited for.
-    ~WorkerClient() { Kill(); }
+    // The process is ending: its worker is killed, not waited for, unless
+    // it may stay for the next call and has nothing left to do.
+    ~WorkerClient();
+
+    // The worker may serve later calls of the same kind for `staysFor` after
+    // this process is done with it (kept_worker.h); zero: it may not.
+    void LetStay(std::chrono::seconds staysFor) { m_staysFor = staysFor; }
 
     // The load of `request`, whose frame is `frame`.
     std::optional<XmlLoadError> Load(const WorkerRequest& request, const std::string& frame,
@@ -82,10 +88,10 @@ private:
     bool EnvironmentChanged() const;
     void EndIfStale();
     std::optional<XmlLoadError> Start();
-    void Started(pid_t pid, UniqueFd socket);
+    void Started(pid_t pid, UniqueFd socket, bool child);
     void BoundEachReceive();
     static bool RunsNoOtherThread();
-    [[noreturn]] static void BecomeWorker(int theirs);
+    [[noreturn]] static void BecomeWorker(int theirs, std::optional<KeptWorkerPlace> place);
     void DropOneAhead();
     std::string Reap();
     void AbandonIfInherited();
@@ -108,6 +114,10 @@ private:
     std::chrono::milliseconds m_silence{XmlLimits::kWorkerSilence};
     pid_t m_pid = 0;
     pid_t m_owner = 0;
+    bool m_child = false; // m_pid is this process's child (not a kept worker)
+    int m_fatalSignal = 0; // the signal a kept worker said it dies of
+    std::chrono::seconds m_staysFor{0};
+    UniqueFd m_keptLock; // held while connected to a kept worker
     std::atomic<pid_t> m_visiblePid{0};
     bool m_progressWanted = true; // by the load under way
     // The requests sent ahead, in order; their messages follow those of

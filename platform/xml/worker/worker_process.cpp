@@ -1,6 +1,7 @@
 #include "platform/xml/worker/worker_process.h"
 
 #include "platform/xml/worker/worker_protocol.h"
+#include "platform/xml/worker/kept_worker.h"
 #include "platform/xml/component/load_progress.h"
 #include "platform/xml/component/xml_error_codes.h"
 #include "platform/xml/load/xml_document_file.h"
@@ -11,6 +12,7 @@
 #include "platform/os/unique_fd.h"
 
 #include <algorithm>
+#include <array>
 #include <atomic>
 #include <chrono>
 #include <cerrno>
@@ -99,6 +101,32 @@ bool AnswerFirst(std::uint64_t load, const std::string& result)
         return false;
     g_answering.answered = true;
     return SendAll(g_workerFd, result);
+}
+
+// A kept worker is not its caller's child: the caller cannot learn from the
+// system what ended it, so the worker tells the signal itself, on a stack of
+// its own (the parsing thread's may be what overflowed), and dies of it.
+void TellFatalSignal(int signalNumber)
+{
+    const char frame[] = {static_cast<char>(MessageKind::Fatal), 1, 0, 0, 0, static_cast<char>(signalNumber)};
+    [[maybe_unused]] const ssize_t sent = ::send(g_workerFd, frame, sizeof frame, MSG_NOSIGNAL | MSG_DONTWAIT);
+    ::raise(signalNumber); // the action was reset to the default on entry
+}
+
+void TellFatalSignalsOnThisThread()
+{
+    static std::array<char, 64 * 1024> alternateStack;
+    stack_t stack{};
+    stack.ss_sp = alternateStack.data();
+    stack.ss_size = alternateStack.size();
+    if (::sigaltstack(&stack, nullptr) != 0)
+        return;
+    struct sigaction action {};
+    action.sa_handler = TellFatalSignal;
+    action.sa_flags = SA_ONSTACK | SA_RESETHAND | SA_NODEFER;
+    sigemptyset(&action.sa_mask);
+    for (const int signalNumber : {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT, SIGTRAP, SIGTERM})
+        ::sigaction(signalNumber, &action, nullptr);
 }
 
 // The address space bound made operator new fail: the parent is told before
@@ -190,6 +218,7 @@ struct LoadWatch {
     std::mutex mutex;
     std::condition_variable begun;
     std::uint64_t loads = 0; // begun so far
+    std::uint64_t callers = 0; // taken over after the first, by a kept worker
     bool running = false;
     std::chrono::milliseconds stallTime{};
     std::chrono::milliseconds beatEvery{};
@@ -269,16 +298,45 @@ private:
 
     [[noreturn]] static void Serve()
     {
-        while (auto message = ReceiveMessage(g_workerFd)) {
-            if (message->kind != MessageKind::Load)
-                _exit(2);
-            const auto request = DecodeRequest(message->body);
-            if (!request)
-                _exit(2);
-            if (!ServeLoad(*request))
-                break;
+        std::uint64_t served = 0;
+        // A document read through another process's descriptor names that
+        // process: a worker that served one is no worker for the next call.
+        bool servedStandIn = false;
+        bool toldOfSignals = false;
+        while (true) {
+            while (auto message = ReceiveMessage(g_workerFd)) {
+                if (message->kind != MessageKind::Load)
+                    _exit(2);
+                const auto request = DecodeRequest(message->body);
+                if (!request)
+                    _exit(2);
+                ++served;
+                servedStandIn = servedStandIn || !request->load.readFrom.empty();
+                if (!ServeLoad(*request))
+                    _exit(0);
+            }
+            // The caller is gone between loads (or the watchdog answered
+            // and ends the worker).
+            std::optional<UniqueFd> next = servedStandIn ? std::nullopt : AwaitNextCaller();
+            if (!next)
+                _exit(0);
+            if (!toldOfSignals) {
+                TellFatalSignalsOnThisThread();
+                toldOfSignals = true;
+            }
+            {
+                std::lock_guard lock(g_sendMutex);
+                if (::dup2(next->Get(), g_workerFd) < 0)
+                    _exit(0);
+            }
+            LoadWatch& watch = Watched();
+            {
+                std::lock_guard lock(watch.mutex);
+                ++watch.callers;
+            }
+            watch.begun.notify_all();
+            WorkerSend(EncodeHello(served));
         }
-        _exit(0); // the parent is gone (or the watchdog answered and ends the worker)
     }
 
     pthread_t m_thread{};
@@ -372,6 +430,7 @@ private:
         std::uint64_t loads = 0;
         std::chrono::milliseconds stallTime{};
         std::chrono::milliseconds beatEvery{};
+        std::uint64_t caller = 0;
         {
             std::unique_lock lock(watch.mutex);
             if (!watch.running && std::chrono::steady_clock::now() - lastSeenRunning > kRestAfter)
@@ -380,6 +439,7 @@ private:
             loads = watch.loads;
             stallTime = watch.stallTime;
             beatEvery = watch.beatEvery;
+            caller = watch.callers;
         }
         if (running)
             lastSeenRunning = std::chrono::steady_clock::now();
@@ -388,8 +448,18 @@ private:
         const int ready = ::poll(&polled, 1, static_cast<int>(kTick.count()));
         if (ready < 0 && errno != EINTR)
             _exit(3);
-        if ((polled.revents & (POLLRDHUP | POLLHUP | POLLERR)) != 0)
-            _exit(0);
+        if ((polled.revents & (POLLRDHUP | POLLHUP | POLLERR)) != 0) {
+            // A caller that left in the middle of a load ends the worker;
+            // one that left between loads may leave it for the next call,
+            // which the parsing thread awaits.
+            // The hang-up may be that of the caller before the one now
+            // served, which the parsing thread took meanwhile.
+            std::unique_lock lock(watch.mutex);
+            if (watch.callers == caller && (watch.running || !WorkerMayBeKept()))
+                _exit(0);
+            watch.begun.wait(lock, [&] { return watch.callers != caller; });
+            continue;
+        }
         if (!running)
             continue;
         const std::uint64_t events = ParserProgressEvents();

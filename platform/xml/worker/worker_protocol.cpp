@@ -142,6 +142,13 @@ std::string EncodeNotice(const std::string& notice)
     return writer.Framed(MessageKind::Notice);
 }
 
+std::string EncodeHello(std::uint64_t loadsServed)
+{
+    MessageWriter writer;
+    writer.U64(loadsServed);
+    return writer.Framed(MessageKind::Hello);
+}
+
 std::optional<LoadResult> DecodeResult(std::string_view body)
 {
     MessageReader reader(body);
@@ -176,6 +183,15 @@ std::optional<std::string> DecodeNotice(std::string_view body)
     if (!reader.Ok())
         return std::nullopt;
     return notice;
+}
+
+std::optional<std::uint64_t> DecodeHello(std::string_view body)
+{
+    MessageReader reader(body);
+    const std::uint64_t loadsServed = reader.U64();
+    if (!reader.Ok())
+        return std::nullopt;
+    return loadsServed;
 }
 
 XmlLoadError LimitError(std::uint32_t ownError, std::uint64_t line, const std::string& reason)

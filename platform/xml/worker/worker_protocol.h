@@ -31,7 +31,9 @@ enum class MessageKind : std::uint8_t {
     Notice = 'N',     // from the worker: a line for the user beside the verdict
     Result = 'R',     // from the worker: the outcome of the load
     Alive = 'A',      // from the worker: the load under way got further
-    MemoryBound = 'M' // from the worker: its address space ran out
+    MemoryBound = 'M', // from the worker: its address space ran out
+    Hello = 'H',       // from a kept worker, first: the loads it served so far
+    Fatal = 'F'        // from a kept worker: the signal it dies of (its caller cannot wait for it)
 };
 
 constexpr std::uint32_t kLargestMessage = 16u * 1024 * 1024;
@@ -151,6 +153,7 @@ std::string EncodeResult(const std::optional<XmlLoadError>& error, bool workerEn
                          const std::vector<XmlLoadError>& further = {});
 std::string EncodeProgress(std::uint64_t done, std::uint64_t total);
 std::string EncodeNotice(const std::string& notice);
+std::string EncodeHello(std::uint64_t loadsServed);
 
 // The bodies of the worker's messages, read back; nothing when malformed.
 struct LoadResult {
@@ -166,6 +169,7 @@ struct LoadProgress {
 };
 std::optional<LoadProgress> DecodeProgress(std::string_view body);
 std::optional<std::string> DecodeNotice(std::string_view body);
+std::optional<std::uint64_t> DecodeHello(std::string_view body);
 
 XmlLoadError LimitError(std::uint32_t ownError, std::uint64_t line, const std::string& reason);
 

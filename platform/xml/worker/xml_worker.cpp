@@ -70,6 +70,13 @@ public:
         m_workers.front().StartIfNone();
     }
 
+    void LetFirstStay(std::chrono::seconds staysFor)
+    {
+        std::lock_guard lock(m_mutex);
+        std::lock_guard workerLock(m_workers.front().Mutex());
+        m_workers.front().LetStay(staysFor);
+    }
+
     void End()
     {
         std::lock_guard lock(m_mutex);
@@ -205,6 +212,11 @@ void ExpectXmlLoadInWorker(const XmlLoadRequest& request)
 void StartXmlWorker()
 {
     Pool().StartFirst();
+}
+
+void LetXmlWorkerServeLaterCalls(std::chrono::seconds staysFor)
+{
+    Pool().LetFirstStay(staysFor);
 }
 
 void EndXmlWorker()

@@ -10,6 +10,7 @@
 
 #include "platform/xml/load/xml_parse_session.h"
 
+#include <chrono>
 #include <optional>
 #include <vector>
 
@@ -38,6 +39,13 @@ void ExpectXmlLoadInWorker(const XmlLoadRequest& request);
 // worker readies the parser meanwhile. A worker that could not start is
 // reported by the next load, which tries again.
 void StartXmlWorker();
+
+// Lets the worker of the loads nobody named stay, once this process is done
+// with it, for the next process of the same program, user, folder,
+// environment and limits, until `staysFor` passes without one; that process
+// then uses it instead of starting its own (kept_worker.h). For a program
+// run once per document, whose worker's start is most of a small check.
+void LetXmlWorkerServeLaterCalls(std::chrono::seconds staysFor);
 
 // Ends the workers (and with them the schemas they kept); the next load
 // starts a fresh one.
