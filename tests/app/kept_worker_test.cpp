@@ -10,21 +10,18 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/prctl.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/prctl.h>
 #include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <csignal>
 #include <cstring>
 #include <filesystem>
 #include <optional>
-#include <string>
 #include <thread>
-#include <vector>
 
 namespace {
 
@@ -32,16 +29,10 @@ namespace fs = std::filesystem;
 
 const std::string kProgram = std::string(CORVANE_BIN_DIR) + "/corvane-validate";
 
-const char* kSchema = R"(<xs:schema xmlns:xs="http://www.w3.org/2001/XMLSchema">
-  <xs:element name="point" type="xs:%s"/>
-</xs:schema>
-)";
-
-std::string SchemaOf(const char* type)
+std::string SchemaOf(const std::string& type)
 {
-    char text[256];
-    std::snprintf(text, sizeof text, kSchema, type);
-    return text;
+    return R"(<xs:schema xmlns:xs="http://www.w3.org/2001/XMLSchema"><xs:element name="point" type="xs:)" + type +
+           "\"/></xs:schema>\n";
 }
 
 struct Hello {
@@ -56,9 +47,9 @@ class KeptWorkerTest : public ::testing::Test {
 protected:
     KeptWorkerTest()
         : m_runtime("XDG_RUNTIME_DIR", m_dir.Path().string()), m_folder(m_dir.Path() / "corvane"),
-          m_schema(m_dir.Write("point.xsd", SchemaOf("decimal")).string()),
           m_valid(Document("valid.xml", "1.5")), m_invalid(Document("invalid.xml", "high"))
     {
+        m_dir.Write("point.xsd", SchemaOf("decimal"));
         ::prctl(PR_SET_CHILD_SUBREAPER, 1);
     }
     ~KeptWorkerTest() override
@@ -101,32 +92,25 @@ protected:
         return found;
     }
 
-    // What the kept worker at `socket` says to a caller, as a call sees it:
-    // with its lock held, which is let go again.
+    // What the kept worker at `socket` says to a call, which holds its lock meanwhile.
     static std::optional<Hello> Greet(const fs::path& socket)
     {
-        fs::path lockPath = socket;
-        lockPath.replace_extension(".lock");
-        const int lock = ::open(lockPath.c_str(), O_RDWR | O_CLOEXEC);
+        const int lock = ::open(fs::path(socket).replace_extension(".lock").c_str(), O_RDWR | O_CLOEXEC);
         const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
+        sockaddr_un address{AF_UNIX, {}};
         std::strncpy(address.sun_path, socket.c_str(), sizeof address.sun_path - 1);
         char frame[1 + 4 + 8] = {};
-        std::optional<Hello> hello;
         ucred peer{};
         socklen_t size = sizeof peer;
-        if (lock >= 0 && ::flock(lock, LOCK_EX) == 0 &&
-            ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0 &&
-            ::recv(fd, frame, sizeof frame, MSG_WAITALL) == sizeof frame && frame[0] == 'H' &&
-            ::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0) {
-            hello = Hello{peer.pid, 0};
-            std::memcpy(&hello->loads, frame + 5, sizeof hello->loads);
-        }
+        const bool greeted = lock >= 0 && ::flock(lock, LOCK_EX) == 0 &&
+                             ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0 &&
+                             ::recv(fd, frame, sizeof frame, MSG_WAITALL) == sizeof frame && frame[0] == 'H' &&
+                             ::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0;
         ::close(fd);
-        if (lock >= 0)
-            ::close(lock);
-        return hello;
+        ::close(lock);
+        Hello hello{peer.pid, 0};
+        std::memcpy(&hello.loads, frame + 5, sizeof hello.loads);
+        return greeted ? std::optional(hello) : std::nullopt;
     }
 
     std::optional<Hello> TheKeptWorker() const
@@ -138,7 +122,6 @@ protected:
     TempDir m_dir;
     ScopedEnvironment m_runtime;
     fs::path m_folder;
-    std::string m_schema;
     std::string m_valid;
     std::string m_invalid;
 };
@@ -152,9 +135,7 @@ TEST_F(KeptWorkerTest, TheNextCallsLoadInTheWorkerTheFirstLeftAndSeeEditedSchema
     // It holds nothing of its first caller's: a pipe that read that
     // caller's errors would not see its end.
     EXPECT_EQ(fs::read_symlink("/proc/" + std::to_string(first->pid) + "/fd/2"), "/dev/null");
-    struct stat folder {};
-    ASSERT_EQ(::stat(m_folder.c_str(), &folder), 0);
-    EXPECT_EQ(folder.st_mode & 0777, 0700u);
+    EXPECT_EQ(fs::status(m_folder).permissions(), fs::perms::owner_all);
 
     const ProgramRun invalid = RunProgram(kProgram, {"--format=gnu", m_invalid});
     EXPECT_EQ(invalid.exitStatus, 1);
@@ -223,13 +204,10 @@ TEST_F(KeptWorkerTest, ABusyOrDeadKeptWorkerCostsACallNothing)
     ASSERT_TRUE(kept);
 
     // Another call holds it.
-    fs::path lockPath = Sockets().front();
-    lockPath.replace_extension(".lock");
-    const int lock = ::open(lockPath.c_str(), O_RDWR | O_CLOEXEC);
+    const int lock = ::open(fs::path(Sockets().front()).replace_extension(".lock").c_str(), O_RDWR | O_CLOEXEC);
     ASSERT_EQ(::flock(lock, LOCK_EX), 0);
     EXPECT_EQ(RunProgram(kProgram, {m_invalid}).exitStatus, 1);
-    int status = 0;
-    EXPECT_GT(::waitpid(-1, &status, 0), 0) << "the call's own worker stays beside the kept one";
+    EXPECT_GT(::waitpid(-1, nullptr, 0), 0) << "the call's own worker stays beside the kept one";
     ::close(lock);
     const auto after = TheKeptWorker();
     ASSERT_TRUE(after);
