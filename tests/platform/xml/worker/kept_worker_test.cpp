@@ -2,6 +2,7 @@
 // none, and that every call still gets its verdict when it is busy, dead,
 // or unsafe to use.
 
+#include "platform/xml/worker/kept_worker.h"
 #include "tests/support/run_program.h"
 #include "tests/support/scoped_environment.h"
 #include "tests/support/temp_dir.h"
@@ -11,14 +12,11 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/prctl.h>
-#include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <csignal>
-#include <cstring>
 #include <filesystem>
 #include <optional>
 #include <thread>
@@ -92,25 +90,12 @@ protected:
         return found;
     }
 
-    // What the kept worker at `socket` says to a call, which holds its lock meanwhile.
+    // What the kept worker at `socket` tells a call, as a call asks it.
     static std::optional<Hello> Greet(const fs::path& socket)
     {
-        const int lock = ::open(fs::path(socket).replace_extension(".lock").c_str(), O_RDWR | O_CLOEXEC);
-        const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-        sockaddr_un address{AF_UNIX, {}};
-        std::strncpy(address.sun_path, socket.c_str(), sizeof address.sun_path - 1);
-        char frame[1 + 4 + 8] = {};
-        ucred peer{};
-        socklen_t size = sizeof peer;
-        const bool greeted = lock >= 0 && ::flock(lock, LOCK_EX) == 0 &&
-                             ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0 &&
-                             ::recv(fd, frame, sizeof frame, MSG_WAITALL) == sizeof frame && frame[0] == 'H' &&
-                             ::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0;
-        ::close(fd);
-        ::close(lock);
-        Hello hello{peer.pid, 0};
-        std::memcpy(&hello.loads, frame + 5, sizeof hello.loads);
-        return greeted ? std::optional(hello) : std::nullopt;
+        const xmlworker::KeptWorkerPlace place{socket, fs::path(socket).replace_extension(".lock"), {}};
+        const auto kept = xmlworker::ConnectToKeptWorker(place, std::chrono::seconds(60));
+        return kept ? std::optional(Hello{kept->pid, kept->loadsServed}) : std::nullopt;
     }
 
     std::optional<Hello> TheKeptWorker() const
