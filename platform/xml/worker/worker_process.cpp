@@ -407,6 +407,18 @@ private:
     bool m_moved = false;
 };
 
+// A caller that left in the middle of a load ends the worker; one that left
+// between loads may leave it for the next call, which the parsing thread
+// awaits. The hang-up may be that of the caller before the one now served,
+// which the parsing thread took meanwhile.
+void AwaitCallerAfterHangUp(LoadWatch& watch, std::uint64_t caller)
+{
+    std::unique_lock lock(watch.mutex);
+    if (watch.callers == caller && (watch.running || !WorkerMayBeKept()))
+        _exit(0);
+    watch.begun.wait(lock, [&] { return watch.callers != caller; });
+}
+
 // Watches the loads for the worker's life: the parent going away ends the
 // worker; a parse that works too long without an event is first asked to
 // stop at its next allocation, and if it does not (a pattern backtracking
@@ -449,15 +461,7 @@ private:
         if (ready < 0 && errno != EINTR)
             _exit(3);
         if ((polled.revents & (POLLRDHUP | POLLHUP | POLLERR)) != 0) {
-            // A caller that left in the middle of a load ends the worker;
-            // one that left between loads may leave it for the next call,
-            // which the parsing thread awaits.
-            // The hang-up may be that of the caller before the one now
-            // served, which the parsing thread took meanwhile.
-            std::unique_lock lock(watch.mutex);
-            if (watch.callers == caller && (watch.running || !WorkerMayBeKept()))
-                _exit(0);
-            watch.begun.wait(lock, [&] { return watch.callers != caller; });
+            AwaitCallerAfterHangUp(watch, caller);
             continue;
         }
         if (!running)
